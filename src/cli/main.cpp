@@ -1,0 +1,49 @@
+// zorvane-cli: the engine of Zorvane.exe, driven from a terminal.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/cli_error.h"
+#include "cli/generate_command.h"
+#include "cli/terminal_text.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zorvane-cli generate LIBRARY [--keyword TEXT]... [--keywords FILE] [--count N]\n"
+    "                            [--out DIR] [--stdout] [--counter START[:STEP]]\n";
+
+struct Command {
+  const char* name;
+  int (*run)(const std::vector<std::string>& args);
+};
+
+constexpr Command kCommands[] = {
+    {"generate", zv::GenerateMain},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  const std::string name = argv[1];
+  const std::vector<std::string> args(argv + 2, argv + argc);
+  for (const auto& command : kCommands) {
+    if (name != command.name) continue;
+    try {
+      return command.run(args);
+    } catch (const zv::CliError& e) {
+      std::fprintf(stderr, "zorvane-cli %s: %s\n%s", command.name, zv::ToTerminal(e.what()).c_str(), kUsage);
+      return 2;
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "zorvane-cli %s: %s\n", command.name, zv::ToTerminal(e.what()).c_str());
+      return 1;
+    }
+  }
+  std::fprintf(stderr, "zorvane-cli: unknown command '%s'\n%s", name.c_str(), kUsage);
+  return 2;
+}

@@ -1,0 +1,98 @@
+#include "cli/std_platform.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/base/error.h"
+
+namespace fs = std::filesystem;
+
+namespace zv {
+
+namespace {
+
+std::string Reason(const std::error_code& ec) { return ec ? ec.message() : "Unknown error"; }
+
+std::string TemporaryNameBeside(const std::string& path) {
+  static std::mt19937_64 source{std::random_device{}()};
+  char suffix[24];
+  std::snprintf(suffix, sizeof suffix, ".%012llx.tmp",
+                static_cast<unsigned long long>(source() & 0xFFFFFFFFFFFFull));
+  return path + suffix;
+}
+
+}  // namespace
+
+std::string StdFiles::ReadAll(const std::string& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throw FileOpenError(path, "Access is denied");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw FileOpenError(path, Reason(std::error_code(errno, std::generic_category())));
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw FileOpenError(path, "The file could not be read");
+  return bytes;
+}
+
+void StdFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
+  const std::string temp = TemporaryNameBeside(path);
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw FileCreateError(path, Reason(std::error_code(errno, std::generic_category())));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      fs::remove(temp, ignored);
+      throw FileCreateError(path, "The file could not be written");
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, path, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    throw FileCreateError(path, Reason(ec));
+  }
+}
+
+std::vector<std::string> StdFiles::ListFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    names.push_back(it->path().filename().string());
+  }
+  return names;
+}
+
+bool StdFiles::Exists(const std::string& path) {
+  std::error_code ec;
+  return fs::exists(path, ec);
+}
+
+bool StdFiles::IsFolder(const std::string& path) {
+  std::error_code ec;
+  return fs::is_directory(path, ec);
+}
+
+std::optional<std::uint64_t> StdClock::PerformanceCounter() {
+  return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+std::uint32_t StdClock::TickCount() {
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now().time_since_epoch());
+  return static_cast<std::uint32_t>(ms.count());
+}
+
+std::optional<std::uint64_t> SyntheticClock::PerformanceCounter() {
+  const std::uint64_t reading = next_;
+  next_ += step_;
+  return reading;
+}
+
+std::uint32_t SyntheticClock::TickCount() { return static_cast<std::uint32_t>(next_); }
+
+}  // namespace zv

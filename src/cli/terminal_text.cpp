@@ -1,0 +1,40 @@
+#include "cli/terminal_text.h"
+
+#ifndef _WIN32
+#include <iconv.h>
+
+#include <cerrno>
+#endif
+
+namespace zv {
+
+#ifdef _WIN32
+
+std::string ToTerminal(std::string_view cp936) { return std::string(cp936); }
+
+#else
+
+std::string ToTerminal(std::string_view cp936) {
+  iconv_t cd = iconv_open("UTF-8", "CP936");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(cp936);
+  std::string out(cp936.size() * 3 + 4, '\0');
+  char* in = const_cast<char*>(cp936.data());
+  std::size_t inLeft = cp936.size();
+  char* dst = out.data();
+  std::size_t outLeft = out.size();
+  while (inLeft > 0) {
+    if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
+    if (errno != EILSEQ || outLeft == 0) break;  // EINVAL: a cut last character
+    *dst++ = '?';
+    --outLeft;
+    ++in;
+    --inLeft;
+  }
+  iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+#endif
+
+}  // namespace zv

@@ -1,0 +1,27 @@
+#pragma once
+// The generator's linear congruential random source, re-seeded from the clock.
+#include <cstdint>
+
+#include "core/platform/clock.h"
+
+namespace zv {
+
+class Random {
+ public:
+  explicit Random(Clock& clock) : clock_(clock) {}
+
+  // Seed := low 32 bits of the performance counter, or the tick count when
+  // the counter cannot be read.
+  void Reseed();
+  // A number in [0, n): seed := seed * 134775813 + 1, then (seed * n) >> 32.
+  std::uint32_t Draw(std::uint32_t n);
+
+  std::uint32_t seed() const { return seed_; }
+  void set_seed(std::uint32_t seed) { seed_ = seed; }
+
+ private:
+  Clock& clock_;
+  std::uint32_t seed_ = 0;
+};
+
+}  // namespace zv

@@ -1,0 +1,16 @@
+#pragma once
+// Requests to the desktop shell. Failures are silent by design.
+#include <string>
+
+namespace zv {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Opens a document or URL with its default verb.
+  virtual void OpenUrl(const std::string& target) = 0;
+  // Runs "explorer.exe" on the folder.
+  virtual void OpenFolderInExplorer(const std::string& folder) = 0;
+};
+
+}  // namespace zv

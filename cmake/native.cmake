@@ -18,3 +18,7 @@ if(benchmark_FOUND)
     target_link_libraries(bench_${name} PRIVATE zv_cli_lib benchmark::benchmark)
   endforeach()
 endif()
+
+# Build-time tools the Windows tree runs.
+add_executable(make-icon tools/make-icon/make_icon.cpp)
+target_link_libraries(make-icon PRIVATE zv_core)

@@ -1,0 +1,41 @@
+# Front doors: `make run`, `make test`, `make bench`. Each installs what is
+# missing (Debian packages) and builds what is stale.
+NATIVE := build/native
+WIN32 := build/win32
+PREFIX := $(CURDIR)/build/wineprefix
+WINE := /usr/lib/wine/wine64
+WINE_ENV := WINEPREFIX=$(PREFIX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+.PHONY: all deps native win32 test test-native test-win32 run bench clean
+
+all: native win32
+
+deps:
+	@scripts/ensure-deps.sh
+
+native: deps
+	@[ -f $(NATIVE)/build.ninja ] || cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	@ninja -C $(NATIVE)
+
+win32: native
+	@[ -f $(WIN32)/build.ninja ] || cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DZV_NATIVE_BIN=$(CURDIR)/$(NATIVE)
+	@ninja -C $(WIN32) Zorvane zorvane-cli win32_tests
+
+test: test-native test-win32
+
+test-native: native
+	@cd $(NATIVE) && ctest --output-on-failure -j2
+
+test-win32: win32
+	@scripts/wine-prefix.sh $(PREFIX)
+	@env -u DISPLAY $(WINE_ENV) $(WINE) $(WIN32)/win32_tests.exe --gtest_brief=1
+
+run: win32
+	@scripts/run.sh
+
+bench: native
+	@scripts/bench.sh
+
+clean:
+	rm -rf build

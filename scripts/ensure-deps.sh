@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and tests need, only those missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ make pkg-config mingw-w64 g++-mingw-w64-x86-64-posix wine64
+          zlib1g-dev libjpeg62-turbo-dev libgif-dev googletest libgtest-dev libbenchmark-dev
+          fonts-wqy-microhei locales)
+[ "${1:-}" = "--with-display" ] && packages+=(xvfb x11-apps imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

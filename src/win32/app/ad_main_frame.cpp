@@ -1,0 +1,38 @@
+#include "win32/app/ad_main_frame.h"
+
+#include "core/app/texts.h"
+
+namespace zv::win {
+
+namespace {
+
+const FormDescription kBaseDescription{"frmAd", {791, 496}, {358, 144}, false};
+
+}  // namespace
+
+TfrmAd::TfrmAd(AppServices& services, AppState& state) : TfrmAd(services, state, kBaseDescription) {}
+
+TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& description)
+    : Form("frmAd"), services_(services), state_(state) {
+  CreateForm(description);
+  img1 = &Add<TzsSkinLinkImage>(*this, "img1", Rect::FromSize(0, 0, 225, 48));
+  btn1 = &Add<Button>(*this, "btn1", Rect::FromSize(528, 104, 75, 25), texts::kOpenFolderButton);
+  img2 = &Add<TzsSkinLinkImage>(*this, "img2", Rect::FromSize(0, 0, 173, 48));
+  TopPnl = &Add<Panel>(*this, "TopPnl", Rect::FromSize(0, 0, 791, 49));
+  TopPnl->SetAlign(Align::kTop);
+  TopPnl->SetCaption(texts::kTopPanelCaption);
+
+  for (TzsSkinLinkImage* slot : {img1, img2}) slot->shell = &services_.shell;
+  TopPnl->set_tabOrder(0);
+  btn1->set_tabOrder(2);
+  btn1->OnClick = [this] { btn1Click(); };
+}
+
+void TfrmAd::FormShow() {
+  // The promotion settings and slots arrive with the promotion panel; until
+  // then the slots stay empty pictures.
+}
+
+void TfrmAd::btn1Click() { services_.shell.OpenFolderInExplorer(services_.appDir); }
+
+}  // namespace zv::win

@@ -1,0 +1,29 @@
+#pragma once
+// What the forms need from outside: the platform seams and the process-wide
+// state. Tests hand in recording stand-ins.
+#include <string>
+#include <vector>
+
+#include "core/app/random.h"
+#include "core/platform/clock.h"
+#include "core/platform/files.h"
+#include "core/platform/shell.h"
+
+namespace zv::win {
+
+struct AppServices {
+  Files& files;
+  Clock& clock;
+  Shell& shell;
+  std::string appDir;  // ends in "\"
+};
+
+// Process-wide state shared by the forms.
+struct AppState {
+  explicit AppState(Clock& clock) : random(clock) {}
+  std::vector<std::string> gLibraryLines;  // the loaded word library
+  int gPromoShown = 0;                     // slots are filled once per process
+  Random random;                           // the generator's seed lives on
+};
+
+}  // namespace zv::win

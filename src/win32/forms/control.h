@@ -1,0 +1,92 @@
+#pragma once
+// The window layer: every control owns one child window, knows its parent and
+// children, and lays its children out by alignment and anchors. Messages are
+// decoded here and handed to small virtual hooks.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/ui/align.h"
+
+namespace zv::win {
+
+class Form;
+
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  const std::string& name() const { return name_; }
+  HWND hwnd() const { return hwnd_; }
+  Form& owner() const { return owner_; }
+  Control* parent() const { return parent_; }
+  const std::vector<Control*>& children() const { return children_; }
+
+  // Placement in the parent's client coordinates; aligned controls follow
+  // their alignment whenever the parent lays out.
+  const LayoutItem& layout() const { return layout_; }
+  Rect bounds() const { return layout_.bounds; }
+  void SetBounds(const Rect& bounds);
+  void SetAlign(Align align);
+  void SetAnchors(Anchors anchors);
+  // Moves the control and its window into another parent and lays out both.
+  void SetParent(Control& parent);
+
+  int tabOrder() const { return tabOrder_; }
+  void set_tabOrder(int order) { tabOrder_ = order; }
+  // Whether the tab key stops here; containers do not.
+  virtual bool CanFocus() const { return false; }
+
+  void SetCaption(const std::string& cp936);
+  std::string Caption() const;
+  void SetEnabled(bool enabled);
+
+  // Places the children in this control's child area.
+  void Realign();
+
+  std::function<void()> OnClick;
+
+  // The control behind a window, if it is one of ours.
+  static Control* FromWindow(HWND hwnd);
+
+ protected:
+  Control(Form& owner, Control* parent, std::string name);
+
+  // Creates the window: a class of ours ("Zv..." classes route every message
+  // to HandleMessage) or a system class (notifications arrive via OnCommand).
+  void CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle);
+  // The part of the client area that aligned children share.
+  virtual Rect ChildArea() const;
+  // A message to a window of our own class; return true when handled.
+  virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // A notification from a system control (BN_CLICKED, LBN_SELCHANGE, ...).
+  virtual void OnCommand(WORD code);
+  virtual void Paint(HDC dc);
+
+  // A completed click: runs OnClick through the error display.
+  virtual void Click();
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static void RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background);
+
+  HWND hwnd_ = nullptr;
+
+ private:
+  friend class Form;
+  void ApplyBounds();
+
+  Form& owner_;
+  Control* parent_;
+  std::string name_;
+  std::vector<Control*> children_;
+  LayoutItem layout_;
+  Rect lastChildArea_;
+  bool laidOut_ = false;
+  int tabOrder_ = 0;
+  bool pressed_ = false;
+};
+
+}  // namespace zv::win

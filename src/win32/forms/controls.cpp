@@ -1,0 +1,195 @@
+#include "win32/forms/controls.h"
+
+#include "core/app/links.h"
+#include "win32/forms/application.h"
+#include "win32/forms/form.h"
+#include "win32/platform/handles.h"
+#include "win32/platform/text.h"
+
+namespace zv::win {
+
+namespace {
+
+constexpr int kMaxKeywordLineBytes = 4096;
+
+void FillSysColor(HDC dc, const RECT& r, int sysColor) { FillRect(dc, &r, GetSysColorBrush(sysColor)); }
+
+// Highlight on the top and left, shadow on the bottom and right (or the
+// reverse when sunken).
+void DrawBevel(HDC dc, RECT r, bool raised) {
+  const int light = raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;
+  const int dark = raised ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+  FillSysColor(dc, {r.left, r.top, r.right, r.top + 1}, light);
+  FillSysColor(dc, {r.left, r.top, r.left + 1, r.bottom}, light);
+  FillSysColor(dc, {r.left, r.bottom - 1, r.right, r.bottom}, dark);
+  FillSysColor(dc, {r.right - 1, r.top, r.right, r.bottom}, dark);
+}
+
+void DrawCaption(HDC dc, HFONT font, const std::string& cp936, RECT r, UINT format) {
+  ScopedSelect select(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  const std::wstring text = Wide(cp936);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+}  // namespace
+
+Panel::Panel(Form& owner, Control& parent, std::string name, const Rect& bounds, bool raisedBevel)
+    : Control(owner, &parent, std::move(name)), bevelWidth_(raisedBevel ? 1 : 0) {
+  RegisterClassOnce(L"ZvPanel", nullptr, GetSysColorBrush(COLOR_BTNFACE));
+  SetBounds(bounds);
+  CreateWindowOf(L"ZvPanel", WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+}
+
+Rect Panel::ChildArea() const { return Control::ChildArea().Inflate(-bevelWidth_, -bevelWidth_); }
+
+void Panel::Paint(HDC dc) {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  if (bevelWidth_ > 0) DrawBevel(dc, r, true);
+  DrawCaption(dc, owner().font(), Caption(), r, DT_CENTER | DT_VCENTER);
+}
+
+Button::Button(Form& owner, Control& parent, std::string name, const Rect& bounds, const std::string& caption)
+    : Control(owner, &parent, std::move(name)) {
+  SetBounds(bounds);
+  CreateWindowOf(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0);
+  SetCaption(caption);
+}
+
+void Button::OnCommand(WORD code) {
+  if (code == BN_CLICKED) Click();
+}
+
+Memo::Memo(Form& owner, Control& parent, std::string name, const Rect& bounds, bool verticalScrollBar)
+    : Control(owner, &parent, std::move(name)) {
+  SetBounds(bounds);
+  CreateWindowOf(L"EDIT",
+                 WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
+                     (verticalScrollBar ? WS_VSCROLL : 0),
+                 WS_EX_CLIENTEDGE);
+  SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no 30,000-character cap on articles
+}
+
+std::vector<std::string> Memo::DisplayedLines() const {
+  int count = static_cast<int>(SendMessageW(hwnd_, EM_GETLINECOUNT, 0, 0));
+  std::vector<std::string> lines;
+  for (int i = 0; i < count; ++i) {
+    const auto start = SendMessageW(hwnd_, EM_LINEINDEX, static_cast<WPARAM>(i), 0);
+    const auto length = static_cast<std::size_t>(SendMessageW(hwnd_, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+    std::wstring text(std::max<std::size_t>(length, 1), L'\0');
+    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(std::min<std::size_t>(text.size(), 0xFFFF));
+    const auto copied = SendMessageW(hwnd_, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(copied));
+    std::string line = Narrow(text);
+    if (line.size() > kMaxKeywordLineBytes) line.resize(kMaxKeywordLineBytes);
+    lines.push_back(std::move(line));
+  }
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+ListBox::ListBox(Form& owner, Control& parent, std::string name, const Rect& bounds, int itemHeight)
+    : Control(owner, &parent, std::move(name)) {
+  SetBounds(bounds);
+  CreateWindowOf(L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                 WS_EX_CLIENTEDGE);
+  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight);
+}
+
+void ListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+
+void ListBox::Add(const std::string& cp936) {
+  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(cp936).c_str()));
+}
+
+int ListBox::Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Item(int index) const {
+  const auto length = SendMessageW(hwnd_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(hwnd_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
+  return Narrow(text);
+}
+
+bool ListBox::Selected(int index) const {
+  return SendMessageW(hwnd_, LB_GETCURSEL, 0, 0) == index;
+}
+
+void ListBox::Select(int index) { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
+
+void ListBox::OnCommand(WORD code) {
+  if (code == LBN_SELCHANGE) Click();
+}
+
+Label::Label(Form& owner, Control& parent, std::string name, const Rect& bounds, const std::string& caption)
+    : Control(owner, &parent, std::move(name)) {
+  SetBounds(bounds);
+  CreateWindowOf(L"STATIC", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0);
+  SetCaption(caption);
+}
+
+PlainStatusBar::PlainStatusBar(Form& owner, Control& parent, std::string name, const Rect& bounds,
+                               std::vector<Pane> panes)
+    : Control(owner, &parent, std::move(name)), panes_(std::move(panes)) {
+  RegisterClassOnce(L"ZvPlainStatusBar", nullptr, GetSysColorBrush(COLOR_BTNFACE));
+  SetBounds(bounds);
+  CreateWindowOf(L"ZvPlainStatusBar", WS_VISIBLE, 0);
+}
+
+void PlainStatusBar::SetPaneCaption(std::size_t pane, const std::string& cp936) {
+  panes_.at(pane).caption = cp936;
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+std::vector<Rect> PlainStatusBar::PaneRects() const {
+  const Rect area = ChildArea();
+  int left = area.left;
+  int right = area.right;
+  std::vector<Rect> rects;
+  for (const Pane& pane : panes_) {
+    if (pane.alignRight) {
+      rects.push_back({right - pane.width, area.top, right, area.bottom});
+      right -= pane.width;
+    } else {
+      rects.push_back({left, area.top, left + pane.width, area.bottom});
+      left += pane.width;
+    }
+  }
+  return rects;
+}
+
+void PlainStatusBar::Paint(HDC dc) {
+  const auto rects = PaneRects();
+  for (std::size_t i = 0; i < panes_.size(); ++i) {
+    const Rect& r = rects[i];
+    DrawBevel(dc, {r.left, r.top, r.right, r.bottom}, false);
+    DrawCaption(dc, owner().font(), panes_[i].caption, {r.left + 3, r.top, r.right - 2, r.bottom},
+                DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
+  }
+}
+
+TzsSkinLinkImage::TzsSkinLinkImage(Form& owner, Control& parent, std::string name, const Rect& bounds)
+    : Control(owner, &parent, std::move(name)) {
+  RegisterClassOnce(L"ZvLinkImage", LoadCursorW(nullptr, IDC_HAND), nullptr);
+  SetBounds(bounds);
+  CreateWindowOf(L"ZvLinkImage", WS_VISIBLE, 0);
+}
+
+void TzsSkinLinkImage::Click() {
+  Application::Instance().Guard([&] {
+    if (OnClick) OnClick();
+    if (shell && IsWebLink(URL)) shell->OpenUrl(URL);
+  });
+}
+
+void TzsSkinLinkImage::Paint(HDC dc) {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  FillSysColor(dc, r, backgroundSysColor);
+}
+
+}  // namespace zv::win

@@ -1,0 +1,107 @@
+#pragma once
+// The plain controls the forms are built from.
+#include <string>
+#include <vector>
+
+#include "core/base/bitmap.h"
+#include "core/platform/shell.h"
+#include "win32/forms/control.h"
+
+namespace zv::win {
+
+// A container with an optional one-pixel raised bevel and a centred caption.
+class Panel : public Control {
+ public:
+  Panel(Form& owner, Control& parent, std::string name, const Rect& bounds, bool raisedBevel = true);
+  int bevelWidth() const { return bevelWidth_; }
+
+ protected:
+  Rect ChildArea() const override;
+  void Paint(HDC dc) override;
+
+ private:
+  int bevelWidth_;
+};
+
+class Button : public Control {
+ public:
+  Button(Form& owner, Control& parent, std::string name, const Rect& bounds, const std::string& caption);
+  bool CanFocus() const override { return true; }
+
+ protected:
+  void OnCommand(WORD code) override;
+};
+
+// A multi-line edit that wraps words.
+class Memo : public Control {
+ public:
+  Memo(Form& owner, Control& parent, std::string name, const Rect& bounds, bool verticalScrollBar);
+  bool CanFocus() const override { return true; }
+
+  void SetText(const std::string& cp936) { SetCaption(cp936); }
+  std::string Text() const { return Caption(); }
+  // The lines as displayed (wrapped), each cut to 4096 bytes; an empty last
+  // line is not counted.
+  std::vector<std::string> DisplayedLines() const;
+};
+
+// A single-selection, unsorted list.
+class ListBox : public Control {
+ public:
+  ListBox(Form& owner, Control& parent, std::string name, const Rect& bounds, int itemHeight);
+  bool CanFocus() const override { return true; }
+
+  void Clear();
+  void Add(const std::string& cp936);
+  int Count() const;
+  std::string Item(int index) const;
+  bool Selected(int index) const;
+  void Select(int index);
+
+ protected:
+  void OnCommand(WORD code) override;
+};
+
+class Label : public Control {
+ public:
+  Label(Form& owner, Control& parent, std::string name, const Rect& bounds, const std::string& caption);
+};
+
+// Stand-in status bar: panes of fixed widths from the left or the right,
+// each showing a caption in a sunken box.
+class PlainStatusBar : public Control {
+ public:
+  struct Pane {
+    int width;
+    bool alignRight;
+    std::string caption;
+  };
+  PlainStatusBar(Form& owner, Control& parent, std::string name, const Rect& bounds, std::vector<Pane> panes);
+  void SetPaneCaption(std::size_t pane, const std::string& cp936);
+  const std::string& PaneCaption(std::size_t pane) const { return panes_.at(pane).caption; }
+  // Pane rectangles in the bar's client coordinates.
+  std::vector<Rect> PaneRects() const;
+
+ protected:
+  void Paint(HDC dc) override;
+
+ private:
+  std::vector<Pane> panes_;
+};
+
+// A picture at its natural size from the top-left, clipped, with a hand
+// cursor; a click runs OnClick, then opens URL when it is a web link.
+class TzsSkinLinkImage : public Control {
+ public:
+  TzsSkinLinkImage(Form& owner, Control& parent, std::string name, const Rect& bounds);
+  std::string URL;
+  Shell* shell = nullptr;
+  // The colour shown where no picture covers the control.
+  int backgroundSysColor = COLOR_BTNFACE;
+
+ protected:
+  void Click() override;
+  void Paint(HDC dc) override;
+};
+
+}  // namespace zv::win

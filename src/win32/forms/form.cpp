@@ -1,0 +1,123 @@
+#include "win32/forms/form.h"
+
+#include <algorithm>
+
+#include "core/ui/tab_order.h"
+#include "win32/forms/application.h"
+#include "win32/platform/text.h"
+
+namespace zv::win {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"ZvForm";
+
+// "MS Sans Serif" 8 pt as designed; asking for the GB2312 character set lets
+// the font mapper pick a face with the Chinese glyphs on any Windows locale.
+HFONT CreateFormFont() {
+  return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+}
+
+void RealignTree(Control& control) {
+  control.Realign();
+  for (Control* child : control.children()) RealignTree(*child);
+}
+
+}  // namespace
+
+Form::Form(const std::string& name) : Control(*this, nullptr, name), font_(CreateFormFont()) {}
+
+Form::~Form() {
+  isMainForm_ = false;  // destroying is not closing: no quit message
+  // Reverse creation order: children go before their parents.
+  while (!components_.empty()) components_.pop_back();
+}
+
+Form* Form::FromWindow(HWND hwnd) { return dynamic_cast<Form*>(Control::FromWindow(hwnd)); }
+
+void Form::CreateForm(const FormDescription& d) {
+  isMainForm_ = d.isMainForm;
+  RegisterClassOnce(kFormClass, nullptr, GetSysColorBrush(COLOR_BTNFACE));
+  constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+  RECT frame{0, 0, d.clientSize.width, d.clientSize.height};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+  SetBounds(Rect::FromSize(d.position.x, d.position.y, frame.right - frame.left, frame.bottom - frame.top));
+  CreateWindowOf(kFormClass, kStyle, 0);
+  SetCaption(d.caption);
+}
+
+void Form::Loaded() {
+  loading_ = false;
+  RealignTree(*this);
+  Application::Instance().Guard([&] { FormCreate(); });
+}
+
+std::vector<Control*> Form::TabStops() const {
+  std::vector<Control*> controls;
+  std::vector<TabEntry> entries;
+  for (const auto& c : components_) controls.push_back(c.get());
+  for (Control* c : controls) {
+    const auto parent = std::find(controls.begin(), controls.end(), c->parent());
+    const bool usable = IsWindowVisible(c->hwnd()) && IsWindowEnabled(c->hwnd());
+    entries.push_back({parent == controls.end() ? -1 : static_cast<int>(parent - controls.begin()), c->tabOrder(),
+                       c->CanFocus() && usable});
+  }
+  std::vector<Control*> stops;
+  for (int i : TabSequence(entries)) stops.push_back(controls[static_cast<std::size_t>(i)]);
+  return stops;
+}
+
+void Form::FocusNext(bool forward) {
+  const auto stops = TabStops();
+  if (stops.empty()) return;
+  const HWND focus = GetFocus();
+  auto current = std::find_if(stops.begin(), stops.end(),
+                              [&](Control* c) { return c->hwnd() == focus || IsChild(c->hwnd(), focus); });
+  std::ptrdiff_t index = current == stops.end() ? -1 : current - stops.begin();
+  const auto count = static_cast<std::ptrdiff_t>(stops.size());
+  index = forward ? (index + 1) % count : (index <= 0 ? count - 1 : index - 1);
+  SetFocus(stops[static_cast<std::size_t>(index)]->hwnd());
+}
+
+void Form::Show() {
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+  UpdateWindow(hwnd_);
+  const auto stops = TabStops();
+  if (!stops.empty() && !IsChild(hwnd_, GetFocus())) SetFocus(stops.front()->hwnd());
+}
+
+void Form::Close() { SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
+
+bool Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (msg) {
+    case WM_SHOWWINDOW:
+      if (wParam) Application::Instance().Guard([&] { FormShow(); });
+      return false;
+    case WM_CLOSE:
+      Application::Instance().Guard([&] { FormClose(); });
+      if (isMainForm_) {
+        DestroyWindow(hwnd_);
+      } else {
+        ShowWindow(hwnd_, SW_HIDE);
+      }
+      result = 0;
+      return true;
+    case WM_DESTROY:
+      if (isMainForm_) PostQuitMessage(0);
+      return false;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (lastFocus_ && IsChild(hwnd_, lastFocus_)) {
+        SetFocus(lastFocus_);
+        result = 0;
+        return true;
+      }
+      return false;
+    default:
+      return Control::HandleMessage(msg, wParam, lParam, result);
+  }
+}
+
+}  // namespace zv::win

@@ -1,0 +1,28 @@
+// Zorvane.exe: the program entry.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "core/app/texts.h"
+#include "win32/app/main_window.h"
+#include "win32/forms/application.h"
+#include "win32/platform/win_platform.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  using namespace zv::win;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  Application& app = Application::Instance();
+  app.set_title(zv::texts::kAppTitle);
+
+  WinFiles files;
+  WinClock clock;
+  WinShell shell;
+  AppServices services{files, clock, shell, ExecutableFolder()};
+  AppState state(clock);
+
+  auto frmAd1 = Form::Create<TfrmAd1>(services, state);
+  auto frmAd = Form::Create<TfrmAd>(services, state);
+  frmAd1->Show();
+  return app.Run();
+}

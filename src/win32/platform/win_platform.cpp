@@ -1,0 +1,123 @@
+#include "win32/platform/win_platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "core/base/error.h"
+#include "core/base/path.h"
+#include "win32/platform/text.h"
+
+namespace zv::win {
+
+namespace {
+
+// Closes a file handle on every path out of a function.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (ok()) CloseHandle(h_);
+  }
+  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+constexpr DWORD kMaxReadBytes = 512u * 1024 * 1024;
+
+std::wstring TemporaryPathBeside(const std::wstring& path) {
+  return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(GetTickCount()) + L".tmp";
+}
+
+}  // namespace
+
+std::string WinFiles::ReadAll(const std::string& path) {
+  FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) throw FileOpenError(path, SystemErrorText(GetLastError()));
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) throw FileOpenError(path, SystemErrorText(GetLastError()));
+  if (size.QuadPart > kMaxReadBytes) throw FileOpenError(path, "The file is too large");
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  DWORD read = 0;
+  if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+    throw FileOpenError(path, SystemErrorText(GetLastError()));
+  }
+  bytes.resize(read);
+  return bytes;
+}
+
+void WinFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
+  const std::wstring target = Wide(path);
+  const std::wstring temp = TemporaryPathBeside(target);
+  DWORD error = ERROR_SUCCESS;
+  {
+    FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.ok()) throw FileCreateError(path, SystemErrorText(GetLastError()));
+    DWORD written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size() || !FlushFileBuffers(file.get())) {
+      error = GetLastError();
+    }
+  }
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    DeleteFileW(temp.c_str());
+    throw FileCreateError(path, SystemErrorText(error));
+  }
+}
+
+std::vector<std::string> WinFiles::ListFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW(Wide(folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(Narrow(name));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+bool WinFiles::Exists(const std::string& path) {
+  return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::optional<std::uint64_t> WinClock::PerformanceCounter() {
+  LARGE_INTEGER counter{};
+  if (!QueryPerformanceCounter(&counter)) return std::nullopt;
+  return static_cast<std::uint64_t>(counter.QuadPart);
+}
+
+std::uint32_t WinClock::TickCount() { return GetTickCount(); }
+
+void WinShell::OpenUrl(const std::string& target) {
+  ShellExecuteW(nullptr, nullptr, Wide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void WinShell::OpenFolderInExplorer(const std::string& folder) {
+  ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(folder).c_str(), nullptr, SW_SHOWNORMAL);
+}
+
+std::string ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return AppDirFromExePath(Narrow(path));
+}
+
+}  // namespace zv::win

@@ -1,0 +1,77 @@
+#include "core/ui/align.h"
+
+#include <gtest/gtest.h>
+
+namespace zv {
+namespace {
+
+TEST(Align, MainWindowBandsTakeWhatIsLeft) {
+  // The main window: a top panel, a bottom bar and a panel filling the rest.
+  LayoutItem top{Align::kTop, {}, Rect::FromSize(0, 0, 10, 49)};
+  LayoutItem client{Align::kClient, {}, Rect::FromSize(5, 5, 1, 1)};
+  LayoutItem bottom{Align::kBottom, {}, Rect::FromSize(0, 0, 10, 19)};
+  std::vector<LayoutItem*> items{&top, &client, &bottom};
+  const Rect area{0, 0, 791, 496};
+  ArrangeChildren(items, area, area);
+  EXPECT_EQ(top.bounds, Rect::FromSize(0, 0, 791, 49));
+  EXPECT_EQ(bottom.bounds, Rect::FromSize(0, 477, 791, 19));
+  EXPECT_EQ(client.bounds, Rect::FromSize(0, 49, 791, 428));
+}
+
+TEST(Align, LeftRightAndStackedTopsInCreationOrder) {
+  LayoutItem memo{Align::kLeft, {}, Rect::FromSize(0, 0, 614, 5)};
+  LayoutItem rest{Align::kClient, {}, {}};
+  LayoutItem right{Align::kRight, {}, Rect::FromSize(0, 0, 20, 5)};
+  LayoutItem list{Align::kTop, {}, Rect::FromSize(0, 0, 5, 208)};
+  LayoutItem label{Align::kTop, {}, Rect::FromSize(0, 0, 5, 13)};
+  std::vector<LayoutItem*> items{&memo, &rest, &right, &list, &label};
+  const Rect inner{1, 1, 790, 427};  // inside a one-pixel bevel
+  ArrangeChildren(items, inner, inner);
+  EXPECT_EQ(list.bounds, Rect::FromSize(1, 1, 789, 208));
+  EXPECT_EQ(label.bounds, Rect::FromSize(1, 209, 789, 13));
+  EXPECT_EQ(memo.bounds, Rect::FromSize(1, 222, 614, 205));
+  EXPECT_EQ(right.bounds, Rect::FromSize(770, 222, 20, 205));
+  EXPECT_EQ(rest.bounds, (Rect{615, 222, 770, 427}));
+}
+
+TEST(Align, OversizedBandsNeverInvertTheRest) {
+  LayoutItem tall{Align::kTop, {}, Rect::FromSize(0, 0, 5, 500)};
+  LayoutItem client{Align::kClient, {}, {}};
+  std::vector<LayoutItem*> items{&tall, &client};
+  ArrangeChildren(items, {0, 0, 100, 100}, {0, 0, 100, 100});
+  EXPECT_EQ(client.bounds.Height(), 0);
+  EXPECT_FALSE(client.bounds.bottom < client.bounds.top);
+}
+
+TEST(Align, AnchorsFollowTheParentsResize) {
+  LayoutItem topRight{Align::kNone, {false, true, true, false}, Rect::FromSize(44, 328, 85, 25)};
+  LayoutItem topLeft{Align::kNone, {}, Rect::FromSize(44, 368, 85, 25)};
+  LayoutItem stretch{Align::kNone, {true, true, true, true}, Rect::FromSize(10, 10, 50, 50)};
+  std::vector<LayoutItem*> items{&topRight, &topLeft, &stretch};
+  ArrangeChildren(items, {0, 0, 175, 426}, {0, 0, 275, 526});
+  EXPECT_EQ(topRight.bounds, Rect::FromSize(144, 328, 85, 25));
+  EXPECT_EQ(topLeft.bounds, Rect::FromSize(44, 368, 85, 25));
+  EXPECT_EQ(stretch.bounds, Rect::FromSize(10, 10, 150, 150));
+}
+
+}  // namespace
+}  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST(Align, BandsOfOneAlignmentKeepTheirStandingOrder) {
+  // Created out of order, laid out by where they stand.
+  LayoutItem keywords{Align::kTop, {}, Rect::FromSize(1, 222, 173, 89)};
+  LayoutItem list{Align::kTop, {}, Rect::FromSize(1, 1, 173, 208)};
+  LayoutItem label{Align::kTop, {}, Rect::FromSize(1, 209, 173, 13)};
+  std::vector<LayoutItem*> items{&keywords, &list, &label};
+  const Rect inner{1, 1, 174, 427};
+  ArrangeChildren(items, inner, inner);
+  EXPECT_EQ(list.bounds, Rect::FromSize(1, 1, 173, 208));
+  EXPECT_EQ(label.bounds, Rect::FromSize(1, 209, 173, 13));
+  EXPECT_EQ(keywords.bounds, Rect::FromSize(1, 222, 173, 89));
+}
+
+}  // namespace
+}  // namespace zv

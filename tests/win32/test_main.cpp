@@ -1,0 +1,12 @@
+// Runs the Windows tests; the window classes need the common controls.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -22,3 +22,22 @@ endif()
 # Build-time tools the Windows tree runs.
 add_executable(make-icon tools/make-icon/make_icon.cpp)
 target_link_libraries(make-icon PRIVATE zv_core)
+
+# Picture decoders for the promotion slots, on libjpeg-turbo and giflib.
+# Windows decodes with WIC and GDI, so this library is native only.
+find_package(JPEG REQUIRED)
+find_package(GIF REQUIRED)
+file(GLOB ZV_NATIVE_SOURCES CONFIGURE_DEPENDS src/native/*.cpp)
+add_library(zv_native STATIC ${ZV_NATIVE_SOURCES})
+target_link_libraries(zv_native PUBLIC zv_core JPEG::JPEG GIF::GIF)
+
+file(GLOB ZV_NATIVE_TESTS CONFIGURE_DEPENDS tests/native/*.cpp)
+target_sources(core_tests PRIVATE ${ZV_NATIVE_TESTS})
+target_include_directories(core_tests PRIVATE tests/core)
+target_link_libraries(core_tests PRIVATE zv_native)
+if(benchmark_FOUND)
+  foreach(src ${ZV_BENCHES})
+    get_filename_component(name ${src} NAME_WE)
+    target_link_libraries(bench_${name} PRIVATE zv_native)
+  endforeach()
+endif()

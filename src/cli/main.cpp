@@ -6,13 +6,18 @@
 
 #include "cli/cli_error.h"
 #include "cli/generate_command.h"
+#include "cli/settings_command.h"
 #include "cli/terminal_text.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zorvane-cli generate LIBRARY [--keyword TEXT]... [--keywords FILE] [--count N]\n"
-    "                            [--out DIR] [--stdout] [--counter START[:STEP]]\n";
+    "                            [--out DIR] [--stdout] [--counter START[:STEP]]\n"
+    "       zorvane-cli settings encode TEXT\n"
+    "       zorvane-cli settings decode HEX\n"
+    "       zorvane-cli settings make --out FILE [--product CODE] --picture1 URL --link1 URL\n"
+    "                                 --picture2 URL --link2 URL\n";
 
 struct Command {
   const char* name;
@@ -21,6 +26,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"generate", zv::GenerateMain},
+    {"settings", zv::SettingsMain},
 };
 
 }  // namespace

@@ -12,6 +12,8 @@ namespace zv {
 
 std::string ToTerminal(std::string_view cp936) { return std::string(cp936); }
 
+std::optional<std::string> FromTerminal(std::string_view text) { return std::string(text); }
+
 #else
 
 std::string ToTerminal(std::string_view cp936) {
@@ -31,6 +33,21 @@ std::string ToTerminal(std::string_view cp936) {
     --inLeft;
   }
   iconv_close(cd);
+  out.resize(out.size() - outLeft);
+  return out;
+}
+
+std::optional<std::string> FromTerminal(std::string_view text) {
+  iconv_t cd = iconv_open("CP936", "UTF-8");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(text);
+  std::string out(text.size() * 2 + 4, '\0');  // CP936 never takes more bytes than UTF-8
+  char* in = const_cast<char*>(text.data());
+  std::size_t inLeft = text.size();
+  char* dst = out.data();
+  std::size_t outLeft = out.size();
+  const bool ok = iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(cd);
+  if (!ok) return std::nullopt;
   out.resize(out.size() - outLeft);
   return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // CP936 text as the terminal shows it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,5 +9,9 @@ namespace zv {
 // UTF-8 on Linux (undecodable bytes become "?", a cut last character is
 // dropped); unchanged on Windows, whose console reads the ANSI code page.
 std::string ToTerminal(std::string_view cp936);
+
+// The inverse for command-line arguments: UTF-8 on Linux to CP936, nothing
+// when a character has no CP936 form; unchanged on Windows.
+std::optional<std::string> FromTerminal(std::string_view text);
 
 }  // namespace zv

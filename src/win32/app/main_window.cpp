@@ -2,7 +2,7 @@
 
 #include "core/app/catalogue.h"
 #include "core/app/generator.h"
-#include "core/app/links.h"
+#include "core/skin/link_image.h"
 #include "core/app/texts.h"
 #include "win32/forms/application.h"
 
@@ -94,7 +94,7 @@ void TfrmAd1::FormShow() {
 }
 
 void TfrmAd1::FormClose() {
-  if (IsWebLink(img1->URL)) services_.shell.OpenUrl(img1->URL);
+  OpenWebLink(services_.shell, img1->URL);
   state_.gLibraryLines.clear();
 }
 

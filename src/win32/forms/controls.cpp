@@ -1,6 +1,6 @@
 #include "win32/forms/controls.h"
 
-#include "core/app/links.h"
+#include "core/skin/link_image.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form.h"
 #include "win32/platform/handles.h"
@@ -182,7 +182,7 @@ TzsSkinLinkImage::TzsSkinLinkImage(Form& owner, Control& parent, std::string nam
 void TzsSkinLinkImage::Click() {
   Application::Instance().Guard([&] {
     if (OnClick) OnClick();
-    if (shell && IsWebLink(URL)) shell->OpenUrl(URL);
+    if (shell) OpenWebLink(*shell, URL);
   });
 }
 

@@ -13,6 +13,8 @@ BitmapView BitmapView::Sub(const Rect& r) const {
 
 void BitmapView::Fill(const Rect& r, Pixel p) const {
   const Rect c = r.Intersect(bounds());
+  // A rectangle left of or above the view intersects to an inverted one.
+  if (c.IsEmpty()) return;
   for (int y = c.top; y < c.bottom; ++y) std::fill(Row(y) + c.left, Row(y) + c.right, p);
 }
 

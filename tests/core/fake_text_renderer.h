@@ -1,6 +1,7 @@
 #pragma once
 // A text renderer with fixed metrics: every byte is a cell `cellWidth` wide
-// and `height` high, drawn as a solid block one pixel narrower than its cell.
+// and `height` high, drawn as a solid block one pixel narrower than its cell
+// in the font colour (the target's alpha is kept). Every call is recorded.
 #include <string>
 #include <vector>
 
@@ -12,9 +13,9 @@ class FakeTextRenderer : public TextRenderer {
  public:
   struct Call {
     std::string text;
+    FontSpec font;
     Point origin;
     Rect clip;
-    ColorRef color;
   };
 
   int cellWidth = 6;
@@ -26,11 +27,18 @@ class FakeTextRenderer : public TextRenderer {
   }
   void Draw(const BitmapView& target, const FontSpec& font, std::string_view text, Point origin,
             const Rect& clip) override {
-    calls.push_back({std::string(text), origin, clip, font.color});
+    calls.push_back({std::string(text), font, origin, clip});
     const Rect visible = clip.Intersect(target.bounds());
+    const Pixel ink = ToPixel(font.color);
     for (std::size_t i = 0; i < text.size(); ++i) {
       const int x = origin.x + static_cast<int>(i) * cellWidth;
-      target.Fill(Rect{x, origin.y, x + cellWidth - 1, origin.y + height}.Intersect(visible), ToPixel(font.color));
+      const Rect cell = Rect{x, origin.y, x + cellWidth - 1, origin.y + height}.Intersect(visible);
+      for (int y = cell.top; y < cell.bottom; ++y) {
+        for (int px = cell.left; px < cell.right; ++px) {
+          Pixel& p = target.At(px, y);
+          p = {ink.b, ink.g, ink.r, p.a};
+        }
+      }
     }
   }
 };

@@ -12,6 +12,7 @@
 #include "core/platform/shell.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/link_image.h"
+#include "fake_text_renderer.h"
 
 namespace zv::test {
 
@@ -39,25 +40,6 @@ class FakePictureDecoder : public PictureDecoder {
       throw Error("Bad picture");
     }
     return Picture{format, Bitmap(width, height, Pixel{128, 128, 128, 255}), false};
-  }
-};
-
-// Records each drawing and marks the origin pixel with the font colour.
-class FakeTextRenderer : public TextRenderer {
- public:
-  struct Drawing {
-    std::string text;
-    FontSpec font;
-    Point origin;
-    Rect clip;
-  };
-  std::vector<Drawing> drawings;
-
-  Size Measure(const FontSpec&, std::string_view text) override { return {static_cast<int>(text.size()) * 6, 13}; }
-  void Draw(const BitmapView& target, const FontSpec& font, std::string_view text, Point origin,
-            const Rect& clip) override {
-    drawings.push_back({std::string(text), font, origin, clip});
-    if (target.width() > 0 && target.height() > 0) target.At(origin.x, origin.y) = ToPixel(font.color, 255);
   }
 };
 

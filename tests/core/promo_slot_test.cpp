@@ -87,7 +87,7 @@ TEST_F(PromoFixture, DownloadedPictureIsShownAndKept) {
   EXPECT_EQ(img1.picture()->bitmap.width(), 3);
   EXPECT_EQ(img1.URL, "https://l.cn/1");
   EXPECT_FALSE(img1.AutoSize);
-  EXPECT_TRUE(text.drawings.empty());
+  EXPECT_TRUE(text.calls.empty());
 }
 
 TEST_F(PromoFixture, FailedDownloadFallsBackToTheKeptFileThenToTheText) {
@@ -109,11 +109,11 @@ TEST_F(PromoFixture, FailedDownloadFallsBackToTheKeptFileThenToTheText) {
   EXPECT_EQ(img1.picture()->bitmap.height(), 49);
   EXPECT_EQ(img1.picture()->bitmap.At(224, 48), (Pixel{255, 255, 255, 255}));
   EXPECT_EQ(img1.picture()->bitmap.At(0, 0), ToPixel(Rgb(1, 2, 3), 255));
-  ASSERT_EQ(text.drawings.size(), 1u);
-  EXPECT_EQ(text.drawings[0].text, texts::kPromoFallback);
-  EXPECT_EQ(text.drawings[0].font.color, Rgb(1, 2, 3));
-  EXPECT_EQ(text.drawings[0].font.name, FontSpec().name);
-  EXPECT_EQ(text.drawings[0].origin, (Point{0, 0}));
+  ASSERT_EQ(text.calls.size(), 1u);
+  EXPECT_EQ(text.calls[0].text, texts::kPromoFallback);
+  EXPECT_EQ(text.calls[0].font.color, Rgb(1, 2, 3));
+  EXPECT_EQ(text.calls[0].font.name, FontSpec().name);
+  EXPECT_EQ(text.calls[0].origin, (Point{0, 0}));
   EXPECT_EQ(img1.URL, kBase);
 }
 
@@ -151,7 +151,7 @@ TEST_F(PromoFixture, ExtensionThatNoFileNameCanHoldIsAFailedDownload) {
     EXPECT_EQ(slot.URL, kBase) << url;
   }
   EXPECT_TRUE(downloader.requests.empty());
-  EXPECT_EQ(text.drawings.size(), 3u);
+  EXPECT_EQ(text.calls.size(), 3u);
 }
 
 TEST_F(PromoFixture, ErrorPageOrBrokenDownloadKeepsTheGoodPicture) {

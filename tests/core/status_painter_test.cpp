@@ -123,9 +123,9 @@ TEST(StatusPainter, DisabledTextIsEmbossed) {
   ASSERT_EQ(m.text.calls.size(), 3u);
   EXPECT_EQ(m.text.calls[2].text, m.clock.Caption());  // the clock stays enabled: one call
   EXPECT_EQ(m.text.calls[0].origin, (Point{6, 4}));
-  EXPECT_EQ(m.text.calls[0].color, kWhite);
+  EXPECT_EQ(m.text.calls[0].font.color, kWhite);
   EXPECT_EQ(m.text.calls[1].origin, (Point{5, 3}));
-  EXPECT_EQ(m.text.calls[1].color, kGrey);
+  EXPECT_EQ(m.text.calls[1].font.color, kGrey);
   EXPECT_EQ(p.At(5, 3), kGrey);
   EXPECT_EQ(p.At(10, 4), kWhite);  // the highlight shows right of and below the shadow
   EXPECT_EQ(p.At(6, 16), kWhite);
@@ -141,12 +141,12 @@ TEST(StatusPainter, BlinkingSwitchesTheTextColour) {
   m.lists.OnTimer(StatusLists::kBlinkTimerId);
   EXPECT_EQ(m.host.invalidated, (std::vector<Rect>{m.pane2.BoundsRect()}));
   Painted on(m);
-  EXPECT_EQ(m.text.calls.at(0).color, kBlack);
-  EXPECT_EQ(m.text.calls.at(1).color, blink);
+  EXPECT_EQ(m.text.calls.at(0).font.color, kBlack);
+  EXPECT_EQ(m.text.calls.at(1).font.color, blink);
   EXPECT_EQ(on.At(166, 3), blink);
   m.lists.OnTimer(StatusLists::kBlinkTimerId);
   Painted off(m);
-  EXPECT_EQ(m.text.calls.at(1).color, kBlack);
+  EXPECT_EQ(m.text.calls.at(1).font.color, kBlack);
   EXPECT_EQ(off.At(166, 3), kBlack);
 }
 

@@ -143,7 +143,7 @@ TEST(NativePictureDecoder, SlotsShowRealDownloadedPictures) {
   EXPECT_EQ(img2.picture()->format, PictureFormat::kGif);
   EXPECT_EQ(img2.picture()->bitmap.width(), 173);
   EXPECT_TRUE(files.Exists(app + "fname2.GIF"));
-  EXPECT_TRUE(text.drawings.empty());
+  EXPECT_TRUE(text.calls.empty());
 }
 
 }  // namespace

@@ -6,13 +6,16 @@
 
 #include "cli/cli_error.h"
 #include "cli/generate_command.h"
+#include "cli/skin_command.h"
 #include "cli/terminal_text.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: zorvane-cli generate LIBRARY [--keyword TEXT]... [--keywords FILE] [--count N]\n"
-    "                            [--out DIR] [--stdout] [--counter START[:STEP]]\n";
+    "                            [--out DIR] [--stdout] [--counter START[:STEP]]\n"
+    "       zorvane-cli skin unpack FILE DIR\n"
+    "       zorvane-cli skin info FILE\n";
 
 struct Command {
   const char* name;
@@ -21,6 +24,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"generate", zv::GenerateMain},
+    {"skin", zv::SkinMain},
 };
 
 }  // namespace

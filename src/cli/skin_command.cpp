@@ -63,7 +63,9 @@ std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes) {
 std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir) {
   const std::vector<std::uint8_t> package = UnpackSkinFile(files.ReadAll(skinFile));
   const PackageLayout layout = ParsePackage(package);
-  if (!IsAcceptedVersion(layout.version)) throw Error("package version " + std::to_string(layout.version) + " is newer than 3");
+  if (!IsAcceptedVersion(layout.version)) {
+    throw Error("package version " + std::to_string(layout.version) + " is newer than 3");
+  }
   const std::string dir = WithSeparator(outDir);
   std::vector<std::string> written;
   auto write = [&](const std::string& name, std::span<const std::uint8_t> bytes) {

@@ -40,9 +40,8 @@ BmpPicture TrueColour(int bits, int width, int height, std::uint32_t r = 0, std:
   p.bitmap = Bitmap(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      Pixel c{static_cast<std::uint8_t>(x * 37 + y), static_cast<std::uint8_t>(y * 11), static_cast<std::uint8_t>(x ^ y),
-              static_cast<std::uint8_t>(bits == 32 ? x * 13 + y * 7 : 0)};
-      p.bitmap.At(x, y) = c;
+      p.bitmap.At(x, y) = {static_cast<std::uint8_t>(x * 37 + y), static_cast<std::uint8_t>(y * 11),
+                           static_cast<std::uint8_t>(x ^ y), static_cast<std::uint8_t>(bits == 32 ? x * 13 + y * 7 : 0)};
     }
   }
   if (bits == 16) p.bitmap = ReadBmp(EncodeBmp(p)).bitmap;  // snap the colours to the masks

@@ -225,6 +225,19 @@ TEST(BmpTest, DamagedImagesEndInAClearErrorBeforeAllocating) {
   EXPECT_THROW(ReadBmp(Image(40, 1, 1, 32, 3, {0x0F, 0, 0, 0, 0xF0, 0, 0, 0, 0x00, 0x0F, 0xF0, 0, 0, 0, 0, 0})),
                EInvalidGraphic);
   EXPECT_THROW(ReadBmp(Image(40, 1, 1, 16, 3, {0, 0xF8})), EInvalidGraphic);
+  // Overlapping masks, and 16-bit masks that reach past 16 bits or are wider
+  // than 8 bits, could not be written back as the same picture.
+  auto masked16 = [](std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    std::vector<std::uint8_t> data;
+    ByteWriter w(data);
+    for (const std::uint32_t m : {r, g, b}) w.WriteU32(m);
+    w.WriteU32(0);
+    return Image(40, 1, 1, 16, 3, data);
+  };
+  ASSERT_NO_THROW(ReadBmp(masked16(0xF800, 0x07E0, 0x001F)));
+  EXPECT_THROW(ReadBmp(masked16(0xF800, 0x0FE0, 0x001F)), EInvalidGraphic);
+  EXPECT_THROW(ReadBmp(masked16(0x30000, 0x07E0, 0x001F)), EInvalidGraphic);
+  EXPECT_THROW(ReadBmp(masked16(0xFFC0, 0x0020, 0x001F)), EInvalidGraphic);
 }
 
 TEST(BmpTest, ImageLengthComesFromTheFileHeader) {
@@ -247,6 +260,7 @@ TEST(BmpTest, WriterRefusesPicturesItCannotWrite) {
   shortIndices.indices.pop_back();
   EXPECT_THROW(EncodeBmp(shortIndices), Error);
   EXPECT_THROW(EncodeBmp(TrueColour(16, 2, 2)), Error);  // no masks
+  EXPECT_THROW(EncodeBmp(TrueColour(16, 2, 2, 0xFF00, 0x0F00, 0x00FF)), Error);
   EXPECT_THROW(EncodeBmp(BmpPicture{}), Error);           // no pixels
   EXPECT_THROW(PictureFromBitmap(Bitmap(1, 1), 8), Error);
   const BmpPicture plain = PictureFromBitmap(TrueColour(32, 3, 2).bitmap, 32);

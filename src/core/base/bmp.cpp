@@ -68,6 +68,19 @@ void ReadSizeFields(std::span<const std::uint8_t> bytes, Layout& l) {
   if (!IsValidBitCount(l.info.bitCount)) Fail("unsupported bit depth " + std::to_string(l.info.bitCount));
 }
 
+// Masks must be runs of bits inside the pixel that do not overlap; 16-bit
+// channels wider than 8 bits could not be written back unchanged.
+void CheckMasks(const Masks& m, int bitCount) {
+  std::uint32_t seen = 0;
+  for (const std::uint32_t mask : {m.red, m.green, m.blue, m.alpha}) {
+    const std::uint32_t run = mask == 0 ? 0 : mask >> std::countr_zero(mask);
+    if ((run & (run + 1)) != 0) Fail("bit-field mask is not contiguous");
+    if ((seen & mask) != 0) Fail("bit-field masks overlap");
+    if (bitCount == 16 && (mask > 0xFFFF || std::popcount(mask) > 8)) Fail("16-bit mask out of range");
+    seen |= mask;
+  }
+}
+
 // The masks in force, and the offset just past any masks stored after the header.
 std::size_t ReadMasks(std::span<const std::uint8_t> bytes, Layout& l) {
   std::size_t afterHeader = kBmpFileHeaderSize + l.info.headerSize;
@@ -92,6 +105,7 @@ std::size_t ReadMasks(std::span<const std::uint8_t> bytes, Layout& l) {
   l.masks.blue = LoadU32(bytes, at + 8);
   const bool alphaStored = maskCount == 4 || l.info.headerSize >= 56;
   l.masks.alpha = alphaStored ? LoadU32(bytes, at + 12) : 0;
+  CheckMasks(l.masks, l.info.bitCount);
   return afterHeader;
 }
 
@@ -130,11 +144,9 @@ Layout ParseLayout(std::span<const std::uint8_t> bytes) {
 // One channel of a bit-field mask, scaled to 8 bits.
 class Channel {
  public:
-  explicit Channel(std::uint32_t mask) : mask_(mask), shift_(mask == 0 ? 0 : std::countr_zero(mask)) {
-    const std::uint32_t bits = mask >> shift_;
-    if ((bits & (bits + 1)) != 0) Fail("bit-field mask is not contiguous");
-    max_ = bits;
-  }
+  // The mask has passed CheckMasks.
+  explicit Channel(std::uint32_t mask)
+      : mask_(mask), shift_(mask == 0 ? 0 : std::countr_zero(mask)), max_(mask >> shift_) {}
   std::uint8_t Decode(std::uint32_t value) const {
     if (max_ == 0) return 0;
     const std::uint64_t v = (value & mask_) >> shift_;
@@ -149,7 +161,7 @@ class Channel {
  private:
   std::uint32_t mask_;
   int shift_;
-  std::uint32_t max_ = 0;
+  std::uint32_t max_;
 };
 
 void ReadPalette(std::span<const std::uint8_t> bytes, const Layout& l, BmpPicture& picture) {
@@ -266,6 +278,8 @@ void CheckEncodable(const BmpPicture& p) {
     if (p.indices.size() != static_cast<std::size_t>(width) * height) throw Error("BMP indices do not fit");
   } else if (p.bitCount == 16 && (p.redMask | p.greenMask | p.blueMask) == 0) {
     throw Error("a 16-bit BMP needs its channel masks");
+  } else if (p.bitCount == 16) {
+    CheckMasks({p.redMask, p.greenMask, p.blueMask, p.alphaMask}, 16);
   } else if (!p.palette.empty()) {
     throw Error("only 1-, 4- and 8-bit BMPs carry a colour table");
   }

@@ -177,32 +177,34 @@ void DecodeIndexedRow(const std::uint8_t* row, int y, BmpPicture& picture) {
   const int width = picture.bitmap.width();
   const int perByte = 8 / bits;
   const int valueMask = (1 << bits) - 1;
+  const std::size_t colours = picture.palette.size();
+  std::uint8_t* indices = picture.indices.data() + static_cast<std::size_t>(y) * width;
+  Pixel* out = &picture.bitmap.At(0, y);
   for (int x = 0; x < width; ++x) {
     const int shift = 8 - bits * (x % perByte + 1);
-    const std::uint8_t index = static_cast<std::uint8_t>((row[x / perByte] >> shift) & valueMask);
-    picture.indices[static_cast<std::size_t>(y) * width + x] = index;
+    const auto index = static_cast<std::uint8_t>((row[x / perByte] >> shift) & valueMask);
+    indices[x] = index;
     // An index past the colour table shows black, as the platform draws it.
-    picture.bitmap.At(x, y) = index < picture.palette.size() ? picture.palette[index] : Pixel{};
+    out[x] = index < colours ? picture.palette[index] : Pixel{};
   }
 }
 
 void DecodeMaskedRow(const std::uint8_t* row, int y, const Masks& masks, BmpPicture& picture) {
   const Channel r(masks.red), g(masks.green), b(masks.blue), a(masks.alpha);
   const int bytesPerPixel = picture.bitCount / 8;
+  Pixel* out = &picture.bitmap.At(0, y);
   for (int x = 0; x < picture.bitmap.width(); ++x) {
     const std::uint8_t* p = row + x * bytesPerPixel;
     const std::uint32_t v = bytesPerPixel == 2 ? static_cast<std::uint32_t>(p[0] | (p[1] << 8))
                                                : static_cast<std::uint32_t>(p[0] | (p[1] << 8) | (p[2] << 16)) |
                                                      (static_cast<std::uint32_t>(p[3]) << 24);
-    picture.bitmap.At(x, y) = {b.Decode(v), g.Decode(v), r.Decode(v), a.Decode(v)};
+    out[x] = {b.Decode(v), g.Decode(v), r.Decode(v), a.Decode(v)};
   }
 }
 
 void DecodeRgbRow(const std::uint8_t* row, int y, BmpPicture& picture) {
-  for (int x = 0; x < picture.bitmap.width(); ++x) {
-    const std::uint8_t* p = row + x * 3;
-    picture.bitmap.At(x, y) = {p[0], p[1], p[2], 0};
-  }
+  Pixel* out = &picture.bitmap.At(0, y);
+  for (int x = 0; x < picture.bitmap.width(); ++x, row += 3) out[x] = {row[0], row[1], row[2], 0};
 }
 
 // Encoding --------------------------------------------------------------

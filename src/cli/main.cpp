@@ -7,6 +7,7 @@
 #include "cli/cli_error.h"
 #include "cli/generate_command.h"
 #include "cli/settings_command.h"
+#include "cli/skin_command.h"
 #include "cli/terminal_text.h"
 
 namespace {
@@ -17,7 +18,9 @@ constexpr const char* kUsage =
     "       zorvane-cli settings encode TEXT\n"
     "       zorvane-cli settings decode HEX\n"
     "       zorvane-cli settings make --out FILE [--product CODE] --picture1 URL --link1 URL\n"
-    "                                 --picture2 URL --link2 URL\n";
+    "                                 --picture2 URL --link2 URL\n"
+    "       zorvane-cli skin unpack FILE DIR\n"
+    "       zorvane-cli skin info FILE\n";
 
 struct Command {
   const char* name;
@@ -27,6 +30,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"generate", zv::GenerateMain},
     {"settings", zv::SettingsMain},
+    {"skin", zv::SkinMain},
 };
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "core/skin/skin_folder.h"
+
+#include "core/base/string_list.h"
+
+namespace zv {
+
+namespace {
+
+BmpPicture LoadPicture(Files& files, const std::string& path) {
+  const std::string bytes = files.ReadAll(path);
+  return ReadBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+}
+
+std::optional<BmpPicture> LoadOptionalPicture(Files& files, const std::string& folder, const std::string& name) {
+  if (name.empty()) return std::nullopt;
+  return LoadPicture(files, folder + name);
+}
+
+}  // namespace
+
+std::string FolderPart(std::string_view path) {
+  const auto cut = path.find_last_of("\\/:");
+  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+}
+
+SkinPackage LoadSkinFolder(Files& files, const std::string& folder, const PackagePictureNames& names,
+                           const std::vector<std::string>& lines) {
+  SkinPackage package;
+  package.picture = LoadOptionalPicture(files, folder, names.picture);
+  package.inactivePicture = LoadOptionalPicture(files, folder, names.inactivePicture);
+  package.mask = LoadOptionalPicture(files, folder, names.mask);
+  for (const auto& name : names.activePictures) package.activePictures.push_back(LoadPicture(files, folder + name));
+  package.definitionText = JoinLines(lines);
+  return package;
+}
+
+}  // namespace zv

@@ -1,0 +1,40 @@
+#include "core/skin/stored_skin.h"
+
+#include "core/skin/compression.h"
+
+namespace zv {
+
+void TzsCompressedStoredSkin::Unpack(std::vector<std::uint8_t>& target) const {
+  DecompressPackage(target, compressedData_);
+}
+
+void TzsCompressedStoredSkin::ReadSkinStream(ByteReader& stream) {
+  compressedData_.clear();
+  const std::int32_t version = stream.ReadI32();
+  if (!IsAcceptedVersion(version)) return;
+  const std::int32_t length = stream.ReadI32();
+  if (length < 0) throw EReadError();
+  const auto data = stream.ReadBytes(static_cast<std::size_t>(length));
+  compressedData_.assign(data.begin(), data.end());
+}
+
+void TzsCompressedStoredSkin::WriteSkinStream(ByteWriter& stream) const {
+  stream.WriteI32(kPackageVersion);
+  stream.WriteI32(static_cast<std::int32_t>(compressedData_.size()));
+  stream.WriteBytes(compressedData_);
+}
+
+void TzsCompressedStoredSkin::ReadCompressedSkinFile(Files& files, const std::string& path) {
+  compressedData_.clear();
+  const std::string bytes = files.ReadAll(path);
+  ByteReader stream({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  ReadSkinStream(stream);
+}
+
+void TzsCompressedStoredSkin::Pack(const SkinPackage& package) {
+  std::vector<std::uint8_t> compressed;
+  CompressPackage(WritePackage(package), compressed);
+  compressedData_ = std::move(compressed);
+}
+
+}  // namespace zv

@@ -332,6 +332,19 @@ TEST(AlphaFromMask, MeanOfTheMaskChannels) {
   EXPECT_EQ(b.At(0, 0).a, 255);
 }
 
+TEST(AlphaFromMask, PremultiplyScalesColoursByTheirAlpha) {
+  Bitmap b(4, 1);
+  b.At(0, 0) = Pixel{200, 100, 50, 255};
+  b.At(1, 0) = Pixel{200, 100, 50, 0};
+  b.At(2, 0) = Pixel{200, 100, 50, 128};
+  b.At(3, 0) = Pixel{255, 255, 255, 1};
+  PremultiplyAlpha(b.view());
+  EXPECT_EQ(b.At(0, 0), (Pixel{200, 100, 50, 255}));
+  EXPECT_EQ(b.At(1, 0), (Pixel{0, 0, 0, 0}));
+  EXPECT_EQ(b.At(2, 0), (Pixel{100, 50, 25, 128}));  // 200·128/255 = 100.4
+  EXPECT_EQ(b.At(3, 0), (Pixel{1, 1, 1, 1}));
+}
+
 TEST(TextEffects, GlowSurroundsTheTextSymmetrically) {
   test::BlockTextRenderer renderer;
   const Pixel white{255, 255, 255, 0};

@@ -27,6 +27,19 @@ void AlphaBlend(const BitmapView& background, Point at, const BitmapView& foregr
   }
 }
 
+void PremultiplyAlpha(const BitmapView& bitmap) {
+  for (int y = 0; y < bitmap.height(); ++y) {
+    Pixel* p = bitmap.Row(y);
+    for (int x = 0; x < bitmap.width(); ++x) {
+      const int a = p[x].a;
+      if (a == 255) continue;
+      p[x].b = static_cast<std::uint8_t>((p[x].b * a + 127) / 255);
+      p[x].g = static_cast<std::uint8_t>((p[x].g * a + 127) / 255);
+      p[x].r = static_cast<std::uint8_t>((p[x].r * a + 127) / 255);
+    }
+  }
+}
+
 void AlphaFromMask(const BitmapView& bitmap, const BitmapView& mask) {
   if (bitmap.width() != mask.width() || bitmap.height() != mask.height()) return;
   for (int y = 0; y < bitmap.height(); ++y) {

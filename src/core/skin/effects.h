@@ -52,6 +52,10 @@ void AlphaBlend(const BitmapView& background, Point at, const BitmapView& foregr
 // Triangular-weight blur along rows, then columns; edges repeat the edge
 // pixel; output alpha 255. Cost does not grow with the radius.
 void Blur(const BitmapView& bitmap, int radius);
+// Colours scaled by their own alpha (rounded), as the platform's per-pixel
+// alpha layering expects; without it transparent pixels would still add
+// their colour to what lies behind the layer.
+void PremultiplyAlpha(const BitmapView& bitmap);
 // Alpha of each pixel := the mean of the mask pixel's three channels (white
 // opaque, black transparent). Nothing happens when the sizes differ.
 void AlphaFromMask(const BitmapView& bitmap, const BitmapView& mask);

@@ -1,11 +1,21 @@
 #include "core/skin/regions.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "core/skin/blit.h"
 
 namespace zv {
 namespace {
 
-bool IsBlack(const Pixel& p) { return (p.b | p.g | p.r) == 0; }
+bool IsBlack(const Pixel& p) {
+  std::uint32_t v;
+  std::memcpy(&v, &p, sizeof v);
+  // Blue, green and red are the first three bytes whatever the byte order.
+  constexpr std::uint32_t kColour = std::endian::native == std::endian::little ? 0x00FFFFFFu : 0xFFFFFF00u;
+  return (v & kColour) == 0;
+}
 
 constexpr Pixel kOutside{255, 255, 255, 0};
 
@@ -51,16 +61,15 @@ void Append(std::vector<Rect>& to, const std::vector<Rect>& more, const Rect& wi
 
 std::vector<Rect> RegionFromMask(const BitmapView& mask, int x0, int y0) {
   std::vector<Rect> rects;
+  const int w = mask.width();
   for (int y = 0; y < mask.height(); ++y) {
     const Pixel* row = mask.Row(y);
     int x = 0;
-    while (x < mask.width()) {
-      if (!IsBlack(row[x])) {
-        ++x;
-        continue;
-      }
+    while (x < w) {
+      while (x < w && !IsBlack(row[x])) ++x;
+      if (x == w) break;
       const int start = x;
-      while (x < mask.width() && IsBlack(row[x])) ++x;
+      while (x < w && IsBlack(row[x])) ++x;
       rects.push_back(Rect{x0 + start, y0 + y, x0 + x, y0 + y + 1});
     }
   }

@@ -154,6 +154,18 @@ TEST(ComposeNineSlice, StopsEarlyOrSkipsPiecesOfNoSize) {
   EXPECT_EQ(SourceOf(out2.At(30, 55)).y, 7 + 25);  // the bottom middle still repeats
 }
 
+TEST(ComposeNineSlice, FittedPointsFarBeyondTheTargetOnlyDrawWhatShows) {
+  GridSkin g;
+  SkinPoints far = g.Fitted(40, 40);
+  far.rightTop.x = far.rightBottom.x = 1'000'000'000;
+  far.leftBottom.y = far.rightBottom.y = 1'000'000'000;
+  far.clientRect.right = far.clientRect.bottom = 1'000'000'000;
+  Bitmap out;
+  ComposeNineSlice(out, {40, 40}, g.skin, far, true);
+  for (int x = 10; x < 40; ++x) ASSERT_EQ(SourceOf(out.At(x, 0)), (Point{5 + 10 + (x - 10) % 10, 7})) << x;
+  EXPECT_EQ(SourceOf(out.At(39, 39)), (Point{5 + 19, 7 + 19}));
+}
+
 TEST(ComposeNineSlice, SkinRectangleOutsideThePictureIsClipped) {
   GridSkin g;
   g.skin.skinRect = Rect{45, 45, 75, 75};  // reaches 15 pixels past the 60 x 60 picture

@@ -1,5 +1,7 @@
 #include "core/skin/compose.h"
 
+#include <algorithm>
+
 #include "core/skin/blit.h"
 
 namespace zv {
@@ -12,7 +14,8 @@ void MiddleAcross(const BitmapView& dst, const BitmapView& src, const Rect& from
     StretchBlit(dst, Rect{x0, top, x1, bottom}, src, from);
     return;
   }
-  Tile(x0, x1, from.Width(), [&](int x, int len) {
+  // Copies past the target's edge would be clipped away; don't make them.
+  Tile(x0, std::min(x1, dst.width()), from.Width(), [&](int x, int len) {
     Blit(dst, Point{x, top}, src, Rect{from.left, from.top, from.left + len, from.bottom});
   });
 }
@@ -24,7 +27,7 @@ void MiddleDown(const BitmapView& dst, const BitmapView& src, const Rect& from, 
     StretchBlit(dst, Rect{left, y0, right, y1}, src, from);
     return;
   }
-  Tile(y0, y1, from.Height(), [&](int y, int len) {
+  Tile(y0, std::min(y1, dst.height()), from.Height(), [&](int y, int len) {
     Blit(dst, Point{left, y}, src, Rect{from.left, from.top, from.right, from.top + len});
   });
 }
@@ -32,12 +35,12 @@ void MiddleDown(const BitmapView& dst, const BitmapView& src, const Rect& from, 
 // Repeats the strip `first` of `dst` (already drawn) across, then down, to
 // fill `area`; both passes copy whole rows from the target itself.
 void RepeatAcross(const BitmapView& dst, const Rect& area, const Rect& first) {
-  Tile(first.right, area.right, first.Width(), [&](int x, int len) {
+  Tile(first.right, std::min(area.right, dst.width()), first.Width(), [&](int x, int len) {
     Blit(dst, area, Point{x, first.top}, dst, Rect{first.left, first.top, first.left + len, first.bottom});
   });
 }
 void RepeatDown(const BitmapView& dst, const Rect& area, const Rect& first) {
-  Tile(first.bottom, area.bottom, first.Height(), [&](int y, int len) {
+  Tile(first.bottom, std::min(area.bottom, dst.height()), first.Height(), [&](int y, int len) {
     Blit(dst, area, Point{first.left, y}, dst, Rect{first.left, first.top, first.right, first.top + len});
   });
 }
@@ -59,6 +62,9 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
   const int cw = piece.Width();
   const int ch = piece.Height();
   if (area.IsEmpty()) return;
+  // Tiles past the target's edge would be clipped away; don't make them.
+  const int right = std::min(area.right, target.width());
+  const int bottom = std::min(area.bottom, target.height());
   // Copying the first tile from the target needs it to start on the target.
   const bool firstOnTarget = area.left >= 0 && area.top >= 0;
   if (skin.stretchEffect) {
@@ -69,7 +75,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
       if (firstOnTarget) {
         RepeatAcross(target, area, first);
       } else {
-        Tile(first.right, area.right, cw, [&](int x, int) {
+        Tile(first.right, right, cw, [&](int x, int) {
           StretchBlit(target, area, Rect{x, area.top, x + cw, area.bottom}, skin.picture, piece);
         });
       }
@@ -80,7 +86,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
       if (firstOnTarget) {
         RepeatDown(target, area, first);
       } else {
-        Tile(first.bottom, area.bottom, ch, [&](int y, int) {
+        Tile(first.bottom, bottom, ch, [&](int y, int) {
           StretchBlit(target, area, Rect{area.left, y, area.right, y + ch}, skin.picture, piece);
         });
       }
@@ -91,7 +97,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
   }
   if (cw <= 0 || ch <= 0) return;
   const auto tileRow = [&](int y) {
-    Tile(area.left, area.right, cw, [&](int x, int len) {
+    Tile(area.left, right, cw, [&](int x, int len) {
       Blit(target, area, Point{x, y}, skin.picture, Rect{piece.left, piece.top, piece.left + len, piece.bottom});
     });
   };
@@ -99,7 +105,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
     tileRow(area.top);
     RepeatDown(target, area, Rect{area.left, area.top, area.right, area.top + ch});
   } else {
-    Tile(area.top, area.bottom, ch, [&](int y, int) { tileRow(y); });
+    Tile(area.top, bottom, ch, [&](int y, int) { tileRow(y); });
   }
 }
 

@@ -13,8 +13,7 @@ BitmapView BitmapView::Sub(const Rect& r) const {
 
 void BitmapView::Fill(const Rect& r, Pixel p) const {
   const Rect c = r.Intersect(bounds());
-  // A rectangle left of or above the view intersects to an inverted one.
-  if (c.IsEmpty()) return;
+  if (c.IsEmpty()) return;  // a rectangle beside the view intersects inverted
   for (int y = c.top; y < c.bottom; ++y) std::fill(Row(y) + c.left, Row(y) + c.right, p);
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+// Rectangle copies between bitmap views, clipped on both sides the way the
+// platform's blits clip, so a skin record pointing outside its picture can
+// never read or write outside memory.
+#include <algorithm>
+
+#include "core/base/bitmap.h"
+
+namespace zv {
+
+// Copies `src` rectangle `from` to `dst` with its top-left at `at`, drawing
+// only inside `clip` (in `dst` coordinates). Row copies, no per-pixel calls.
+void Blit(const BitmapView& dst, const Rect& clip, Point at, const BitmapView& src, const Rect& from);
+inline void Blit(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
+  Blit(dst, dst.bounds(), at, src, from);
+}
+
+// Nearest-neighbour scaled copy of `from` over `to`, drawing only inside `clip`.
+void StretchBlit(const BitmapView& dst, const Rect& clip, const Rect& to, const BitmapView& src, const Rect& from);
+inline void StretchBlit(const BitmapView& dst, const Rect& to, const BitmapView& src, const Rect& from) {
+  StretchBlit(dst, dst.bounds(), to, src, from);
+}
+
+// Calls copy(position, length) for each copy of a piece `tile` long laid from
+// `start` to `end`, the last one cut short. A piece of no size is not
+// repeated at all (it would never advance).
+template <typename Copy>
+void Tile(int start, int end, int tile, Copy copy) {
+  if (tile <= 0) return;
+  const int n = (end - start) / tile;
+  for (int i = 0; i <= n; ++i) {
+    const int pos = start + i * tile;
+    const int len = tile - std::max(0, pos + tile - end);
+    if (len > 0) copy(pos, len);
+  }
+}
+
+}  // namespace zv

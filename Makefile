@@ -22,7 +22,8 @@ win32: native
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DZV_NATIVE_BIN=$(CURDIR)/$(NATIVE)
 	@ninja -C $(WIN32) Zorvane zorvane-cli win32_tests
 
-test: test-native test-win32
+test: native win32
+	@scripts/test.sh
 
 test-native: native
 	@cd $(NATIVE) && ctest --output-on-failure -j2

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Runs the native suites (ctest) and the Windows suites under Wine, then prints
+# one closing line with the totals.
+set -uo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+(cd "$top/build/native" && ctest --output-on-failure -j2) | tee "$log"
+native_status=${PIPESTATUS[0]}
+native_total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -n 1)
+native_failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
+
+"$top/scripts/wine-prefix.sh" "$top/build/wineprefix"
+env -u DISPLAY WINEPREFIX="$top/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 | tee "$log"
+win_status=${PIPESTATUS[0]}
+win_passed=$(sed -n 's/.*PASSED.*\] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
+win_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
+
+native_total=${native_total:-0}
+native_failed=${native_failed:-0}
+passed=$((native_total - native_failed + ${win_passed:-0}))
+failed=$((native_failed + ${win_failed:-0}))
+if [ "$native_status" -ne 0 ] || [ "$win_status" -ne 0 ]; then failed=$((failed > 0 ? failed : 1)); fi
+echo "tests: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -37,5 +37,5 @@ target_compile_options(gtest_main PRIVATE -Wno-error)
 
 file(GLOB ZV_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${ZV_WIN32_TESTS} ${CMAKE_BINARY_DIR}/zorvane.rc)
-target_link_libraries(win32_tests PRIVATE zv_win32 GTest::gtest)
+target_link_libraries(win32_tests PRIVATE zv_win32 GTest::gtest version)
 target_include_directories(win32_tests PRIVATE tests)

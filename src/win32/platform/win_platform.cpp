@@ -53,6 +53,12 @@ std::string WinFiles::ReadAll(const std::string& path) {
 
 void WinFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
   const std::wstring target = Wide(path);
+  // Creating over a read-only file is refused, as a direct write would be;
+  // a rename would quietly replace it.
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    throw FileCreateError(path, SystemErrorText(ERROR_ACCESS_DENIED));
+  }
   const std::wstring temp = TemporaryPathBeside(target);
   DWORD error = ERROR_SUCCESS;
   {

@@ -134,6 +134,8 @@ TEST_F(PromoTest, NetworkUpShowsBothPicturesKeepsTheFilesAndClicksOpenTheLinks) 
   GetClientRect(form->ListBox1->hwnd(), &list);
   EXPECT_EQ(WindowBounds(*form->img2), Rect::FromSize(0, list.bottom - 48, list.right, 48));
 
+  const auto hand = reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_HAND));
+  EXPECT_EQ(GetClassLongPtrW(form->img1->hwnd(), GCLP_HCURSOR), hand);
   Click(*form->img1);
   Click(*form->img2);
   EXPECT_EQ(shell.urls, (std::vector<std::string>{kLink1, kLink2}));

@@ -12,11 +12,11 @@ namespace {
 
 // The GB2312 character set lets the font mapper pick a face with the Chinese
 // glyphs whatever face is named.
-Font MakeFont(const FontSpec& spec) {
-  return Font(CreateFontW(spec.height, 0, 0, 0, (spec.style & kFontBold) ? FW_BOLD : FW_NORMAL,
-                          (spec.style & kFontItalic) != 0, (spec.style & kFontUnderline) != 0,
-                          (spec.style & kFontStrikeOut) != 0, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(spec.name).c_str()));
+Font MakeFont(const FontSpec& fontSpec) {
+  return Font(CreateFontW(fontSpec.height, 0, 0, 0, (fontSpec.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                          (fontSpec.style & kFontItalic) != 0, (fontSpec.style & kFontUnderline) != 0,
+                          (fontSpec.style & kFontStrikeOut) != 0, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(fontSpec.name).c_str()));
 }
 
 void CopyPixels(const BitmapView& from, Point fromOrigin, const BitmapView& to, Point toOrigin, Size size,
@@ -33,10 +33,10 @@ void CopyPixels(const BitmapView& from, Point fromOrigin, const BitmapView& to, 
 
 }  // namespace
 
-Size GdiTextRenderer::Measure(const FontSpec& spec, std::string_view text) {
+Size GdiTextRenderer::Measure(const FontSpec& fontSpec, std::string_view text) {
   const std::wstring wide = Wide(text);
   MemoryDc dc(CreateCompatibleDC(nullptr));
-  const Font font = MakeFont(spec);
+  const Font font = MakeFont(fontSpec);
   if (!dc || !font) return {};
   ScopedSelect select(dc.get(), font.get());
   SIZE size{};
@@ -44,7 +44,7 @@ Size GdiTextRenderer::Measure(const FontSpec& spec, std::string_view text) {
   return {size.cx, size.cy};
 }
 
-void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& spec, std::string_view text, Point origin,
+void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& fontSpec, std::string_view text, Point origin,
                            const Rect& clip) {
   const Rect area = clip.Intersect(target.bounds());
   if (area.IsEmpty() || text.empty()) return;
@@ -52,10 +52,10 @@ void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& spec, std::
   const Size size{area.Width(), area.Height()};
   CopyPixels(target, {area.left, area.top}, dib.view(), {0, 0}, size, false);
 
-  const Font font = MakeFont(spec);
+  const Font font = MakeFont(fontSpec);
   ScopedSelect select(dib.dc(), font.get());
   SetBkMode(dib.dc(), TRANSPARENT);
-  SetTextColor(dib.dc(), spec.color);
+  SetTextColor(dib.dc(), fontSpec.color);
   const std::wstring wide = Wide(text);
   TextOutW(dib.dc(), origin.x - area.left, origin.y - area.top, wide.c_str(), static_cast<int>(wide.size()));
   GdiFlush();

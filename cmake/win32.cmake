@@ -14,7 +14,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 file(GLOB_RECURSE ZV_WIN32_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
 list(FILTER ZV_WIN32_SOURCES EXCLUDE REGEX "src/win32/main\\.cpp$")
 add_library(zv_win32 STATIC ${ZV_WIN32_SOURCES})
-target_link_libraries(zv_win32 PUBLIC zv_core comctl32 gdi32 user32 shell32 uxtheme)
+target_link_libraries(zv_win32 PUBLIC zv_core comctl32 gdi32 user32 shell32 uxtheme winhttp windowscodecs ole32 uuid)
 
 set(ZV_ICON ${CMAKE_BINARY_DIR}/zorvane.ico)
 add_custom_command(OUTPUT ${ZV_ICON} COMMAND ${ZV_NATIVE_BIN}/make-icon ${ZV_ICON}
@@ -39,3 +39,17 @@ file(GLOB ZV_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${ZV_WIN32_TESTS} ${CMAKE_BINARY_DIR}/zorvane.rc)
 target_link_libraries(win32_tests PRIVATE zv_win32 GTest::gtest version)
 target_include_directories(win32_tests PRIVATE tests)
+target_link_libraries(win32_tests PRIVATE ws2_32)
+
+# The example promotion pictures, compiled into the tests as byte arrays.
+function(zv_bytes_literal file name out)
+  file(READ ${file} hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," hex "${hex}")
+  set(${out} "${${out}}inline constexpr unsigned char ${name}[] = {${hex}};\n" PARENT_SCOPE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+endfunction()
+set(ZV_TEST_PICTURES "#pragma once\n")
+zv_bytes_literal(${CMAKE_SOURCE_DIR}/tools/promo-example/banner1.jpg kBanner1Jpg ZV_TEST_PICTURES)
+zv_bytes_literal(${CMAKE_SOURCE_DIR}/tools/promo-example/banner2.gif kBanner2Gif ZV_TEST_PICTURES)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/example_pictures.h CONTENT "${ZV_TEST_PICTURES}")
+target_include_directories(win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)

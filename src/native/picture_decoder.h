@@ -9,10 +9,6 @@
 
 namespace zv {
 
-// Pictures past these are refused before any pixel memory is taken.
-inline constexpr int kMaxPictureSide = 8192;
-inline constexpr std::int64_t kMaxPicturePixels = 16 * 1024 * 1024;
-
 Picture DecodeJpeg(std::span<const std::uint8_t> bytes);
 Picture DecodeGif(std::span<const std::uint8_t> bytes);
 

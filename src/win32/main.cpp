@@ -5,6 +5,9 @@
 #include "core/app/texts.h"
 #include "win32/app/main_window.h"
 #include "win32/forms/application.h"
+#include "win32/platform/gdi_text_renderer.h"
+#include "win32/platform/win_downloader.h"
+#include "win32/platform/win_picture_decoder.h"
 #include "win32/platform/win_platform.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -18,7 +21,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   WinFiles files;
   WinClock clock;
   WinShell shell;
-  AppServices services{files, clock, shell, ExecutableFolder()};
+  WinHttpDownloader downloader;
+  WinPictureDecoder pictures;
+  GdiTextRenderer text;
+  AppServices services{files, clock, shell, ExecutableFolder(), downloader, pictures, text};
   AppState state(clock);
 
   auto frmAd1 = Form::Create<TfrmAd1>(services, state);

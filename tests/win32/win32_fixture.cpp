@@ -51,7 +51,8 @@ Rect WindowBounds(const Control& control) {
 
 MainWindowTest::MainWindowTest() {
   Application::Instance().set_dialogs(&dialogs);
-  services = std::make_unique<AppServices>(AppServices{files, clock, shell, folder.path()});
+  services = std::make_unique<AppServices>(
+      AppServices{files, clock, shell, folder.path(), downloader, pictures, text, server.baseUrl()});
   state = std::make_unique<AppState>(clock);
 }
 

@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "core/fakes.h"
+#include "loopback_server.h"
 #include "win32/app/main_window.h"
 #include "win32/forms/application.h"
 #include "win32/platform/text.h"
+#include "win32/platform/gdi_text_renderer.h"
+#include "win32/platform/win_downloader.h"
+#include "win32/platform/win_picture_decoder.h"
 #include "win32/platform/win_platform.h"
 
 namespace zv::win::test {
@@ -63,6 +67,11 @@ class MainWindowTest : public ::testing::Test {
   RecordingShell shell;
   zv::test::FakeClock clock;
   WinFiles files;
+  WinHttpDownloader downloader;
+  WinPictureDecoder pictures;
+  GdiTextRenderer text;
+  // The promotion server; it serves nothing until a test fills it.
+  LoopbackServer server;
   std::unique_ptr<AppServices> services;
   std::unique_ptr<AppState> state;
   std::unique_ptr<TfrmAd1> form;

@@ -8,6 +8,10 @@
 
 namespace zv {
 
+// Pictures past these are refused before any pixel memory is taken.
+inline constexpr int kMaxPictureSide = 8192;
+inline constexpr std::int64_t kMaxPicturePixels = 16 * 1024 * 1024;
+
 enum class PictureFormat { kBitmap, kIcon, kEnhancedMetafile, kMetafile, kGif, kJpeg };
 
 struct Picture {

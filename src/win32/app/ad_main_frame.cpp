@@ -1,5 +1,6 @@
 #include "win32/app/ad_main_frame.h"
 
+#include "core/app/promo_slot.h"
 #include "core/app/texts.h"
 
 namespace zv::win {
@@ -29,8 +30,10 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& de
 }
 
 void TfrmAd::FormShow() {
-  // The promotion settings and slots arrive with the promotion panel; until
-  // then the slots stay empty pictures.
+  const PromoServices promo{services_.files,  services_.downloader,  services_.pictures,
+                            services_.text,   services_.appDir,      services_.promoBaseUrl,
+                            static_cast<ColorRef>(GetSysColor(COLOR_WINDOWTEXT))};
+  PromoFormShow(promo, FProductCode, img1->core(), img2->core(), state_.gPromoShown);
 }
 
 void TfrmAd::btn1Click() { services_.shell.OpenFolderInExplorer(services_.appDir); }

@@ -2,7 +2,7 @@
 
 #include "core/app/catalogue.h"
 #include "core/app/generator.h"
-#include "core/skin/link_image.h"
+#include "core/app/promo_slot.h"
 #include "core/app/texts.h"
 #include "win32/forms/application.h"
 
@@ -94,7 +94,7 @@ void TfrmAd1::FormShow() {
 }
 
 void TfrmAd1::FormClose() {
-  OpenWebLink(services_.shell, img1->URL);
+  PromoFormClose(services_.shell, img1->core());
   state_.gLibraryLines.clear();
 }
 

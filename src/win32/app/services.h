@@ -4,10 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "core/app/promo_settings.h"
 #include "core/app/random.h"
 #include "core/platform/clock.h"
+#include "core/platform/downloader.h"
 #include "core/platform/files.h"
+#include "core/platform/picture_decoder.h"
 #include "core/platform/shell.h"
+#include "core/platform/text_renderer.h"
 
 namespace zv::win {
 
@@ -16,6 +20,11 @@ struct AppServices {
   Clock& clock;
   Shell& shell;
   std::string appDir;  // ends in "\"
+  Downloader& downloader;
+  PictureDecoder& pictures;
+  TextRenderer& text;
+  // The build's promotion server; tests point it at their own.
+  std::string promoBaseUrl = PromoBaseUrl();
 };
 
 // Process-wide state shared by the forms.

@@ -1,6 +1,5 @@
 #include "win32/forms/controls.h"
 
-#include "core/skin/link_image.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form.h"
 #include "win32/platform/handles.h"
@@ -170,26 +169,6 @@ void PlainStatusBar::Paint(HDC dc) {
     DrawCaption(dc, owner().font(), panes_[i].caption, {r.left + 3, r.top, r.right - 2, r.bottom},
                 DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
   }
-}
-
-TzsSkinLinkImage::TzsSkinLinkImage(Form& owner, Control& parent, std::string name, const Rect& bounds)
-    : Control(owner, &parent, std::move(name)) {
-  RegisterClassOnce(L"ZvLinkImage", LoadCursorW(nullptr, IDC_HAND), nullptr);
-  SetBounds(bounds);
-  CreateWindowOf(L"ZvLinkImage", WS_VISIBLE, 0);
-}
-
-void TzsSkinLinkImage::Click() {
-  Application::Instance().Guard([&] {
-    if (OnClick) OnClick();
-    if (shell) OpenWebLink(*shell, URL);
-  });
-}
-
-void TzsSkinLinkImage::Paint(HDC dc) {
-  RECT r{};
-  GetClientRect(hwnd_, &r);
-  FillSysColor(dc, r, backgroundSysColor);
 }
 
 }  // namespace zv::win

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/base/bitmap.h"
-#include "core/platform/shell.h"
 #include "win32/forms/control.h"
+#include "win32/forms/link_image.h"
 
 namespace zv::win {
 
@@ -87,21 +87,6 @@ class PlainStatusBar : public Control {
 
  private:
   std::vector<Pane> panes_;
-};
-
-// A picture at its natural size from the top-left, clipped, with a hand
-// cursor; a click runs OnClick, then opens URL when it is a web link.
-class TzsSkinLinkImage : public Control {
- public:
-  TzsSkinLinkImage(Form& owner, Control& parent, std::string name, const Rect& bounds);
-  std::string URL;
-  Shell* shell = nullptr;
-  // The colour shown where no picture covers the control.
-  int backgroundSysColor = COLOR_BTNFACE;
-
- protected:
-  void Click() override;
-  void Paint(HDC dc) override;
 };
 
 }  // namespace zv::win

@@ -7,7 +7,7 @@
 #include "core/app/promo_settings.h"
 #include "core/app/texts.h"
 #include "example_pictures.h"
-#include "win32/platform/dib_section.h"
+#include "win32/platform/dib_surface.h"
 #include "win32_fixture.h"
 
 namespace zv::win::test {
@@ -42,7 +42,8 @@ std::string SettingsFile(const std::string& picture1, const std::string& link1, 
 Bitmap Rendered(const TzsSkinLinkImage& slot) {
   RECT client{};
   GetClientRect(slot.hwnd(), &client);
-  DibSection dib(client.right, client.bottom);
+  DibSurface dib;
+  dib.Resize({client.right, client.bottom});
   SendMessageW(slot.hwnd(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dib.dc()), PRF_CLIENT);
   GdiFlush();
   Bitmap copy(client.right, client.bottom);

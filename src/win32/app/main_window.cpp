@@ -1,5 +1,7 @@
 #include "win32/app/main_window.h"
 
+#include <utility>
+
 #include "core/app/catalogue.h"
 #include "core/app/generator.h"
 #include "core/app/promo_slot.h"
@@ -15,16 +17,16 @@ const FormDescription kMainDescription{texts::kMainCaption, {791, 496}, {358, 14
 // The library list and first status pane, as the catalogue sees them.
 class CatalogueAdapter : public CatalogueView {
  public:
-  CatalogueAdapter(ListBox& list, PlainStatusBar& bar) : list_(list), bar_(bar) {}
+  CatalogueAdapter(ListBox& list, TSbStatusPane& pane) : list_(list), pane_(pane) {}
   int ItemCount() override { return list_.Count(); }
   std::string Item(int index) override { return list_.Item(index); }
   bool Selected(int index) override { return list_.Selected(index); }
-  void SetStatusCaption(const std::string& text) override { bar_.SetPaneCaption(0, text); }
+  void SetStatusCaption(const std::string& text) override { pane_.SetCaption(text); }
   void ShowMessage(const std::string& text) override { Application::Instance().dialogs().ShowMessage(text); }
 
  private:
   ListBox& list_;
-  PlainStatusBar& bar_;
+  TSbStatusPane& pane_;
 };
 
 // The article and keyword boxes, as the generator sees them.
@@ -41,6 +43,16 @@ class GeneratorAdapter : public GeneratorView {
   Memo& keywords_;
 };
 
+// The main window's panes fill the bar's height.
+template <class P, class... Args>
+P& AddStatusPane(TSbStatusBar& bar, TAlign align, int width, Args&&... args) {
+  P& pane = bar.AddPane<P>(std::forward<Args>(args)...);
+  pane.SetAlign(align);
+  pane.SetWidth(width);
+  pane.SetHeight(zv::TSbStatusBar::kStandardHeight);
+  return pane;
+}
+
 }  // namespace
 
 TfrmAd1::TfrmAd1(AppServices& services, AppState& state) : TfrmAd(services, state, kMainDescription) {
@@ -55,10 +67,12 @@ TfrmAd1::TfrmAd1(AppServices& services, AppState& state) : TfrmAd(services, stat
   btnScan = &Add<Button>(*pnl1, "btnScan", Rect::FromSize(44, 368, 85, 25), texts::kScanButton);
   btnGen = &Add<Button>(*pnl1, "btnGen", Rect::FromSize(44, 328, 85, 25), texts::kGenerateButton);
   btnGen->SetAnchors({false, true, true, false});
-  SbStatusBar1 = &Add<PlainStatusBar>(*this, "SbStatusBar1", Rect::FromSize(0, 477, 791, 19),
-                                      std::vector<PlainStatusBar::Pane>{{161, false, ""}, {100, false, ""},
-                                                                        {150, true, ""}});
+  SbStatusBar1 = &Add<TSbStatusBar>(*this, "SbStatusBar1", Rect::FromSize(0, 477, 791, 19));
   SbStatusBar1->SetAlign(Align::kBottom);
+  SbStatusPane1 = &AddStatusPane<TSbStatusPane>(*SbStatusBar1, alLeft, 161);
+  SbStatusPane2 = &AddStatusPane<TSbStatusPane>(*SbStatusBar1, alLeft, 100);
+  SbClockStatus1 = &AddStatusPane<TSbClockStatus>(*SbStatusBar1, alRight, 150, SbStatusBar1->localTime());
+  SbStatusBar1->Loaded();
   Memo2 = &Add<Memo>(*pnl1, "Memo2", Rect::FromSize(1, 222, 173, 89), true);
   Memo2->SetAlign(Align::kTop);
   Memo2->SetText(texts::kKeywordInitial);
@@ -104,7 +118,7 @@ void TfrmAd1::btnScanClick() {
 }
 
 void TfrmAd1::ListBox1Click() {
-  CatalogueAdapter view(*ListBox1, *SbStatusBar1);
+  CatalogueAdapter view(*ListBox1, *SbStatusPane1);
   zv::ListBox1Click(view, services_.files, services_.appDir, state_.gLibraryLines);
 }
 

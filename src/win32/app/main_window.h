@@ -2,6 +2,7 @@
 // TfrmAd1: the main window: the article box, the library list, the keyword
 // box, the generator's buttons and the status bar.
 #include "win32/app/ad_main_frame.h"
+#include "win32/status/status_bar_control.h"
 
 namespace zv::win {
 
@@ -15,7 +16,10 @@ class TfrmAd1 : public TfrmAd {
   ListBox* ListBox1;
   Button* btnScan;
   Button* btnGen;
-  PlainStatusBar* SbStatusBar1;
+  TSbStatusBar* SbStatusBar1;
+  TSbStatusPane* SbStatusPane1;
+  TSbStatusPane* SbStatusPane2;
+  TSbClockStatus* SbClockStatus1;
   Memo* Memo2;
   Label* Label1;
 

@@ -131,44 +131,4 @@ Label::Label(Form& owner, Control& parent, std::string name, const Rect& bounds,
   SetCaption(caption);
 }
 
-PlainStatusBar::PlainStatusBar(Form& owner, Control& parent, std::string name, const Rect& bounds,
-                               std::vector<Pane> panes)
-    : Control(owner, &parent, std::move(name)), panes_(std::move(panes)) {
-  RegisterClassOnce(L"ZvPlainStatusBar", nullptr, GetSysColorBrush(COLOR_BTNFACE));
-  SetBounds(bounds);
-  CreateWindowOf(L"ZvPlainStatusBar", WS_VISIBLE, 0);
-}
-
-void PlainStatusBar::SetPaneCaption(std::size_t pane, const std::string& cp936) {
-  panes_.at(pane).caption = cp936;
-  InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-std::vector<Rect> PlainStatusBar::PaneRects() const {
-  const Rect area = ChildArea();
-  int left = area.left;
-  int right = area.right;
-  std::vector<Rect> rects;
-  for (const Pane& pane : panes_) {
-    if (pane.alignRight) {
-      rects.push_back({right - pane.width, area.top, right, area.bottom});
-      right -= pane.width;
-    } else {
-      rects.push_back({left, area.top, left + pane.width, area.bottom});
-      left += pane.width;
-    }
-  }
-  return rects;
-}
-
-void PlainStatusBar::Paint(HDC dc) {
-  const auto rects = PaneRects();
-  for (std::size_t i = 0; i < panes_.size(); ++i) {
-    const Rect& r = rects[i];
-    DrawBevel(dc, {r.left, r.top, r.right, r.bottom}, false);
-    DrawCaption(dc, owner().font(), panes_[i].caption, {r.left + 3, r.top, r.right - 2, r.bottom},
-                DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
-  }
-}
-
 }  // namespace zv::win

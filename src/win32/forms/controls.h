@@ -67,26 +67,4 @@ class Label : public Control {
   Label(Form& owner, Control& parent, std::string name, const Rect& bounds, const std::string& caption);
 };
 
-// Stand-in status bar: panes of fixed widths from the left or the right,
-// each showing a caption in a sunken box.
-class PlainStatusBar : public Control {
- public:
-  struct Pane {
-    int width;
-    bool alignRight;
-    std::string caption;
-  };
-  PlainStatusBar(Form& owner, Control& parent, std::string name, const Rect& bounds, std::vector<Pane> panes);
-  void SetPaneCaption(std::size_t pane, const std::string& cp936);
-  const std::string& PaneCaption(std::size_t pane) const { return panes_.at(pane).caption; }
-  // Pane rectangles in the bar's client coordinates.
-  std::vector<Rect> PaneRects() const;
-
- protected:
-  void Paint(HDC dc) override;
-
- private:
-  std::vector<Pane> panes_;
-};
-
 }  // namespace zv::win

@@ -106,6 +106,10 @@ bool Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_DESTROY:
       if (isMainForm_) PostQuitMessage(0);
       return false;
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it; controls that keep colours need it too.
+      for (const auto& c : components_) SendMessageW(c->hwnd(), WM_SYSCOLORCHANGE, wParam, lParam);
+      return false;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         lastFocus_ = GetFocus();

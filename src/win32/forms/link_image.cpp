@@ -59,7 +59,7 @@ void TzsSkinLinkImage::Click() {
 }
 
 void TzsSkinLinkImage::Compose(Size size) {
-  if (surface_.size() != size) surface_ = DibSection(size.width, size.height);
+  surface_.Resize(size);
   const BitmapView view = surface_.view();
   view.Fill(view.bounds(), ToPixel(GetSysColor(backgroundSysColor), 255));
   core_.Paint(view);

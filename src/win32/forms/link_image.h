@@ -6,7 +6,7 @@
 #include "core/platform/shell.h"
 #include "core/skin/link_image.h"
 #include "win32/forms/control.h"
-#include "win32/platform/dib_section.h"
+#include "win32/platform/dib_surface.h"
 
 namespace zv::win {
 
@@ -36,7 +36,7 @@ class TzsSkinLinkImage : public Control, public LinkImageHost {
   void Compose(Size size);
 
   zv::TzsSkinLinkImage core_{*this};
-  DibSection surface_;
+  DibSurface surface_;
   bool stale_ = true;
 };
 

@@ -1,65 +1,59 @@
 #include "win32/platform/gdi_text_renderer.h"
 
-#include <algorithm>
-
-#include "win32/platform/dib_section.h"
-#include "win32/platform/handles.h"
+#include "core/status/colour.h"
 #include "win32/platform/text.h"
 
 namespace zv::win {
 
-namespace {
-
-// The GB2312 character set lets the font mapper pick a face with the Chinese
-// glyphs whatever face is named.
-Font MakeFont(const FontSpec& fontSpec) {
-  return Font(CreateFontW(fontSpec.height, 0, 0, 0, (fontSpec.style & kFontBold) ? FW_BOLD : FW_NORMAL,
-                          (fontSpec.style & kFontItalic) != 0, (fontSpec.style & kFontUnderline) != 0,
-                          (fontSpec.style & kFontStrikeOut) != 0, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Wide(fontSpec.name).c_str()));
-}
-
-void CopyPixels(const BitmapView& from, Point fromOrigin, const BitmapView& to, Point toOrigin, Size size,
-                bool keepAlpha) {
-  for (int y = 0; y < size.height; ++y) {
-    const Pixel* source = from.Row(fromOrigin.y + y) + fromOrigin.x;
-    Pixel* target = to.Row(toOrigin.y + y) + toOrigin.x;
-    for (int x = 0; x < size.width; ++x) {
-      const std::uint8_t alpha = keepAlpha ? target[x].a : source[x].a;
-      target[x] = {source[x].b, source[x].g, source[x].r, alpha};
-    }
+HFONT GdiTextRenderer::FontFor(const FontSpec& font) {
+  const FontKey key{font.name, font.height, font.style};
+  auto it = fonts_.find(key);
+  if (it == fonts_.end()) {
+    const std::wstring face = Wide(font.name).substr(0, LF_FACESIZE - 1);
+    Font made(CreateFontW(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+                          (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
+                          (font.style & kFontStrikeOut) != 0, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    it = fonts_.emplace(key, std::move(made)).first;
   }
+  return it->second ? it->second.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-}  // namespace
-
-Size GdiTextRenderer::Measure(const FontSpec& fontSpec, std::string_view text) {
+Size GdiTextRenderer::Measure(const FontSpec& font, std::string_view text) {
   const std::wstring wide = Wide(text);
-  MemoryDc dc(CreateCompatibleDC(nullptr));
-  const Font font = MakeFont(fontSpec);
-  if (!dc || !font) return {};
-  ScopedSelect select(dc.get(), font.get());
-  SIZE size{};
-  GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-  return {size.cx, size.cy};
+  ScopedSelect select(scratch_.dc(), FontFor(font));
+  SIZE extent{};
+  if (!GetTextExtentPoint32W(scratch_.dc(), wide.c_str(), static_cast<int>(wide.size()), &extent)) return {};
+  return {extent.cx, extent.cy};
 }
 
-void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& fontSpec, std::string_view text, Point origin,
+void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& font, std::string_view text, Point origin,
                            const Rect& clip) {
-  const Rect area = clip.Intersect(target.bounds());
-  if (area.IsEmpty() || text.empty()) return;
-  DibSection dib(area.Width(), area.Height());
-  const Size size{area.Width(), area.Height()};
-  CopyPixels(target, {area.left, area.top}, dib.view(), {0, 0}, size, false);
-
-  const Font font = MakeFont(fontSpec);
-  ScopedSelect select(dib.dc(), font.get());
-  SetBkMode(dib.dc(), TRANSPARENT);
-  SetTextColor(dib.dc(), fontSpec.color);
   const std::wstring wide = Wide(text);
-  TextOutW(dib.dc(), origin.x - area.left, origin.y - area.top, wide.c_str(), static_cast<int>(wide.size()));
-  GdiFlush();
-  CopyPixels(dib.view(), {0, 0}, target, {area.left, area.top}, size, true);
+  if (wide.empty()) return;
+  HFONT gdiFont = FontFor(font);
+  DrawWithGdi(scratch_, target, clip, [&](HDC dc, Point at) {
+    ScopedSelect select(dc, gdiFont);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, font.color);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const Rect local = clip.Intersect(target.bounds()).Offset(-at.x, -at.y);
+    const RECT r{local.left, local.top, local.right, local.bottom};
+    ExtTextOutW(dc, origin.x - at.x, origin.y - at.y, ETO_CLIPPED, &r, wide.c_str(), static_cast<UINT>(wide.size()),
+                nullptr);
+  });
+}
+
+FontSpec FontSpecOf(HFONT font) {
+  LOGFONTW logFont{};
+  FontSpec spec;
+  spec.color = clWindowText;
+  if (!GetObjectW(font, sizeof logFont, &logFont)) return spec;
+  spec.name = Narrow(logFont.lfFaceName);
+  spec.height = logFont.lfHeight;
+  spec.style = (logFont.lfWeight >= FW_BOLD ? kFontBold : 0u) | (logFont.lfItalic ? kFontItalic : 0u) |
+               (logFont.lfUnderline ? kFontUnderline : 0u) | (logFont.lfStrikeOut ? kFontStrikeOut : 0u);
+  return spec;
 }
 
 }  // namespace zv::win

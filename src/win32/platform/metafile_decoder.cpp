@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/base/error.h"
-#include "win32/platform/dib_section.h"
+#include "win32/platform/dib_surface.h"
 #include "win32/platform/win_picture_decoder.h"
 
 namespace zv::win {
@@ -43,7 +43,8 @@ std::uint32_t Dword(std::span<const std::uint8_t> bytes, std::size_t at) {
 
 Picture Play(HENHMETAFILE metafile, int width, int height, PictureFormat format) {
   CheckSize(width, height);
-  DibSection dib(width, height);
+  DibSurface dib;
+  dib.Resize({width, height});
   const BitmapView view = dib.view();
   view.Fill(view.bounds(), Pixel{255, 255, 255, 255});
   const RECT frame{0, 0, width, height};

@@ -20,7 +20,9 @@ constexpr const char* kUsage =
     "       zorvane-cli settings make --out FILE [--product CODE] --picture1 URL --link1 URL\n"
     "                                 --picture2 URL --link2 URL\n"
     "       zorvane-cli skin unpack FILE DIR\n"
-    "       zorvane-cli skin info FILE\n";
+    "       zorvane-cli skin info FILE\n"
+    "       zorvane-cli skin render FILE --control NAME --size WxH OUT.bmp\n"
+    "       zorvane-cli skin render FILE --frame WxH OUT.bmp\n";
 
 struct Command {
   const char* name;

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_error.h"
+#include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
 #include "core/base/byte_stream.h"
@@ -120,7 +121,11 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << RunSkinInfo(files, args[1]);
     return 0;
   }
-  throw CliError("expected 'skin unpack FILE DIR' or 'skin info FILE'");
+  if (!args.empty() && args[0] == "render") {
+    std::cout << RunSkinRender(files, {args.begin() + 1, args.end()});
+    return 0;
+  }
+  throw CliError("expected 'skin unpack FILE DIR', 'skin info FILE' or 'skin render FILE ...'");
 }
 
 }  // namespace zv

@@ -95,24 +95,24 @@ TEST(ComposeNineSlice, ClientStretchTypes) {
   GridSkin g;
   g.skin.stretchEffect = true;
   const Rect nr{10, 10, 45, 60};  // fitted client area of a 55 x 70 target
-  for (int type : {stWhole, stHorizontal, stVertical}) {
+  for (StretchType type : {StretchType::stFull, StretchType::stHorz, StretchType::stVert}) {
     g.skin.stretchType = type;
     Bitmap out;
     ComposeNineSlice(out, {55, 70}, g.skin, g.Fitted(55, 70), true);
     for (int y = nr.top; y < nr.bottom; ++y) {
       for (int x = nr.left; x < nr.right; ++x) {
         const Point s = SourceOf(out.At(x, y));
-        ASSERT_TRUE(s.x >= 15 && s.x < 25 && s.y >= 17 && s.y < 27) << type << " at " << x << "," << y;
+        ASSERT_TRUE(s.x >= 15 && s.x < 25 && s.y >= 17 && s.y < 27) << static_cast<int>(type) << " at " << x << "," << y;
       }
     }
     const Point lastX = SourceOf(out.At(nr.right - 1, 30));
     const Point lastY = SourceOf(out.At(20, nr.bottom - 1));
-    if (type == stHorizontal) {
+    if (type == StretchType::stHorz) {
       // Each 10-column copy stretched to the client height; the last copy cut.
       EXPECT_EQ(lastX.x, 15 + (34 % 10));
       EXPECT_EQ(lastY.y, 26);
       EXPECT_EQ(out.At(12, 40), out.At(32, 40));
-    } else if (type == stVertical) {
+    } else if (type == StretchType::stVert) {
       EXPECT_EQ(lastX.x, 24);
       EXPECT_EQ(lastY.y, 17 + (49 % 10));
       EXPECT_EQ(out.At(30, 12), out.At(30, 42));

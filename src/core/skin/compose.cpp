@@ -68,7 +68,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
   // Copying the first tile from the target needs it to start on the target.
   const bool firstOnTarget = area.left >= 0 && area.top >= 0;
   if (skin.stretchEffect) {
-    if (skin.stretchType == stHorizontal) {
+    if (skin.stretchType == StretchType::stHorz) {
       if (cw <= 0) return;
       const Rect first{area.left, area.top, area.left + cw, area.bottom};
       StretchBlit(target, area, first, skin.picture, piece);
@@ -79,7 +79,7 @@ void PaintClientPiece(const BitmapView& target, const Rect& area, const SkinPiec
           StretchBlit(target, area, Rect{x, area.top, x + cw, area.bottom}, skin.picture, piece);
         });
       }
-    } else if (skin.stretchType == stVertical) {
+    } else if (skin.stretchType == StretchType::stVert) {
       if (ch <= 0) return;
       const Rect first{area.left, area.top, area.right, area.top + ch};
       StretchBlit(target, area, first, skin.picture, piece);

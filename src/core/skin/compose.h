@@ -3,15 +3,14 @@
 // composition, the two three-piece strips and the four frame bands. The
 // frame, the panel, menus and hints all compose through these.
 #include "core/base/bitmap.h"
+#include "core/skin/values.h"
 
 namespace zv {
 
-// How the client piece is stretched when the stretch effect is on.
-enum StretchType : int {
-  stWhole = 0,       // over the whole client area
-  stHorizontal = 1,  // to the client height, repeated across
-  stVertical = 2,    // to the client width, repeated downwards
-};
+// How the client piece is stretched when the stretch effect is on is the
+// records' StretchType: stFull over the whole client area, stHorz to the
+// client height and repeated across, stVert to the client width and
+// repeated downwards.
 
 // The cut points of a skin rectangle, relative to its top-left corner (or,
 // once fitted, to the target's).
@@ -35,7 +34,7 @@ struct SkinPieces {
   bool rightStretch = false;
   bool bottomStretch = false;
   bool stretchEffect = false;
-  int stretchType = stWhole;
+  StretchType stretchType = StretchType::stFull;
 };
 
 // Nine pieces into `target` (already sized W by H): corners once, border

@@ -1,0 +1,170 @@
+#include "cli/skin_render.h"
+
+#include <charconv>
+
+#include "cli/cli_error.h"
+#include "cli/skin_command.h"
+#include "core/base/bmp.h"
+#include "core/skin/blit.h"
+#include "core/skin/regions.h"
+#include "core/skin/skin_control.h"
+
+namespace zv {
+namespace {
+
+// The classic system colours, for skins that name one.
+ColorRef ClassicSystemColor(int index) {
+  switch (index) {
+    case kColorBtnShadow:
+      return Rgb(128, 128, 128);
+    case kColorBtnText:
+      return Rgb(0, 0, 0);
+    case kColorBtnHighlight:
+      return Rgb(255, 255, 255);
+    default:
+      return Rgb(192, 192, 192);
+  }
+}
+
+class NoText : public TextRenderer {
+ public:
+  Size Measure(const FontSpec&, std::string_view) override { return {}; }
+  void Draw(const BitmapView&, const FontSpec&, std::string_view, Point, const Rect&) override {}
+};
+
+// A control with no window: only its bounds are kept.
+class PreviewHost : public SkinControlHost {
+ public:
+  Rect bounds;
+  Rect Bounds() const override { return bounds; }
+  void ApplyBounds(const Rect& b) override { bounds = b; }
+  bool HasParent() const override { return false; }
+  void Invalidate() override {}
+  void SetShape(const std::vector<Rect>&) override {}
+  void PaintParentBackground(const BitmapView&) override {}
+  void NotifyChildrenParentBackChanged() override {}
+  void SetChildrenEnabled(bool) override {}
+  void SetChildrenVisible(bool) override {}
+  void SetAlignSuspended(bool) override {}
+  void RealignChildren() override {}
+  bool Enabled() const override { return true; }
+  ColorRef SystemColorValue(int index) const override { return ClassicSystemColor(index); }
+  TextRenderer& Text() override { return text_; }
+
+ private:
+  NoText text_;
+};
+
+ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemColor(SystemColorIndex(color)) : color; }
+
+}  // namespace
+
+Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size) {
+  const TzsDataSkinControl* found = skin.FindControlRecord(name);
+  if (!found) throw Error("the skin has no control record named " + name);
+  const auto* record = dynamic_cast<const TzsDataSkinCustomControl*>(found);
+  if (!record) throw Error("the control record " + name + " has no frame geometry");
+  if (skin.Picture(record->pictureIndex).width() <= 0) {
+    throw Error("the control record " + name + " names no picture of the skin");
+  }
+  PreviewHost host;
+  host.bounds = Rect::FromSize(0, 0, size.width, size.height);
+  TzsSkinCustomControl control(host, name);
+  control.SetSkinData(&skin);  // fits the size to the record
+  control.SetBounds(host.bounds);
+  if (control.Sizing() == SkinSizing::kNoSkin) throw Error("the control record " + name + " has an empty skinrect");
+  Bitmap out(host.bounds.Width(), host.bounds.Height());
+  control.Paint(out.view());
+  return out;
+}
+
+Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
+  const BitmapView main = skin.MainPicture();
+  if (main.width() <= 0) throw Error("the skin has no main picture");
+  const SkinFormInfo& info = skin.Definition().formInfo;
+  SkinPieces pieces;
+  pieces.picture = main;
+  pieces.skinRect = main.bounds();
+  pieces.points = {info.leftTopPoint, info.rightTopPoint, info.leftBottomPoint, info.rightBottomPoint,
+                   info.clientRect};
+  pieces.leftStretch = info.leftStretch;
+  pieces.topStretch = info.topStretch;
+  pieces.rightStretch = info.rightStretch;
+  pieces.bottomStretch = info.bottomStretch;
+  SkinPoints fitted;
+  FitSizeToSkin(SkinSizing::kBoth, pieces, size, fitted);
+
+  Bitmap out(size.width, size.height, ToPixel(Resolved(skin.Colors().cBtnFace)));
+  const FrameBands bands = ComposeFrameBands(size, pieces, fitted);
+  auto place = [&](const Bitmap& band, Point at) {
+    Blit(out.view(), at, const_cast<Bitmap&>(band).view(), Rect{0, 0, band.width(), band.height()});
+  };
+  place(bands.top, {0, 0});
+  place(bands.left, {0, bands.top.height()});
+  place(bands.right, {size.width - bands.right.width(), bands.top.height()});
+  place(bands.bottom, {0, size.height - bands.bottom.height()});
+
+  const BitmapView mask = skin.MaskPicture();
+  const std::vector<Rect> inside = mask.width() > 0
+                                       ? RegionFromFrameMask(pieces.points, fitted, size.width, size.height, mask)
+                                       : std::vector<Rect>{out.view().bounds()};
+  for (const Rect& r : inside) {
+    const Rect clipped = r.Intersect(out.view().bounds());
+    for (int y = clipped.top; y < clipped.bottom; ++y) {
+      for (int x = clipped.left; x < clipped.right; ++x) out.At(x, y).a = 255;
+    }
+  }
+  // Outside the shape nothing shows: no colour either.
+  for (Pixel& p : const_cast<std::vector<Pixel>&>(out.pixels())) {
+    if (p.a == 0) p = {};
+  }
+  return out;
+}
+
+PackageSkin LoadSkinFile(Files& files, const std::string& path) {
+  const std::vector<std::uint8_t> package = UnpackSkinFile(files.ReadAll(path));
+  SkinPackage read = ReadPackage(package);
+  if (!IsAcceptedVersion(read.version)) throw Error("package version " + std::to_string(read.version) + " is newer than 3");
+  return PackageSkin(std::move(read));
+}
+
+Size ParseRenderSize(const std::string& text) {
+  const auto x = text.find('x');
+  auto number = [&](std::string_view part) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (ec != std::errc() || end != part.data() + part.size() || value < 1 || value > 8192) {
+      throw CliError("expected a size WxH with sides from 1 to 8192, got '" + text + "'");
+    }
+    return value;
+  };
+  if (x == std::string::npos) throw CliError("expected a size WxH, got '" + text + "'");
+  const std::string_view all(text);
+  return {number(all.substr(0, x)), number(all.substr(x + 1))};
+}
+
+std::string RunSkinRender(Files& files, const std::vector<std::string>& args) {
+  constexpr const char* kForm = "expected 'skin render FILE --control NAME --size WxH OUT.bmp' or "
+                                "'skin render FILE --frame WxH OUT.bmp'";
+  Bitmap picture;
+  int bits = 24;
+  std::string out;
+  if (args.size() == 6 && args[1] == "--control" && args[3] == "--size") {
+    const Size size = ParseRenderSize(args[4]);
+    picture = RenderSkinControl(LoadSkinFile(files, args[0]), args[2], size);
+    out = args[5];
+  } else if (args.size() == 4 && args[1] == "--frame") {
+    const Size size = ParseRenderSize(args[2]);
+    picture = RenderSkinFrame(LoadSkinFile(files, args[0]), size);
+    bits = 32;
+    out = args[3];
+  } else {
+    throw CliError(kForm);
+  }
+  const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, bits));
+  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  return out + ": " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) + ", " +
+         std::to_string(bits) + "-bit\n";
+}
+
+}  // namespace zv

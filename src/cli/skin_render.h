@@ -1,0 +1,33 @@
+#pragma once
+// zorvane-cli skin render: a control record or the window frame composed at
+// a size, as the skinned controls and the frame compose them, for skin
+// authors to look at.
+#include <string>
+#include <vector>
+
+#include "core/platform/files.h"
+#include "core/skin/package_skin.h"
+
+namespace zv {
+
+// The control record `name` at `size` (the size the record's sizing mode
+// allows; a fixed record keeps its own). Throws zv::Error for an unknown
+// record, one without frame geometry, or one without a picture.
+Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size);
+
+// The window frame at `size`: the four bands from the main picture, the
+// client area in the skin's button face colour; alpha 255 inside the mask's
+// region, 0 outside (everywhere 255 without a mask).
+Bitmap RenderSkinFrame(const PackageSkin& skin, Size size);
+
+// Reads a compressed skin file into a skin.
+PackageSkin LoadSkinFile(Files& files, const std::string& path);
+
+// "W x H" as "WxH"; throws CliError for anything else or sides outside 1..8192.
+Size ParseRenderSize(const std::string& text);
+
+// args after "render": FILE (--control NAME --size WxH | --frame WxH) OUT.bmp.
+// Returns the line to print.
+std::string RunSkinRender(Files& files, const std::vector<std::string>& args);
+
+}  // namespace zv

@@ -1,0 +1,31 @@
+#pragma once
+// What a skinned control reads a skin through: the records, the pictures
+// and the colours of the skin in force. The skin data component implements
+// it; tests use a small skin built in memory.
+#include <string_view>
+
+#include "core/base/bitmap.h"
+#include "core/skin/control_records.h"
+#include "core/skin/global_sections.h"
+
+namespace zv {
+
+// Messages of the skin change and of a transparent control's background.
+constexpr unsigned ZSM_SKINCHANGING = 1225;
+constexpr unsigned ZSM_SKINCHANGED = 1226;
+constexpr unsigned ZSM_SKINCHANGEDONE = 1227;
+constexpr unsigned ZSM_PARENTBACKCHANGED = 1284;
+
+class SkinSource {
+ public:
+  virtual ~SkinSource() = default;
+  // True when no skin is in force; controls then draw their plain look.
+  virtual bool IsEmpty() const = 0;
+  // The control record of that exact (case-sensitive) name, or nullptr.
+  virtual const TzsDataSkinControl* FindControlRecord(std::string_view name) const = 0;
+  // The active picture at `index`; an empty view for -1 or beyond the list.
+  virtual BitmapView Picture(int index) const = 0;
+  virtual const TzsSkinColors& Colors() const = 0;
+};
+
+}  // namespace zv

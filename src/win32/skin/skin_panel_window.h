@@ -6,7 +6,8 @@
 
 #include "core/skin/skin_panel.h"
 #include "win32/forms/control.h"
-#include "win32/skin/gdi_text_renderer.h"
+#include "win32/platform/dib_surface.h"
+#include "win32/platform/gdi_text_renderer.h"
 
 namespace zv::win {
 
@@ -43,20 +44,10 @@ class SkinPanelWindow : public Control, private SkinControlHost {
   ColorRef SystemColorValue(int index) const override;
   TextRenderer& Text() override { return text_; }
 
-  void EnsureSurface(int width, int height);
-
   GdiTextRenderer text_;
   TzsSkinPanel panel_;
   bool alignSuspended_ = false;
-  // The off-screen surface, remade only when the size changes.
-  HDC surfaceDc_ = nullptr;
-  HBITMAP surface_ = nullptr;
-  HGDIOBJ oldSurface_ = nullptr;
-  Pixel* surfaceBits_ = nullptr;
-  Size surfaceSize_;
+  DibSurface surface_;  // remade only when the size changes
 };
-
-// Turns a rectangle list into a region; nullptr for an empty list.
-HRGN RegionFromRects(const std::vector<Rect>& rects);
 
 }  // namespace zv::win

@@ -20,6 +20,27 @@ void Blit(const BitmapView& dst, const Rect& clip, Point at, const BitmapView& s
   }
 }
 
+void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef key) {
+  const Rect f = from.Intersect(src.bounds());
+  if (f.IsEmpty()) return;
+  const Rect visible = Rect::FromSize(at.x + f.left - from.left, at.y + f.top - from.top, f.Width(), f.Height())
+                           .Intersect(dst.bounds());
+  for (int y = visible.top; y < visible.bottom; ++y) {
+    const Pixel* row = src.Row(y - at.y + from.top);
+    Pixel* out = dst.Row(y);
+    for (int x = visible.left; x < visible.right; ++x) {
+      const Pixel p = row[x - at.x + from.left];
+      if (ToColorRef(p) != key) out[x] = p;
+    }
+  }
+}
+
+void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
+  const Rect f = from.Intersect(src.bounds());
+  if (f.IsEmpty()) return;
+  BlitKeyed(dst, at, src, from, ToColorRef(src.At(f.left, f.bottom - 1)));
+}
+
 void StretchBlit(const BitmapView& dst, const Rect& clip, const Rect& to, const BitmapView& src, const Rect& from) {
   if (to.IsEmpty() || from.IsEmpty()) return;
   const Rect dc = to.Intersect(clip).Intersect(dst.bounds());

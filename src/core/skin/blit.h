@@ -21,6 +21,12 @@ inline void StretchBlit(const BitmapView& dst, const Rect& to, const BitmapView&
   StretchBlit(dst, dst.bounds(), to, src, from);
 }
 
+// Copies `from` of `src` to `at`, leaving out pixels of colour `key`.
+void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef key);
+// The same with the colour of the bottom-left pixel of `from` as the key (the
+// platform's default transparent colour for glyphs and images).
+void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from);
+
 // Calls copy(position, length) for each copy of a piece `tile` long laid from
 // `start` to `end`, the last one cut short. A piece of no size is not
 // repeated at all (it would never advance).

@@ -96,4 +96,26 @@ void DrawCommandGlyph(const BitmapView& target, CommandGlyph glyph, Point at, Co
   }
 }
 
+void DrawOutline(const BitmapView& target, const Rect& r, Pixel topLeft, Pixel bottomRight) {
+  if (r.IsEmpty()) return;
+  target.Fill({r.left, r.top, r.right, r.top + 1}, topLeft);
+  target.Fill({r.left, r.top, r.left + 1, r.bottom}, topLeft);
+  target.Fill({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
+  target.Fill({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
+}
+
+void DrawArrow(const BitmapView& target, const Rect& area, ArrowDirection direction, Pixel pixel) {
+  const int cx = (area.left + area.right) / 2;
+  const int cy = (area.top + area.bottom) / 2;
+  // Row i of the triangle is 2i + 1 long; the tip (i = 0) points the way.
+  for (int i = 0; i <= 3; ++i) {
+    switch (direction) {
+      case ArrowDirection::kUp: target.Fill({cx - i, cy - 2 + i, cx + i + 1, cy - 1 + i}, pixel); break;
+      case ArrowDirection::kDown: target.Fill({cx - i, cy + 2 - i, cx + i + 1, cy + 3 - i}, pixel); break;
+      case ArrowDirection::kLeft: target.Fill({cx - 2 + i, cy - i, cx - 1 + i, cy + i + 1}, pixel); break;
+      case ArrowDirection::kRight: target.Fill({cx + 2 - i, cy - i, cx + 3 - i, cy + i + 1}, pixel); break;
+    }
+  }
+}
+
 }  // namespace zv

@@ -14,4 +14,13 @@ void DrawCommandGlyph(const BitmapView& target, CommandGlyph glyph, Point at, Co
 // A line from `from` to `to` without its end pixel.
 void DrawLine(const BitmapView& target, Point from, Point to, Pixel pixel);
 
+// A one-pixel rectangle outline: top and left edges in `topLeft`, bottom and
+// right edges in `bottomRight` (the raised and lowered looks of buttons).
+void DrawOutline(const BitmapView& target, const Rect& r, Pixel topLeft, Pixel bottomRight);
+
+enum class ArrowDirection { kLeft, kRight, kUp, kDown };
+// A solid triangle pointing `direction`, centred in `area`: four rows or
+// columns, 1 to 7 pixels long.
+void DrawArrow(const BitmapView& target, const Rect& area, ArrowDirection direction, Pixel pixel);
+
 }  // namespace zv

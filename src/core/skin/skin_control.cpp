@@ -171,27 +171,29 @@ void TzsSkinCustomControl::RenderUnskinned(Bitmap& bitmap) {
   bitmap.view().Fill(bitmap.view().bounds(), SystemPixel(kColorBtnFace));
 }
 
-void TzsSkinCustomControl::RenderSkinned(Bitmap& bitmap) {
-  const Rect& s = pieces_.skinRect;
-  const SkinPoints& p = pieces_.points;
+void TzsSkinCustomControl::RenderSkinned(Bitmap& bitmap) { RenderPieces(bitmap, pieces_); }
+
+void TzsSkinCustomControl::RenderPieces(Bitmap& bitmap, const SkinPieces& pieces) {
+  const Rect& s = pieces.skinRect;
+  const SkinPoints& p = pieces.points;
   switch (sizing_) {
     case SkinSizing::kNoSkin:
       return;
     case SkinSizing::kFixed:
       bitmap = Bitmap(s.Width(), s.Height());
-      Blit(bitmap.view(), Point{0, 0}, pieces_.picture, s);
+      Blit(bitmap.view(), Point{0, 0}, pieces.picture, s);
       return;
     case SkinSizing::kBoth:
       if (inDirectPaint_) return;  // the bands and the client piece are drawn already
-      ComposeNineSlice(bitmap, {bitmap.width(), bitmap.height()}, pieces_, fitted_, true);
+      ComposeNineSlice(bitmap, {bitmap.width(), bitmap.height()}, pieces, fitted_, true);
       return;
     case SkinSizing::kHorizontal:
-      ComposeHorizontalStrip(p.leftTop.x, s.Width() - p.rightTop.x, bitmap, pieces_.stretchEffect, bitmap.width(), s,
-                             pieces_.picture);
+      ComposeHorizontalStrip(p.leftTop.x, s.Width() - p.rightTop.x, bitmap, pieces.stretchEffect, bitmap.width(), s,
+                             pieces.picture);
       return;
     case SkinSizing::kVertical:
-      ComposeVerticalStrip(p.leftTop.y, s.Height() - p.leftBottom.y, bitmap, pieces_.stretchEffect, bitmap.height(),
-                           s, pieces_.picture);
+      ComposeVerticalStrip(p.leftTop.y, s.Height() - p.leftBottom.y, bitmap, pieces.stretchEffect, bitmap.height(),
+                           s, pieces.picture);
       return;
   }
 }

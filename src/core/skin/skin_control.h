@@ -112,6 +112,9 @@ class TzsSkinCustomControl : public TzsSkinControl {
   // Off-screen: the whole picture. In direct-background mode `bitmap` is the
   // top band and the base draws nothing on it.
   virtual void RenderSkinned(Bitmap& bitmap);
+  // The skinned picture of `pieces` (the record's geometry with another look
+  // rectangle, say) by the sizing mode, at the fitted geometry.
+  void RenderPieces(Bitmap& bitmap, const SkinPieces& pieces);
   bool InDirectPaint() const { return inDirectPaint_; }
   // The direct-background path: bands and the client piece onto `canvas`.
   void PaintDirect(const BitmapView& canvas);

@@ -70,7 +70,7 @@ class TzsSkinPanel : public TzsSkinCustomControl {
   std::function<void()> OnChangeRollUpState;
 
   // The area aligned children share, in panel coordinates.
-  Rect ClientArea();
+  virtual Rect ClientArea();
   // Where a click toggles check and roll-up state; written at skinned paints.
   const Rect& CaptionHitRect() const { return captionHitRect_; }
   // Left-button release at `p`; the host fires OnClick afterwards as usual.

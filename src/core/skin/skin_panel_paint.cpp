@@ -9,32 +9,6 @@
 namespace zv {
 namespace {
 
-// Copies `from` of `src` to `at`, leaving out pixels of the colour of its
-// bottom-left pixel (the platform's default transparent colour).
-void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
-  const Rect f = from.Intersect(src.bounds());
-  if (f.IsEmpty()) return;
-  const ColorRef key = ToColorRef(src.At(f.left, f.bottom - 1));
-  const Rect visible = Rect::FromSize(at.x + f.left - from.left, at.y + f.top - from.top, f.Width(), f.Height())
-                           .Intersect(dst.bounds());
-  for (int y = visible.top; y < visible.bottom; ++y) {
-    const Pixel* row = src.Row(y - at.y + from.top);
-    Pixel* out = dst.Row(y);
-    for (int x = visible.left; x < visible.right; ++x) {
-      const Pixel p = row[x - at.x + from.left];
-      if (ToColorRef(p) != key) out[x] = p;
-    }
-  }
-}
-
-void Outline(const BitmapView& target, const Rect& r, Pixel topLeft, Pixel bottomRight) {
-  if (r.IsEmpty()) return;
-  target.Fill({r.left, r.top, r.right, r.top + 1}, topLeft);
-  target.Fill({r.left, r.top, r.left + 1, r.bottom}, topLeft);
-  target.Fill({r.left, r.bottom - 1, r.right, r.bottom}, bottomRight);
-  target.Fill({r.right - 1, r.top, r.right, r.bottom}, bottomRight);
-}
-
 int CentredTop(const Rect& band, int height) { return band.top + (band.Height() - height) / 2; }
 
 }  // namespace
@@ -108,7 +82,7 @@ void TzsSkinPanel::PaintTransparentFrame(const BitmapView& canvas) {
   host_.PaintParentBackground(bitmap.view());
   if (borderStyle_ != TzsSkinBorderStyle::bvNone) {
     const Pixel shadow = ToPixel(ResolveColor(SkinData()->Colors().cBtnShadow));
-    Outline(bitmap.view(), bitmap.view().bounds(), shadow, shadow);
+    DrawOutline(bitmap.view(), bitmap.view().bounds(), shadow, shadow);
   }
   PaintOverlay(bitmap.view());
   Blit(canvas, Point{0, 0}, bitmap.view(), bitmap.view().bounds());
@@ -260,13 +234,13 @@ void TzsSkinPanel::RenderUnskinned(Bitmap& bitmap) {
   view.Fill(view.bounds(), face);
   switch (borderStyle_) {
     case TzsSkinBorderStyle::bvFrame:
-      Outline(view, view.bounds(), shadow, shadow);
+      DrawOutline(view, view.bounds(), shadow, shadow);
       break;
     case TzsSkinBorderStyle::bvRaised:
-      Outline(view, view.bounds(), light, shadow);
+      DrawOutline(view, view.bounds(), light, shadow);
       break;
     case TzsSkinBorderStyle::bvLowered:
-      Outline(view, view.bounds(), shadow, light);
+      DrawOutline(view, view.bounds(), shadow, light);
       break;
     case TzsSkinBorderStyle::bvNone:
       break;
@@ -284,15 +258,15 @@ void TzsSkinPanel::DrawUnskinnedCaption(const BitmapView& view) {
   if (checkedMode_) band.left += 20;
   if (rollUpMode_) band.right -= 10;
   if (none) {
-    Outline(view, band, shadow, shadow);
-    Outline(view, band.Inflate(-1, -1), light, face);
+    DrawOutline(view, band, shadow, shadow);
+    DrawOutline(view, band.Inflate(-1, -1), light, face);
   } else {
-    Outline(view, band, shadow, light);
-    Outline(view, band.Inflate(-1, -1), light, shadow);
+    DrawOutline(view, band, shadow, light);
+    DrawOutline(view, band.Inflate(-1, -1), light, shadow);
   }
   if (checkedMode_) {
     const Rect box = Rect::FromSize(5, CentredTop(band, 14), 14, 14);
-    Outline(view, box, shadow, shadow);
+    DrawOutline(view, box, shadow, shadow);
     if (checked_) {
       const Pixel ink = SystemPixel(kColorBtnText);
       const int x = box.left + 3;

@@ -4,7 +4,7 @@ find_package(GTest REQUIRED)
 
 file(GLOB ZV_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
 add_executable(core_tests ${ZV_CORE_TESTS})
-target_link_libraries(core_tests PRIVATE zv_cli_lib GTest::gtest GTest::gtest_main)
+target_link_libraries(core_tests PRIVATE zv_cli_lib zv_default_skin GTest::gtest GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE ZV_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
 include(GoogleTest)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
@@ -41,3 +41,7 @@ if(benchmark_FOUND)
     target_link_libraries(bench_${name} PRIVATE zv_native)
   endforeach()
 endif()
+
+# Draws the default skin's pictures; run by hand (see docs/skin-data.md).
+add_executable(skinart tools/skinart/skinart.cpp)
+target_link_libraries(skinart PRIVATE zv_core)

@@ -15,7 +15,7 @@ if(benchmark_FOUND)
   foreach(src ${ZV_BENCHES})
     get_filename_component(name ${src} NAME_WE)
     add_executable(bench_${name} ${src})
-    target_link_libraries(bench_${name} PRIVATE zv_cli_lib benchmark::benchmark)
+    target_link_libraries(bench_${name} PRIVATE zv_cli_lib zv_default_skin benchmark::benchmark)
   endforeach()
 endif()
 

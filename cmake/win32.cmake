@@ -22,7 +22,7 @@ add_custom_command(OUTPUT ${ZV_ICON} COMMAND ${ZV_NATIVE_BIN}/make-icon ${ZV_ICO
 configure_file(src/win32/res/zorvane.manifest ${CMAKE_BINARY_DIR}/zorvane.manifest COPYONLY)
 configure_file(src/win32/res/zorvane.rc ${CMAKE_BINARY_DIR}/zorvane.rc COPYONLY)
 set_source_files_properties(${CMAKE_BINARY_DIR}/zorvane.rc PROPERTIES OBJECT_DEPENDS
-                            "${ZV_ICON};${CMAKE_BINARY_DIR}/zorvane.manifest")
+                            "${ZV_ICON};${CMAKE_BINARY_DIR}/zorvane.manifest;${ZV_DEFAULT_SKIN}")
 
 add_executable(Zorvane WIN32 src/win32/main.cpp ${CMAKE_BINARY_DIR}/zorvane.rc)
 target_link_libraries(Zorvane PRIVATE zv_win32)

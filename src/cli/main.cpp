@@ -9,6 +9,7 @@
 #include "cli/settings_command.h"
 #include "cli/skin_command.h"
 #include "cli/terminal_text.h"
+#include "embedded/default_skin.h"
 
 namespace {
 
@@ -19,10 +20,11 @@ constexpr const char* kUsage =
     "       zorvane-cli settings decode HEX\n"
     "       zorvane-cli settings make --out FILE [--product CODE] --picture1 URL --link1 URL\n"
     "                                 --picture2 URL --link2 URL\n"
-    "       zorvane-cli skin unpack FILE DIR\n"
-    "       zorvane-cli skin info FILE\n"
-    "       zorvane-cli skin render FILE --control NAME --size WxH OUT.bmp\n"
-    "       zorvane-cli skin render FILE --frame WxH OUT.bmp\n";
+    "       zorvane-cli skin pack SKIN.INI OUT\n"
+    "       zorvane-cli skin unpack FILE|--embedded DIR\n"
+    "       zorvane-cli skin info FILE|--embedded\n"
+    "       zorvane-cli skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"
+    "       zorvane-cli skin render FILE|--embedded --frame WxH OUT.bmp\n";
 
 struct Command {
   const char* name;
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
     std::fputs(kUsage, stderr);
     return 2;
   }
+  zv::SetEmbeddedSkin(zv::DefaultSkinStream());
   const std::string name = argv[1];
   const std::vector<std::string> args(argv + 2, argv + argc);
   for (const auto& command : kCommands) {

@@ -1,5 +1,7 @@
 #pragma once
 // zorvane-cli skin: look into compressed skin files and take them apart.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,13 +13,34 @@ namespace zv {
 // package or one of a newer version is an error here, so the user learns why.
 std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes);
 
-// Writes the pictures as picture.bmp, inactivepicture.bmp, mask.bmp and
-// activepicture0.bmp, 1, ... (each byte for byte as packed; absent pictures
-// are skipped) and skin.ini with the definition text. Returns the paths written.
-std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir);
+// The stored-skin stream built into this program; set once by main.
+void SetEmbeddedSkin(std::span<const std::uint8_t> stream);
+// Throws when no stream was set.
+std::string EmbeddedSkinBytes();
+// The bytes of a compressed skin file, or of the embedded stream for "--embedded".
+std::string ReadSkinSource(Files& files, const std::string& source);
 
-// Format version, flags, picture sizes and bit depths, counts.
+// Builds a compressed skin file (one stored-skin stream) from a skin.ini and
+// the pictures it names. A skin.ini without one of the required sections is
+// an error here, so the user learns which.
+void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile);
+
+// The file name an unpacked picture gets: the name the definition gives it
+// when that is a plain file name (no folder, drive or dot entry) not used
+// before, else `fallback`.
+std::string UnpackName(const std::string& defined, const std::string& fallback, std::vector<std::string>& used);
+
+// Writes the pictures as picture.bmp, inactivepicture.bmp, mask.bmp and
+// activepicture0.bmp, 1, ... or the names PICTURES gives them (see
+// UnpackName; each byte for byte as packed; absent pictures are skipped) and
+// skin.ini with the definition text. Returns the paths written.
+std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir);
+std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir);
+
+// Format version, flags, picture sizes, bit depths and names, counts,
+// VERSION strings, and the object and control lists with their indexes.
 std::string RunSkinInfo(Files& files, const std::string& skinFile);
+std::string SkinInfoText(const std::string& fileBytes);
 
 int SkinMain(const std::vector<std::string>& args);
 

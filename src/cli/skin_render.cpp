@@ -122,7 +122,7 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
 }
 
 PackageSkin LoadSkinFile(Files& files, const std::string& path) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(files.ReadAll(path));
+  const std::vector<std::uint8_t> package = UnpackSkinFile(ReadSkinSource(files, path));
   SkinPackage read = ReadPackage(package);
   if (!IsAcceptedVersion(read.version)) throw Error("package version " + std::to_string(read.version) + " is newer than 3");
   return PackageSkin(std::move(read));
@@ -144,8 +144,8 @@ Size ParseRenderSize(const std::string& text) {
 }
 
 std::string RunSkinRender(Files& files, const std::vector<std::string>& args) {
-  constexpr const char* kForm = "expected 'skin render FILE --control NAME --size WxH OUT.bmp' or "
-                                "'skin render FILE --frame WxH OUT.bmp'";
+  constexpr const char* kForm = "expected 'skin render FILE|--embedded --control NAME --size WxH OUT.bmp' or "
+                                "'skin render FILE|--embedded --frame WxH OUT.bmp'";
   Bitmap picture;
   int bits = 24;
   std::string out;

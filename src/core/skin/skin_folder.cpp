@@ -18,6 +18,13 @@ std::optional<BmpPicture> LoadOptionalPicture(Files& files, const std::string& f
 
 }  // namespace
 
+std::optional<std::string> FirstMissingSkinSection(const IniText& ini) {
+  for (const char* section : kRequiredSkinSections) {
+    if (!ini.HasSection(section)) return section;
+  }
+  return std::nullopt;
+}
+
 std::string FolderPart(std::string_view path) {
   const auto cut = path.find_last_of("\\/:");
   return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));

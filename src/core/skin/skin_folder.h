@@ -3,11 +3,13 @@
 // its PICTURES section names. Reading the definition itself is the caller's
 // part (BuildFromSkinIni: load the lines, parse them, check the required
 // sections, take the names, then LoadSkinFolder and Pack).
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/platform/files.h"
+#include "core/skin/ini_text.h"
 #include "core/skin/package.h"
 
 namespace zv {
@@ -19,6 +21,13 @@ struct PackagePictureNames {
   std::string mask;             // "mask"; empty: none
   std::vector<std::string> activePictures;  // the list "activepictures"
 };
+
+// The sections a skin.ini needs before a package is built from it.
+inline constexpr const char* kRequiredSkinSections[] = {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS",
+                                                        "SKINCONTROLS"};
+
+// The first required section `ini` lacks, or nullopt.
+std::optional<std::string> FirstMissingSkinSection(const IniText& ini);
 
 // The folder part of a path including its final separator ("\", "/" or a
 // drive's ":"); empty when there is none.

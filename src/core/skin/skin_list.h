@@ -59,7 +59,7 @@ class TzsSkinListItems {
   std::vector<std::unique_ptr<TzsSkinListItem>> items_;  // items keep their address
 };
 
-class TzsCompressedSkinList {
+class TzsCompressedSkinList : public FreeNotifier {
  public:
   TzsCompressedSkinList() : skins_(this) {}
   TzsCompressedSkinList(const TzsCompressedSkinList&) = delete;

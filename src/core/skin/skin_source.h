@@ -7,14 +7,9 @@
 #include "core/base/bitmap.h"
 #include "core/skin/control_records.h"
 #include "core/skin/global_sections.h"
+#include "core/skin/skin_messages.h"
 
 namespace zv {
-
-// Messages of the skin change and of a transparent control's background.
-constexpr unsigned ZSM_SKINCHANGING = 1225;
-constexpr unsigned ZSM_SKINCHANGED = 1226;
-constexpr unsigned ZSM_SKINCHANGEDONE = 1227;
-constexpr unsigned ZSM_PARENTBACKCHANGED = 1284;
 
 class SkinSource {
  public:

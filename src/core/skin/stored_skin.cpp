@@ -1,6 +1,9 @@
 #include "core/skin/stored_skin.h"
 
+#include "core/base/string_list.h"
 #include "core/skin/compression.h"
+#include "core/skin/global_sections.h"
+#include "core/skin/skin_folder.h"
 
 namespace zv {
 
@@ -35,6 +38,17 @@ void TzsCompressedStoredSkin::Pack(const SkinPackage& package) {
   std::vector<std::uint8_t> compressed;
   CompressPackage(WritePackage(package), compressed);
   compressedData_ = std::move(compressed);
+}
+
+bool TzsCompressedStoredSkin::BuildFromSkinIni(Files& files, const std::string& path) {
+  const std::vector<std::string> lines = SplitLines(files.ReadAll(path));
+  const IniText ini = IniText::FromLines(lines);
+  if (FirstMissingSkinSection(ini)) return false;
+  SkinPictureNames names;
+  names.LoadFromIni(ini);
+  const PackagePictureNames pictureFiles{names.picture, names.inactivePicture, names.mask, names.activePictures};
+  Pack(LoadSkinFolder(files, FolderPart(path), pictureFiles, lines));
+  return true;
 }
 
 }  // namespace zv

@@ -9,11 +9,12 @@
 
 #include "core/base/byte_stream.h"
 #include "core/platform/files.h"
+#include "core/skin/free_notifier.h"
 #include "core/skin/package.h"
 
 namespace zv {
 
-class TzsCompressedStoredSkin {
+class TzsCompressedStoredSkin : public FreeNotifier {
  public:
   bool IsEmpty() const { return compressedData_.empty(); }
 
@@ -36,6 +37,13 @@ class TzsCompressedStoredSkin {
   // Compresses `package` and keeps it. The old data is replaced only once the
   // new package is complete, so a failed build loses nothing.
   void Pack(const SkinPackage& package);
+
+  // Builds from a skin.ini and the BMP files its PICTURES section names,
+  // relative to its folder. Returns false, changing nothing, when one of the
+  // sections VERSION, PICTURES, FORMINFO, SKINOBJECTS, SKINCONTROLS is
+  // missing. A missing or bad picture raises its error and also keeps the
+  // previous data.
+  bool BuildFromSkinIni(Files& files, const std::string& path);
 
   const std::string& Description() const { return description_; }
   void SetDescription(std::string value) { description_ = std::move(value); }

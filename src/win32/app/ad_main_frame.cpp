@@ -2,6 +2,9 @@
 
 #include "core/app/promo_slot.h"
 #include "core/app/texts.h"
+#include "core/base/byte_stream.h"
+#include "win32/forms/form_registry.h"
+#include "win32/platform/embedded_skin.h"
 
 namespace zv::win {
 
@@ -16,6 +19,7 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state) : TfrmAd(services, state,
 TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& description)
     : Form("frmAd"), services_(services), state_(state) {
   CreateForm(description);
+  CreateSkinComponents();
   img1 = &Add<TzsSkinLinkImage>(*this, "img1", Rect::FromSize(0, 0, 225, 48));
   btn1 = &Add<Button>(*this, "btn1", Rect::FromSize(528, 104, 75, 25), texts::kOpenFolderButton);
   img2 = &Add<TzsSkinLinkImage>(*this, "img2", Rect::FromSize(0, 0, 173, 48));
@@ -27,6 +31,23 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& de
   TopPnl->set_tabOrder(0);
   btn1->set_tabOrder(2);
   btn1->OnClick = [this] { btn1Click(); };
+}
+
+// The list is filled before the skin data is linked to it, so linking puts
+// the skin in force and every form hears of it before the controls exist.
+void TfrmAd::CreateSkinComponents() {
+  zsCompressedSkinList1 = std::make_unique<TzsCompressedSkinList>();
+  ByteReader stream(EmbeddedSkinResource());
+  zsCompressedSkinList1->Skins().Add().ReadSkin(stream);
+  zsSkinData1 = std::make_unique<TzsSkinData>(this, WinFormRegistry::Instance());
+  zsSkinData1->SetLoading(true);
+  zsSkinData1->SetSkinnableForm(true);
+  zsSkinData1->EnableSkinEffects = true;
+  zsSkinData1->ShowButtonGlowFrames = true;
+  zsSkinData1->ShowCaptionButtonGlowFrames = true;
+  zsSkinData1->SetSkinIndex(0);
+  zsSkinData1->SetSkinList(zsCompressedSkinList1.get());
+  zsSkinData1->SetLoading(false);
 }
 
 void TfrmAd::FormShow() {

@@ -1,7 +1,11 @@
 #pragma once
 // TfrmAd: the promotion frame the main window derives from: two promotion
 // slots, the folder button and the top panel.
+#include <memory>
 #include <string>
+
+#include "core/skin/skin_data.h"
+#include "core/skin/skin_list.h"
 
 #include "win32/app/services.h"
 #include "win32/forms/controls.h"
@@ -17,12 +21,17 @@ class TfrmAd : public Form {
   Button* btn1;
   TzsSkinLinkImage* img2;
   Panel* TopPnl;
+  // The skin: the list holds the embedded package, the skin data puts it in
+  // force as soon as it is linked to the list.
+  std::unique_ptr<TzsCompressedSkinList> zsCompressedSkinList1;
+  std::unique_ptr<TzsSkinData> zsSkinData1;
 
  protected:
   // The derived form's description applies over the base form's.
   TfrmAd(AppServices& services, AppState& state, const FormDescription& description);
   void FormShow() override;
   void btn1Click();
+  void CreateSkinComponents();
 
   AppServices& services_;
   AppState& state_;

@@ -20,6 +20,9 @@ Control::~Control() {
     DestroyWindow(hwnd_);
   }
   if (parent_) std::erase(parent_->children_, this);
+  // A child moved here after its creation (a promotion slot into the
+  // library list) is destroyed after this control and must not reach back.
+  for (Control* child : children_) child->parent_ = nullptr;
 }
 
 Control* Control::FromWindow(HWND hwnd) {

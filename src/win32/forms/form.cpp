@@ -4,6 +4,7 @@
 
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"
+#include "win32/forms/form_registry.h"
 #include "win32/platform/text.h"
 
 namespace zv::win {
@@ -29,6 +30,7 @@ void RealignTree(Control& control) {
 Form::Form(const std::string& name) : Control(*this, nullptr, name), font_(CreateFormFont()) {}
 
 Form::~Form() {
+  WinFormRegistry::Instance().Remove(*this);
   isMainForm_ = false;  // destroying is not closing: no quit message
   // Reverse creation order: children go before their parents.
   while (!components_.empty()) components_.pop_back();
@@ -45,6 +47,12 @@ void Form::CreateForm(const FormDescription& d) {
   SetBounds(Rect::FromSize(d.position.x, d.position.y, frame.right - frame.left, frame.bottom - frame.top));
   CreateWindowOf(kFormClass, kStyle, 0);
   SetCaption(d.caption);
+  // Once it has a window the form hears skin changes, its own first.
+  WinFormRegistry::Instance().Add(*this);
+}
+
+void Form::ReceiveSkinMessage(SkinMessage message, TzsSkinData& sender, long param) {
+  if (hwnd_) SendMessageW(hwnd_, message, reinterpret_cast<WPARAM>(&sender), static_cast<LPARAM>(param));
 }
 
 void Form::Loaded() {

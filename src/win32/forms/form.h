@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/geometry.h"
+#include "core/skin/skin_messages.h"
 #include "win32/forms/control.h"
 #include "win32/platform/handles.h"
 
@@ -18,7 +19,7 @@ struct FormDescription {
   bool isMainForm = false;
 };
 
-class Form : public Control {
+class Form : public Control, public SkinMessageTarget {
  public:
   explicit Form(const std::string& name);
   ~Form() override;
@@ -53,6 +54,9 @@ class Form : public Control {
   void Close();
 
   static Form* FromWindow(HWND hwnd);
+
+  // A skin message arrives as a window message sent to this form's window.
+  void ReceiveSkinMessage(SkinMessage message, TzsSkinData& sender, long param) override;
 
  protected:
   // Creates the window from the description; derived forms call it first.

@@ -1,0 +1,103 @@
+#pragma once
+// TzsSkinData: puts one skin in force. It unpacks a stored skin into
+// pictures, parses the definition into records, holds them for every skinned
+// window and control, and tells every form before, while and after the skin
+// changes.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/base/bitmap.h"
+#include "core/skin/free_notifier.h"
+#include "core/skin/resource_strings.h"
+#include "core/skin/skin_definition.h"
+#include "core/skin/skin_list.h"
+#include "core/skin/skin_messages.h"
+#include "core/skin/stored_skin.h"
+
+namespace zv {
+
+class TzsSkinData : private FreeListener {
+ public:
+  // `owner` is the owner form (nullptr: none); `forms` lists every form.
+  TzsSkinData(SkinMessageTarget* owner, FormRegistry& forms);
+  ~TzsSkinData();
+  TzsSkinData(const TzsSkinData&) = delete;
+  TzsSkinData& operator=(const TzsSkinData&) = delete;
+
+  // Published properties.
+  bool SkinnableForm() const { return skinnableForm_; }
+  void SetSkinnableForm(bool value);
+  bool EnableSkinEffects = true;
+  bool ShowButtonGlowFrames = true;
+  bool ShowCaptionButtonGlowFrames = true;
+  TzsCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
+  void SetCompressedStoredSkin(TzsCompressedStoredSkin* value);
+  TzsResourceStrData* ResourceStrData() const { return resourceStrData_; }
+  void SetResourceStrData(TzsResourceStrData* value);
+  TzsCompressedSkinList* SkinList() const { return skinList_; }
+  void SetSkinList(TzsCompressedSkinList* value);
+  int SkinIndex() const { return skinIndex_; }
+  void SetSkinIndex(int value);
+
+  // While a form description is applied, SkinnableForm announces nothing.
+  void SetLoading(bool value) { loading_ = value; }
+
+  // Puts `skin` in force. An error while unpacking or parsing is raised to
+  // the caller after the change has been ended (see skin_data.cpp).
+  void LoadCompressedSkin(const TzsCompressedStoredSkin& skin);
+  // To the owner form first, then every other form in order.
+  void BroadcastSkinMessage(SkinMessage message);
+
+  // Index of the first record named exactly `name`, or -1.
+  int FindObjectRecord(std::string_view name) const;
+  int FindControlRecord(std::string_view name) const;
+
+  // State held for consumers.
+  bool Empty() const { return empty_; }
+  bool ChangingSkin() const { return changingSkin_; }
+  const Bitmap& Picture() const { return picture_; }
+  const Bitmap& InactivePicture() const { return inactivePicture_; }
+  const Bitmap& Mask() const { return mask_; }
+  const std::vector<Bitmap>& ActivePictures() const { return activePictures_; }
+  const SkinPictureNames& PictureNames() const { return pictureNames_; }
+  const SkinVersionInfo& Version() const { return version_; }
+  const SkinFormInfo& FormInfo() const { return formInfo_; }
+  const TzsDataSkinPopupWindow& PopupWindow() const { return popupWindow_; }
+  const TzsDataSkinHintWindow& HintWindow() const { return hintWindow_; }
+  const TzsSkinColors& SkinColors() const { return skinColors_; }
+  const ObjectRecords& ObjectList() const { return objectList_; }
+  const ControlRecords& ControlList() const { return controlList_; }
+
+ private:
+  void FreeNotification(const FreeNotifier* removed) override;
+  template <typename T>
+  void Relink(T*& reference, T* value);
+  void Clear();
+  void Take(SkinPackage& package, SkinDefinition& definition);
+  void EndChange();
+
+  SkinMessageTarget* owner_;
+  FormRegistry& forms_;
+  bool skinnableForm_ = true;
+  TzsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
+  TzsResourceStrData* resourceStrData_ = nullptr;
+  TzsCompressedSkinList* skinList_ = nullptr;
+  int skinIndex_ = 0;
+  bool loading_ = false;
+
+  bool empty_ = true;
+  bool changingSkin_ = false;
+  Bitmap picture_, inactivePicture_, mask_;
+  std::vector<Bitmap> activePictures_;
+  SkinPictureNames pictureNames_;
+  SkinVersionInfo version_;
+  SkinFormInfo formInfo_;
+  TzsDataSkinPopupWindow popupWindow_;
+  TzsDataSkinHintWindow hintWindow_;
+  TzsSkinColors skinColors_;
+  ObjectRecords objectList_;
+  ControlRecords controlList_;
+};
+
+}  // namespace zv

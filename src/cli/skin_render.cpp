@@ -60,7 +60,7 @@ ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemC
 }  // namespace
 
 Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size) {
-  const TzsDataSkinControl* found = skin.FindControlRecord(name);
+  const TzsDataSkinControl* found = skin.ControlRecord(name);
   if (!found) throw Error("the skin has no control record named " + name);
   const auto* record = dynamic_cast<const TzsDataSkinCustomControl*>(found);
   if (!record) throw Error("the control record " + name + " has no frame geometry");

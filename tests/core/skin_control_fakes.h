@@ -27,7 +27,7 @@ class FakeSkinSource : public SkinSource {
       : definition_(ParseSkinDefinition(ini)), pictures_(std::move(pictures)) {}
   bool empty = false;
   bool IsEmpty() const override { return empty; }
-  const TzsDataSkinControl* FindControlRecord(std::string_view name) const override {
+  const TzsDataSkinControl* ControlRecord(std::string_view name) const override {
     for (const auto& record : definition_.controls) {
       if (record->Name() == name) return record.get();
     }

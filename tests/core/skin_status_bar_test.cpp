@@ -91,7 +91,7 @@ TEST(SkinStatusBarTest, GripIsPaintedFromTheGripperRectangleOrAsRidges) {
 
   // A transparent gripper leaves its key colour out.
   auto& record = const_cast<TzsDataSkinPanelControl&>(
-      dynamic_cast<const TzsDataSkinPanelControl&>(*rig.skin.FindControlRecord("statusbar")));
+      dynamic_cast<const TzsDataSkinPanelControl&>(*rig.skin.ControlRecord("statusbar")));
   record.gripperTransparent = true;
   record.gripperTransparentColor = ToColorRef(Traced(100, 0));
   const Bitmap keyed = rig.Render();
@@ -124,7 +124,7 @@ TEST(SkinPaintPanelTest, PaintsOffScreenThenHandsTheCanvasToTheOwner) {
   EXPECT_EQ(canvas.At(50, 40), (Pixel{1, 2, 3, 0}));
 
   // The whole picture is the nine-piece composition at the panel's size.
-  const auto& record = dynamic_cast<const TzsDataSkinCustomControl&>(*skin.FindControlRecord("panel"));
+  const auto& record = dynamic_cast<const TzsDataSkinCustomControl&>(*skin.ControlRecord("panel"));
   const SkinPieces pieces = PiecesFromRecord(record, skin.Picture(0));
   SkinPoints fitted;
   FitSizeToSkin(SkinSizing::kBoth, pieces, {120, 80}, fitted);

@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheWindowPlacesThem) {
   // The promotion slots moved at creation: slot 1 to the panel's right, slot 2
   // over the list's bottom, the list's full client width.
   EXPECT_EQ(GetParent(form->img1->hwnd()), form->TopPnl->hwnd());
-  EXPECT_EQ(WindowBounds(*form->img1), (Rect{791 - 1 - 225, 1, 790, 48}));
+  EXPECT_EQ(WindowBounds(*form->img1), (Rect{791 - 2 - 225, 2, 789, 47}));  // inside the skinned frame
   RECT list{};
   GetClientRect(form->ListBox1->hwnd(), &list);
   EXPECT_EQ(GetParent(form->img2->hwnd()), form->ListBox1->hwnd());
@@ -214,6 +214,52 @@ TEST_F(MainWindowTest, TopPanelShowsTheAboutBoxAndCloseOpensNoEmptyLink) {
   EXPECT_EQ(shell.urls.size(), 1u);  // an empty link is never handed to the shell
   EXPECT_TRUE(state->gLibraryLines.empty());
   EXPECT_FALSE(IsWindow(form->hwnd()));
+}
+
+}  // namespace
+}  // namespace zv::win::test
+
+namespace zv::win::test {
+namespace {
+
+bool SameColour(Pixel a, ColorRef c) { return a.r == RedOf(c) && a.g == GreenOf(c) && a.b == BlueOf(c); }
+
+TEST_F(MainWindowTest, TopPanelIsTheSkinsGroupBoxWithACheckBoxInItsCaption) {
+  Open();
+  SkinPanelWindow& top = *form->TopPnl;
+  TzsSkinPanel& panel = top.panel();
+  ASSERT_NE(panel.Record(), nullptr) << "the embedded skin's panel record is in force";
+  EXPECT_EQ(panel.Record()->Name(), "panel");
+
+  // Frame lines in the skin's button-shadow colour along the bottom and the
+  // sides; the window's own face shows through inside.
+  const Bitmap shot = top.Snapshot();
+  ASSERT_EQ(shot.width(), 791);
+  ASSERT_EQ(shot.height(), 49);
+  ColorRef shadow = form->zsSkinData1->SkinColors().cBtnShadow;
+  if (shadow & 0xFF000000u) shadow = GetSysColor(static_cast<int>(shadow & 0xFF));
+  EXPECT_TRUE(SameColour(shot.At(400, 48), shadow));
+  EXPECT_TRUE(SameColour(shot.At(790, 30), shadow));
+  EXPECT_TRUE(SameColour(shot.At(0, 30), shadow));
+  EXPECT_TRUE(SameColour(shot.At(200, 30), GetSysColor(COLOR_BTNFACE)));
+  const Rect band = panel.CaptionHitRect();
+  EXPECT_FALSE(band.IsEmpty());
+
+  // A click on the caption band ticks the box and enables or disables the
+  // promotion slot inside the panel; the about box comes with every click.
+  auto clickAt = [&](int x, int y) {
+    SendMessageW(top.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(top.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpMessages();
+  };
+  const int y = (band.top + band.bottom) / 2;
+  clickAt(band.left + 5, y);
+  EXPECT_TRUE(panel.Checked());
+  EXPECT_TRUE(IsWindowEnabled(form->img1->hwnd()));
+  clickAt(band.left + 5, y);
+  EXPECT_FALSE(panel.Checked());
+  EXPECT_FALSE(IsWindowEnabled(form->img1->hwnd()));
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>(2, texts::kAbout)));
 }
 
 }  // namespace

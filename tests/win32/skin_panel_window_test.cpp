@@ -105,7 +105,7 @@ TEST_F(TopPanelFixture, ClickOnTheCaptionTogglesCheckedAndTheChild) {
 TEST_F(TopPanelFixture, WindowRegionFromTheMaskHasTheExpectedRectangles) {
   // The skin's panel record gets the mask; the shape follows at once.
   auto& record = const_cast<TzsDataSkinPanelControl&>(
-      dynamic_cast<const TzsDataSkinPanelControl&>(*skin.FindControlRecord("panel")));
+      dynamic_cast<const TzsDataSkinPanelControl&>(*skin.ControlRecord("panel")));
   record.maskPictureIndex = 1;
   top.panel().ApplySkin();
   HRGN region = CreateRectRgn(0, 0, 0, 0);

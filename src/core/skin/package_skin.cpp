@@ -5,7 +5,7 @@ namespace zv {
 PackageSkin::PackageSkin(SkinPackage package)
     : package_(std::move(package)), definition_(ParseSkinDefinition(package_.definitionText)) {}
 
-const TzsDataSkinControl* PackageSkin::FindControlRecord(std::string_view name) const {
+const TzsDataSkinControl* PackageSkin::ControlRecord(std::string_view name) const {
   for (const auto& record : definition_.controls) {
     if (record->Name() == name) return record.get();
   }

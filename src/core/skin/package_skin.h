@@ -14,7 +14,7 @@ class PackageSkin : public SkinSource {
   explicit PackageSkin(SkinPackage package);
 
   bool IsEmpty() const override { return false; }
-  const TzsDataSkinControl* FindControlRecord(std::string_view name) const override;
+  const TzsDataSkinControl* ControlRecord(std::string_view name) const override;
   BitmapView Picture(int index) const override;
   const TzsSkinColors& Colors() const override { return definition_.colors; }
 

@@ -19,7 +19,7 @@ void TzsSkinControl::SkinDataRemoved(const SkinSource* data) {
 }
 
 void TzsSkinControl::LookUpSkinRecord() {
-  record_ = skinData_ && !skinData_->IsEmpty() ? skinData_->FindControlRecord(skinDataName_) : nullptr;
+  record_ = skinData_ && !skinData_->IsEmpty() ? skinData_->ControlRecord(skinDataName_) : nullptr;
 }
 
 void TzsSkinControl::ApplySkin() {

@@ -93,6 +93,18 @@ int TzsSkinData::FindObjectRecord(std::string_view name) const { return FindReco
 
 int TzsSkinData::FindControlRecord(std::string_view name) const { return FindRecord(controlList_, name); }
 
+const TzsDataSkinControl* TzsSkinData::ControlRecord(std::string_view name) const {
+  const int index = FindControlRecord(name);
+  return index < 0 ? nullptr : controlList_[static_cast<std::size_t>(index)].get();
+}
+
+BitmapView TzsSkinData::Picture(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= activePictures_.size()) return {};
+  // Consumers only read; the view type is shared with drawing targets.
+  Bitmap& picture = const_cast<Bitmap&>(activePictures_[static_cast<std::size_t>(index)]);
+  return picture.view();
+}
+
 void TzsSkinData::Clear() {
   objectList_.clear();
   controlList_.clear();

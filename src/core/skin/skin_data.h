@@ -13,15 +13,16 @@
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_list.h"
 #include "core/skin/skin_messages.h"
+#include "core/skin/skin_source.h"
 #include "core/skin/stored_skin.h"
 
 namespace zv {
 
-class TzsSkinData : private FreeListener {
+class TzsSkinData : public SkinSource, private FreeListener {
  public:
   // `owner` is the owner form (nullptr: none); `forms` lists every form.
   TzsSkinData(SkinMessageTarget* owner, FormRegistry& forms);
-  ~TzsSkinData();
+  ~TzsSkinData() override;
   TzsSkinData(const TzsSkinData&) = delete;
   TzsSkinData& operator=(const TzsSkinData&) = delete;
 
@@ -52,6 +53,12 @@ class TzsSkinData : private FreeListener {
   // Index of the first record named exactly `name`, or -1.
   int FindObjectRecord(std::string_view name) const;
   int FindControlRecord(std::string_view name) const;
+
+  // What skinned controls read.
+  bool IsEmpty() const override { return empty_; }
+  const TzsDataSkinControl* ControlRecord(std::string_view name) const override;
+  BitmapView Picture(int index) const override;
+  const TzsSkinColors& Colors() const override { return skinColors_; }
 
   // State held for consumers.
   bool Empty() const { return empty_; }

@@ -32,7 +32,7 @@ FontSpec TzsSkinPanel::CaptionFont(ColorRef color) const {
 }
 
 ColorRef TzsSkinPanel::LabelColor() const {
-  if (const auto* label = dynamic_cast<const TzsDataSkinStdLabelControl*>(SkinData()->FindControlRecord("stdlabel"))) {
+  if (const auto* label = dynamic_cast<const TzsDataSkinStdLabelControl*>(SkinData()->ControlRecord("stdlabel"))) {
     return ResolveColor(label->fontColor);
   }
   return ResolveColor(SkinData()->Colors().cBtnText);

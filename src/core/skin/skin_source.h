@@ -16,8 +16,8 @@ class SkinSource {
   virtual ~SkinSource() = default;
   // True when no skin is in force; controls then draw their plain look.
   virtual bool IsEmpty() const = 0;
-  // The control record of that exact (case-sensitive) name, or nullptr.
-  virtual const TzsDataSkinControl* FindControlRecord(std::string_view name) const = 0;
+  // The first control record of that exact (case-sensitive) name, or nullptr.
+  virtual const TzsDataSkinControl* ControlRecord(std::string_view name) const = 0;
   // The active picture at `index`; an empty view for -1 or beyond the list.
   virtual BitmapView Picture(int index) const = 0;
   virtual const TzsSkinColors& Colors() const = 0;

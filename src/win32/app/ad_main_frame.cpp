@@ -19,13 +19,13 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state) : TfrmAd(services, state,
 TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& description)
     : Form("frmAd"), services_(services), state_(state) {
   CreateForm(description);
-  CreateSkinComponents();
   img1 = &Add<TzsSkinLinkImage>(*this, "img1", Rect::FromSize(0, 0, 225, 48));
   btn1 = &Add<Button>(*this, "btn1", Rect::FromSize(528, 104, 75, 25), texts::kOpenFolderButton);
   img2 = &Add<TzsSkinLinkImage>(*this, "img2", Rect::FromSize(0, 0, 173, 48));
-  TopPnl = &Add<Panel>(*this, "TopPnl", Rect::FromSize(0, 0, 791, 49));
+  CreateSkinComponents();
+  TopPnl = &Add<SkinPanelWindow>(*this, "TopPnl", Rect::FromSize(0, 0, 791, 49));
   TopPnl->SetAlign(Align::kTop);
-  TopPnl->SetCaption(texts::kTopPanelCaption);
+  ConfigureTopPanel(TopPnl->panel());
 
   for (TzsSkinLinkImage* slot : {img1, img2}) slot->shell = &services_.shell;
   TopPnl->set_tabOrder(0);
@@ -48,6 +48,22 @@ void TfrmAd::CreateSkinComponents() {
   zsSkinData1->SetSkinIndex(0);
   zsSkinData1->SetSkinList(zsCompressedSkinList1.get());
   zsSkinData1->SetLoading(false);
+}
+
+// The frame's own look: the skinned frame without a caption.
+void TfrmAd::ConfigureTopPanel(TzsSkinPanel& panel) {
+  panel.SetBorderStyle(TzsSkinBorderStyle::bvFrame);
+  panel.SetCaptionMode(false);
+  panel.SetCaption("TopPnl");
+  panel.SetTransparentMode(false);
+  panel.SetCheckedMode(false);
+  panel.SetChecked(false);
+  panel.AutoEnabledControls = true;
+  panel.SetDefaultFont(FontSpec{"Arial", 14, 0, 0});
+  panel.UseSkinFont = true;
+  panel.SetDefaultCaptionHeight(22);
+  panel.SetSkinDataName("panel");
+  panel.SetSkinData(zsSkinData1.get());
 }
 
 void TfrmAd::FormShow() {

@@ -10,6 +10,7 @@
 #include "win32/app/services.h"
 #include "win32/forms/controls.h"
 #include "win32/forms/form.h"
+#include "win32/skin/skin_panel_window.h"
 
 namespace zv::win {
 
@@ -20,7 +21,7 @@ class TfrmAd : public Form {
   TzsSkinLinkImage* img1;
   Button* btn1;
   TzsSkinLinkImage* img2;
-  Panel* TopPnl;
+  SkinPanelWindow* TopPnl;
   // The skin: the list holds the embedded package, the skin data puts it in
   // force as soon as it is linked to the list.
   std::unique_ptr<TzsCompressedSkinList> zsCompressedSkinList1;
@@ -32,6 +33,7 @@ class TfrmAd : public Form {
   void FormShow() override;
   void btn1Click();
   void CreateSkinComponents();
+  void ConfigureTopPanel(TzsSkinPanel& panel);
 
   AppServices& services_;
   AppState& state_;

@@ -90,6 +90,20 @@ TfrmAd1::TfrmAd1(AppServices& services, AppState& state) : TfrmAd(services, stat
   btnScan->OnClick = [this] { btnScanClick(); };
   ListBox1->OnClick = [this] { ListBox1Click(); };
   TopPnl->OnClick = [this] { TopPnlClick(); };
+  ConfigureMainTopPanel(TopPnl->panel());
+}
+
+// The main window's panel: a transparent group box with a check box in its
+// caption, in its own caption font.
+void TfrmAd1::ConfigureMainTopPanel(TzsSkinPanel& panel) {
+  panel.SetBorderStyle(TzsSkinBorderStyle::bvRaised);
+  panel.SetCaptionMode(true);
+  panel.SetCaption(texts::kTopPanelCaption);
+  panel.SetTransparentMode(true);
+  panel.SetCheckedMode(true);
+  panel.SetChecked(false);
+  panel.SetDefaultFont(FontSpec{"Arial", -21, kFontBold, 0});
+  panel.UseSkinFont = false;
 }
 
 void TfrmAd1::FormCreate() {

@@ -29,6 +29,7 @@ class TfrmAd1 : public TfrmAd {
   void TopPnlClick();
 
  protected:
+  void ConfigureMainTopPanel(TzsSkinPanel& panel);
   void FormCreate() override;
   void FormShow() override;
   void FormClose() override;

@@ -10,6 +10,10 @@
 
 #include "core/ui/align.h"
 
+namespace zv {
+class TzsSkinControl;
+}
+
 namespace zv::win {
 
 class Form;
@@ -40,6 +44,8 @@ class Control {
   void set_tabOrder(int order) { tabOrder_ = order; }
   // Whether the tab key stops here; containers do not.
   virtual bool CanFocus() const { return false; }
+  // The skin engine's control behind a skinned window; nullptr otherwise.
+  virtual TzsSkinControl* SkinControl() { return nullptr; }
 
   void SetCaption(const std::string& cp936);
   std::string Caption() const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/skin/skin_control.h"
+#include "core/skin/skin_data.h"
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
@@ -18,6 +20,12 @@ constexpr wchar_t kFormClass[] = L"ZvForm";
 HFONT CreateFormFont() {
   return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+}
+
+std::vector<SkinControlTree> SkinTree(const std::vector<Control*>& controls) {
+  std::vector<SkinControlTree> tree;
+  for (Control* c : controls) tree.push_back({c->SkinControl(), SkinTree(c->children())});
+  return tree;
 }
 
 void RealignTree(Control& control) {
@@ -118,6 +126,13 @@ bool Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
       // Only top-level windows hear of it; controls that keep colours need it too.
       for (const auto& c : components_) SendMessageW(c->hwnd(), WM_SYSCOLORCHANGE, wParam, lParam);
       return false;
+    case ZSM_SKINCHANGING:
+    case ZSM_SKINCHANGED:
+      // The skinned controls drop their records before the change and look
+      // them up again after it, parents before children.
+      RelaySkinChange(msg, reinterpret_cast<TzsSkinData*>(wParam), SkinTree(children()));
+      result = 0;
+      return true;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         lastFocus_ = GetFocus();

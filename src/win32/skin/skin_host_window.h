@@ -18,6 +18,7 @@ class SkinHostWindow : public Control, protected SkinControlHost, protected Time
   ~SkinHostWindow() override;
   // The control painted as a paint message would paint it.
   Bitmap Snapshot();
+  TzsSkinControl* SkinControl() override { return &Skin(); }
 
  protected:
   SkinHostWindow(Form& owner, Control& parent, std::string name);

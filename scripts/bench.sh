@@ -10,10 +10,10 @@ trap 'rm -rf "$work"' EXIT
 for b in "$bin"/bench_*; do
   echo "== $(basename "$b")"
   "$b" --benchmark_min_time=0.3 --benchmark_color=false 2>/dev/null | grep '^BM_' |
-    awk '{cpu[$1]=$4; order[NR]=$1} END {
+    awk '{cpu[$1]=$4; unit[$1]=$5; order[NR]=$1} END {
       base=""; for (i=1;i<=NR;i++) if (order[i] ~ /Copy|Inflate|Memcpy|Baseline/) base=order[i];
-      for (i=1;i<=NR;i++) { n=order[i]; if (base!="" && n!=base) printf "  %-40s %10.0f ns  ratio %.1f (vs %s)\n", n, cpu[n], cpu[n]/cpu[base], base;
-                            else printf "  %-40s %10.0f ns\n", n, cpu[n] } }'
+      for (i=1;i<=NR;i++) { n=order[i]; if (base!="" && n!=base) printf "  %-40s %10.4g %-2s  ratio %.1f (vs %s)\n", n, cpu[n], unit[n], cpu[n]/cpu[base], base;
+                            else printf "  %-40s %10.4g %s\n", n, cpu[n], unit[n] } }'
 done
 
 # zorvane-cli generate --count 1000 next to shuf writing the same number of lines.

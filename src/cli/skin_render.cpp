@@ -82,15 +82,7 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
   const BitmapView main = skin.MainPicture();
   if (main.width() <= 0) throw Error("the skin has no main picture");
   const SkinFormInfo& info = skin.Definition().formInfo;
-  SkinPieces pieces;
-  pieces.picture = main;
-  pieces.skinRect = main.bounds();
-  pieces.points = {info.leftTopPoint, info.rightTopPoint, info.leftBottomPoint, info.rightBottomPoint,
-                   info.clientRect};
-  pieces.leftStretch = info.leftStretch;
-  pieces.topStretch = info.topStretch;
-  pieces.rightStretch = info.rightStretch;
-  pieces.bottomStretch = info.bottomStretch;
+  const SkinPieces pieces = PiecesOf(info, main, main.bounds());
   SkinPoints fitted;
   FitSizeToSkin(SkinSizing::kBoth, pieces, size, fitted);
 

@@ -4,21 +4,6 @@
 
 namespace zv {
 
-SkinPieces PiecesFromRecord(const TzsDataSkinCustomControl& record, const BitmapView& picture) {
-  SkinPieces pieces;
-  pieces.picture = picture;
-  pieces.skinRect = record.skinRect;
-  pieces.points = {record.leftTopPoint, record.rightTopPoint, record.leftBottomPoint, record.rightBottomPoint,
-                   record.clientRect};
-  pieces.leftStretch = record.leftStretch;
-  pieces.topStretch = record.topStretch;
-  pieces.rightStretch = record.rightStretch;
-  pieces.bottomStretch = record.bottomStretch;
-  pieces.stretchEffect = record.stretchEffect;
-  pieces.stretchType = record.stretchType;
-  return pieces;
-}
-
 SkinSizing DeriveSizing(const SkinPieces& pieces) {
   const SkinPoints& p = pieces.points;
   if (pieces.skinRect.Width() <= 0 || pieces.skinRect.Height() <= 0) return SkinSizing::kNoSkin;

@@ -46,14 +46,14 @@ void GdiTextRenderer::Draw(const BitmapView& target, const FontSpec& font, std::
 
 FontSpec FontSpecOf(HFONT font) {
   LOGFONTW logFont{};
-  FontSpec spec;
-  spec.color = clWindowText;
-  if (!GetObjectW(font, sizeof logFont, &logFont)) return spec;
-  spec.name = Narrow(logFont.lfFaceName);
-  spec.height = logFont.lfHeight;
-  spec.style = (logFont.lfWeight >= FW_BOLD ? kFontBold : 0u) | (logFont.lfItalic ? kFontItalic : 0u) |
-               (logFont.lfUnderline ? kFontUnderline : 0u) | (logFont.lfStrikeOut ? kFontStrikeOut : 0u);
-  return spec;
+  FontSpec fontSpec;
+  fontSpec.color = clWindowText;
+  if (!GetObjectW(font, sizeof logFont, &logFont)) return fontSpec;
+  fontSpec.name = Narrow(logFont.lfFaceName);
+  fontSpec.height = logFont.lfHeight;
+  fontSpec.style = (logFont.lfWeight >= FW_BOLD ? kFontBold : 0u) | (logFont.lfItalic ? kFontItalic : 0u) |
+                   (logFont.lfUnderline ? kFontUnderline : 0u) | (logFont.lfStrikeOut ? kFontStrikeOut : 0u);
+  return fontSpec;
 }
 
 }  // namespace zv::win

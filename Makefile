@@ -4,7 +4,7 @@ NATIVE := build/native
 WIN32 := build/win32
 PREFIX := $(CURDIR)/build/wineprefix
 WINE := /usr/lib/wine/wine64
-WINE_ENV := WINEPREFIX=$(PREFIX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINE_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX=$(PREFIX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 .PHONY: all deps native win32 test test-native test-win32 run bench clean
 

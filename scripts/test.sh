@@ -12,7 +12,8 @@ native_total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log" | tail 
 native_failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
 
 "$top/scripts/wine-prefix.sh" "$top/build/wineprefix"
-env -u DISPLAY WINEPREFIX="$top/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+# Wine maps Chinese file names to the Linux file system only under a UTF-8 locale.
+env -u DISPLAY LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX="$top/build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
   /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 | tee "$log"
 win_status=${PIPESTATUS[0]}
 win_passed=$(sed -n 's/.*PASSED.*\] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)

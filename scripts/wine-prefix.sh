@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
 # Creates the project's Wine prefix once: 64-bit, null graphics driver, so
-# windows, messages, GDI and timers work without a display.
+# windows, messages, GDI and timers work without a display. A prefix whose
+# setup did not finish is made again.
 set -euo pipefail
 prefix="$1"
 wine=/usr/lib/wine/wine64
-if [ -f "$prefix/.zorvane-ready" ]; then exit 0; fi
-mkdir -p "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset DISPLAY
-"$wine" wineboot -i >/dev/null 2>&1 || true
-"$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-/usr/lib/wine/wineserver -w
-touch "$prefix/.zorvane-ready"
+
+ready() { "$wine" reg query 'HKCU\Software\Wine\Drivers' /v Graphics 2>/dev/null | grep -q null; }
+
+[ -f "$prefix/.zorvane-ready" ] && exit 0
+for attempt in 1 2; do
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || true
+  /usr/lib/wine/wineserver -w
+  if ready; then
+    touch "$prefix/.zorvane-ready"
+    exit 0
+  fi
+  echo "Wine prefix setup failed (attempt $attempt)" >&2
+done
+exit 1

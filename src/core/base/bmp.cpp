@@ -1,5 +1,6 @@
 #include "core/base/bmp.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -95,15 +96,16 @@ std::size_t ReadMasks(std::span<const std::uint8_t> bytes, Layout& l) {
   }
   if (l.info.bitCount != 16 && l.info.bitCount != 32) Fail("bit fields need 16 or 32 bits per pixel");
   const std::size_t maskCount = compression == kBiAlphaBitfields ? 4 : 3;
-  std::size_t at = kBmpFileHeaderSize + kInfoHeaderSize;
-  if (l.info.headerSize == kInfoHeaderSize) {
-    afterHeader += maskCount * 4;  // the masks follow a 40-byte header
-    if (afterHeader > bytes.size()) Fail("bit-field masks beyond the end of the image");
-  }
+  const std::size_t at = kBmpFileHeaderSize + kInfoHeaderSize;
+  const bool alphaStored = maskCount == 4 || l.info.headerSize >= 56;
+  // Masks a header does not hold (a 40-byte one, or a 52-byte one with an
+  // alpha mask) follow it.
+  const std::size_t masksEnd = at + (alphaStored ? 16 : 12);
+  if (masksEnd > bytes.size()) Fail("bit-field masks beyond the end of the image");
+  afterHeader = std::max(afterHeader, masksEnd);
   l.masks.red = LoadU32(bytes, at);
   l.masks.green = LoadU32(bytes, at + 4);
   l.masks.blue = LoadU32(bytes, at + 8);
-  const bool alphaStored = maskCount == 4 || l.info.headerSize >= 56;
   l.masks.alpha = alphaStored ? LoadU32(bytes, at + 12) : 0;
   CheckMasks(l.masks, l.info.bitCount);
   return afterHeader;

@@ -6,6 +6,7 @@
 #include "win32/forms/form.h"
 #include "win32/platform/handles.h"
 #include "win32/platform/text.h"
+#include "win32/platform/window_class.h"
 
 namespace zv::win {
 
@@ -30,17 +31,7 @@ Control* Control::FromWindow(HWND hwnd) {
 }
 
 void Control::RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background) {
-  WNDCLASSEXW existing{sizeof existing};
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &existing)) return;
-  WNDCLASSEXW wc{sizeof wc};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = background;
-  wc.lpszClassName = className;
-  wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  RegisterClassExW(&wc);
+  RegisterWindowClassOnce({className, WindowProc, CS_DBLCLKS, cursor, background});
 }
 
 void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle) {

@@ -1,6 +1,7 @@
 #include "win32/skin/layer_window.h"
 
 #include "core/skin/effects.h"
+#include "win32/platform/window_class.h"
 
 namespace zv::win {
 
@@ -37,22 +38,11 @@ LRESULT CALLBACK LayerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-void RegisterLayerClass() {
-  WNDCLASSEXW existing{sizeof existing};
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), kLayerClass, &existing)) return;
-  WNDCLASSEXW wc{sizeof wc};
-  wc.style = CS_SAVEBITS;
-  wc.lpfnWndProc = LayerProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kLayerClass;
-  RegisterClassExW(&wc);
-}
 
 }  // namespace
 
 TzsLayerWindow::TzsLayerWindow(const Rect& bounds, void* owner) {
-  RegisterLayerClass();
+  RegisterWindowClassOnce({kLayerClass, LayerProc, CS_SAVEBITS});
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_LAYERED | WS_EX_NOACTIVATE, kLayerClass, L"", WS_POPUP,
                           bounds.left, bounds.top, bounds.Width(), bounds.Height(), nullptr, nullptr,
                           GetModuleHandleW(nullptr), owner);

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "win32/forms/application.h"
+#include "win32/platform/window_class.h"
 
 namespace zv::win {
 namespace {
@@ -12,12 +13,9 @@ constexpr wchar_t kTimerClass[] = L"ZvStatusTimers";
 }  // namespace
 
 WindowTimerHost::WindowTimerHost() {
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = kTimerClass;
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
-  hwnd_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  RegisterWindowClassOnce({kTimerClass, WindowProc});
+  hwnd_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                          nullptr);
   if (!hwnd_) throw std::runtime_error("Cannot create the status bar's timer window");
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -54,12 +54,6 @@ TEST(Align, AnchorsFollowTheParentsResize) {
   EXPECT_EQ(stretch.bounds, Rect::FromSize(10, 10, 150, 150));
 }
 
-}  // namespace
-}  // namespace zv
-
-namespace zv {
-namespace {
-
 TEST(Align, BandsOfOneAlignmentKeepTheirStandingOrder) {
   // Created out of order, laid out by where they stand.
   LayoutItem keywords{Align::kTop, {}, Rect::FromSize(1, 222, 173, 89)};

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "core/skin/compose.h"
+#include "core/gfx/compose.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "core/skin/regions.h"
+#include "core/gfx/regions.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 enable_testing()
 find_package(GTest REQUIRED)
 
-file(GLOB ZV_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp)
+file(GLOB_RECURSE ZV_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp tests/cli/*.cpp)
 add_executable(core_tests ${ZV_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE zv_cli_lib zv_default_skin GTest::gtest GTest::gtest_main)
 target_compile_definitions(core_tests PRIVATE ZV_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")

@@ -35,10 +35,10 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 target_compile_options(gtest PRIVATE -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
 
-file(GLOB ZV_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
+file(GLOB_RECURSE ZV_WIN32_TESTS CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(win32_tests ${ZV_WIN32_TESTS} ${CMAKE_BINARY_DIR}/zorvane.rc)
 target_link_libraries(win32_tests PRIVATE zv_win32 GTest::gtest version)
-target_include_directories(win32_tests PRIVATE tests)
+target_include_directories(win32_tests PRIVATE tests tests/core)
 target_link_libraries(win32_tests PRIVATE ws2_32)
 
 # The example promotion pictures, compiled into the tests as byte arrays.

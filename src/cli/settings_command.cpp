@@ -8,7 +8,7 @@
 #include "core/app/profile_file.h"
 #include "core/app/promo_cipher.h"
 #include "core/app/promo_picture.h"
-#include "core/skin/link_image.h"
+#include "core/controls/link_image.h"
 
 namespace zv {
 

@@ -5,9 +5,9 @@
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
 #include "core/base/bmp.h"
-#include "core/skin/blit.h"
-#include "core/skin/regions.h"
-#include "core/skin/skin_control.h"
+#include "core/gfx/blit.h"
+#include "core/gfx/regions.h"
+#include "core/controls/skin_control.h"
 
 namespace zv {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/app/promo_settings.h"
 #include "core/app/promo_slot.h"
 #include "fakes.h"
-#include "promo_fakes.h"
+#include "app/promo_fakes.h"
 
 namespace zv {
 namespace {

@@ -1,4 +1,4 @@
-#include "loopback_server.h"
+#include "win32/loopback_server.h"
 
 #include <ws2tcpip.h>
 

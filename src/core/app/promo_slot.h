@@ -9,7 +9,7 @@
 #include "core/platform/picture_decoder.h"
 #include "core/platform/shell.h"
 #include "core/platform/text_renderer.h"
-#include "core/skin/link_image.h"
+#include "core/controls/link_image.h"
 
 namespace zv {
 

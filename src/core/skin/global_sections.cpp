@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/skin/geometry_helpers.h"
+#include "core/skin/rect_rules.h"
 
 namespace zv {
 namespace {

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "core/skin/geometry_helpers.h"
+#include "core/skin/rect_rules.h"
 
 namespace zv {
 namespace {

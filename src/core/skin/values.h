@@ -9,6 +9,7 @@
 #include "core/base/bitmap.h"
 #include "core/base/error.h"
 #include "core/base/geometry.h"
+#include "core/gfx/kinds.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/ini_text.h"
 
@@ -40,9 +41,6 @@ struct FontStyle {
 };
 
 enum class Alignment { taLeftJustify, taRightJustify, taCenter };
-enum class StretchType { stFull, stHorz, stVert };
-enum class InactiveEffect { ieBrightness, ieDarkness, ieGrayscale, ieNoise, ieSplitBlur, ieInvert };
-enum class MorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
 // The "command" of a caption button; every unknown word is cmMinimizeToTray.
 enum class ButtonCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
 

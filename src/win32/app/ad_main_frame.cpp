@@ -4,7 +4,7 @@
 #include "core/app/texts.h"
 #include "core/base/byte_stream.h"
 #include "win32/forms/form_registry.h"
-#include "win32/platform/embedded_skin.h"
+#include "win32/skin/embedded_skin.h"
 
 namespace zv::win {
 

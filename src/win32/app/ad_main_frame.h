@@ -10,7 +10,7 @@
 #include "win32/app/services.h"
 #include "win32/forms/controls.h"
 #include "win32/forms/form.h"
-#include "win32/skin/skin_panel_window.h"
+#include "win32/controls/skin_panel_window.h"
 
 namespace zv::win {
 

@@ -5,7 +5,7 @@
 
 #include "core/base/bitmap.h"
 #include "win32/forms/control.h"
-#include "win32/forms/link_image.h"
+#include "win32/controls/link_image.h"
 
 namespace zv::win {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/skin/skin_control.h"
+#include "core/controls/skin_control.h"
 #include "core/skin/skin_data.h"
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"

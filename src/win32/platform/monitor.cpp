@@ -1,6 +1,6 @@
 #include "win32/platform/monitor.h"
 
-#include "core/skin/layer.h"
+#include "core/gfx/layer.h"
 
 namespace zv::win {
 

@@ -1,0 +1,77 @@
+#include "core/gfx/blit.h"
+
+#include <cstring>
+#include <vector>
+
+namespace zv {
+
+void Blit(const BitmapView& dst, const Rect& clip, Point at, const BitmapView& src, const Rect& from) {
+  // Clip the source to its bitmap, moving the destination along.
+  const Rect s = from.Intersect(src.bounds());
+  if (s.IsEmpty()) return;
+  Rect d = Rect::FromSize(at.x + s.left - from.left, at.y + s.top - from.top, s.Width(), s.Height());
+  const Rect dc = d.Intersect(clip).Intersect(dst.bounds());
+  if (dc.IsEmpty()) return;
+  const int sx = s.left + dc.left - d.left;
+  const int sy = s.top + dc.top - d.top;
+  const std::size_t bytes = static_cast<std::size_t>(dc.Width()) * sizeof(Pixel);
+  for (int y = 0; y < dc.Height(); ++y) {
+    std::memmove(dst.Row(dc.top + y) + dc.left, src.Row(sy + y) + sx, bytes);
+  }
+}
+
+void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef key) {
+  const Rect f = from.Intersect(src.bounds());
+  if (f.IsEmpty()) return;
+  const Rect visible = Rect::FromSize(at.x + f.left - from.left, at.y + f.top - from.top, f.Width(), f.Height())
+                           .Intersect(dst.bounds());
+  for (int y = visible.top; y < visible.bottom; ++y) {
+    const Pixel* row = src.Row(y - at.y + from.top);
+    Pixel* out = dst.Row(y);
+    for (int x = visible.left; x < visible.right; ++x) {
+      const Pixel p = row[x - at.x + from.left];
+      if (ToColorRef(p) != key) out[x] = p;
+    }
+  }
+}
+
+void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
+  const Rect f = from.Intersect(src.bounds());
+  if (f.IsEmpty()) return;
+  BlitKeyed(dst, at, src, from, ToColorRef(src.At(f.left, f.bottom - 1)));
+}
+
+void StretchBlit(const BitmapView& dst, const Rect& clip, const Rect& to, const BitmapView& src, const Rect& from) {
+  if (to.IsEmpty() || from.IsEmpty()) return;
+  const Rect dc = to.Intersect(clip).Intersect(dst.bounds());
+  if (dc.IsEmpty()) return;
+  const long long fw = from.Width(), fh = from.Height(), tw = to.Width(), th = to.Height();
+  // Source column for each destination column, sampled at pixel centres.
+  std::vector<int> columns(static_cast<std::size_t>(dc.Width()));
+  for (int x = dc.left; x < dc.right; ++x) {
+    columns[static_cast<std::size_t>(x - dc.left)] = from.left + static_cast<int>(((2LL * (x - to.left) + 1) * fw) / (2 * tw));
+  }
+  const std::size_t bytes = static_cast<std::size_t>(dc.Width()) * sizeof(Pixel);
+  const bool columnsInside = columns.front() >= 0 && columns.back() < src.width();
+  int lastRow = -1;  // source row of the previous destination row, when it was copied whole
+  for (int y = dc.top; y < dc.bottom; ++y) {
+    const int sy = from.top + static_cast<int>(((2LL * (y - to.top) + 1) * fh) / (2 * th));
+    Pixel* out = dst.Row(y) + dc.left;
+    if (sy == lastRow) {  // enlarging: repeat the row just made
+      std::memcpy(out, dst.Row(y - 1) + dc.left, bytes);
+      continue;
+    }
+    if (sy < 0 || sy >= src.height()) {
+      lastRow = -1;
+      continue;
+    }
+    const Pixel* in = src.Row(sy);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      const int sx = columns[i];
+      if (sx >= 0 && sx < src.width()) out[i] = in[sx];
+    }
+    lastRow = columnsInside ? sy : -1;
+  }
+}
+
+}  // namespace zv

@@ -1,0 +1,27 @@
+#pragma once
+// A speed button in a small window of its own: the core decides states,
+// groups, repetition and looks; the window turns mouse, enable and timer
+// messages into calls and paints what the core draws. Buttons of one parent
+// form its groups.
+#include "core/controls/skin_speed_button.h"
+#include "win32/controls/skin_host_window.h"
+
+namespace zv::win {
+
+class SkinSpeedButtonWindow : public SkinHostWindow {
+ public:
+  SkinSpeedButtonWindow(Form& owner, Control& parent, std::string name, const Rect& bounds);
+  ~SkinSpeedButtonWindow() override;
+
+  TzsSkinSpeedButton& button() { return button_; }
+
+ protected:
+  TzsSkinControl& Skin() override { return button_; }
+  void TimerTick(int id) override { button_.TimerTick(id); }
+  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  TzsSkinSpeedButton button_;
+};
+
+}  // namespace zv::win

@@ -1,0 +1,79 @@
+#include <windows.h>
+
+#include "core/app/texts.h"
+#include "win32/win32_fixture.h"
+
+namespace zv::win::test {
+namespace {
+
+std::vector<std::string> Listing(const ScratchFolder& folder) { return WinFiles().ListFolder(folder.path()); }
+
+TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  ScratchFolder folder;
+  WinFiles files;
+  folder.Write("article.txt", "the old article");
+  files.WriteAtomic(folder.path() + "article.txt", "a new one");
+  EXPECT_EQ(folder.Read("article.txt"), "a new one");
+
+  // A read-only article cannot be replaced: the error names it and the file
+  // keeps its text.
+  const std::wstring path = Wide(folder.path() + "article.txt");
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_THROW(files.WriteAtomic(folder.path() + "article.txt", "lost?"), FileCreateError);
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(folder.Read("article.txt"), "a new one");
+
+  // A folder of that name is never replaced either.
+  CreateDirectoryW(Wide(folder.path() + "taken.txt").c_str(), nullptr);
+  try {
+    files.WriteAtomic(folder.path() + "taken.txt", "x");
+    ADD_FAILURE() << "wrote over a folder";
+  } catch (const FileCreateError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + folder.path() + "taken.txt\". ", 0), 0u);
+  }
+  EXPECT_EQ(GetFileAttributesW(Wide(folder.path() + "taken.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+            static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+
+  auto names = Listing(folder);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"article.txt", "data", "taken.txt"}));
+}
+
+TEST(WinFiles, ChineseNamesCrossThroughCodePage936) {
+  ScratchFolder folder;
+  const std::string name = std::string(texts::kGenerateButton) + ".txt";  // 生成文章.txt
+  folder.Write(name, "x");
+  EXPECT_TRUE(folder.Exists(name));
+  const auto names = Listing(folder);
+  EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+  EXPECT_EQ(Wide(name), L"\x751F\x6210\x6587\x7AE0.txt");
+}
+
+TEST(VersionRecord, NamesTheProductAndItsVersions) {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  DWORD ignored = 0;
+  std::vector<BYTE> info(GetFileVersionInfoSizeW(exe, &ignored));
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(exe, 0, static_cast<DWORD>(info.size()), info.data()));
+  auto value = [&](const wchar_t* key) {
+    wchar_t* text = nullptr;
+    UINT size = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\080403A8\\") + key;
+    if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &size)) return std::wstring();
+    return std::wstring(text);
+  };
+  EXPECT_EQ(value(L"FileDescription"), L"Kestrune\x8BAD\x7EC3\x8425");
+  EXPECT_EQ(value(L"ProductName"), L"Kestrune\x8BAD\x7EC3\x8425");
+  EXPECT_EQ(value(L"FileVersion"), L"0.6.0.933");
+  EXPECT_EQ(value(L"ProductVersion"), L"3.60");
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &size));
+  EXPECT_EQ(fixed->dwFileVersionMS, (0u << 16) | 6u);
+  EXPECT_EQ(fixed->dwFileVersionLS, (0u << 16) | 933u);
+  EXPECT_NE(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)), nullptr);
+}
+
+}  // namespace
+}  // namespace zv::win::test

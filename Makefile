@@ -2,11 +2,12 @@
 # missing (Debian packages) and builds what is stale.
 NATIVE := build/native
 WIN32 := build/win32
+SANITIZE := build/sanitize
 PREFIX := $(CURDIR)/build/wineprefix
 WINE := /usr/lib/wine/wine64
 WINE_ENV := LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX=$(PREFIX) WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-.PHONY: all deps native win32 test test-native test-win32 run bench clean
+.PHONY: all deps native win32 test test-native test-win32 run bench sanitize clean
 
 all: native win32
 
@@ -37,6 +38,18 @@ run: win32
 
 bench: native
 	@scripts/bench.sh
+
+# The native suites under AddressSanitizer and UndefinedBehaviorSanitizer,
+# then each fuzz harness for FUZZ_SECONDS on its seeds.
+FUZZ_SECONDS ?= 30
+SAN_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize:
+	@scripts/ensure-deps.sh --with-fuzz
+	@[ -f $(SANITIZE)/build.ninja ] || cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)"
+	@ninja -C $(SANITIZE) core_tests
+	@cd $(SANITIZE) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
+	@$(MAKE) -C tests/fuzz smoke SECONDS_EACH=$(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -4,7 +4,12 @@ set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine bc
           zlib1g-dev libz-mingw-w64-dev libjpeg62-turbo-dev libgif-dev googletest libgtest-dev libbenchmark-dev
           fonts-wqy-microhei locales)
-[ "${1:-}" = "--with-display" ] && packages+=(xvfb x11-apps imagemagick)
+for extra in "$@"; do
+  case $extra in
+    --with-display) packages+=(xvfb x11-apps imagemagick) ;;
+    --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

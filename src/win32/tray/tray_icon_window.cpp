@@ -1,0 +1,167 @@
+#include "win32/tray/tray_icon_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <stdexcept>
+
+#include "win32/forms/application.h"
+#include "win32/platform/text.h"
+#include "win32/platform/window_class.h"
+
+namespace zv::win {
+namespace {
+
+constexpr wchar_t kTrayClass[] = L"ZvTrayIcon";
+constexpr UINT_PTR kOwnerSubclassId = 0x7A76;  // "zv"
+constexpr UINT kBalloonClick = WM_USER + 5;    // NIN_BALLOONUSERCLICK
+
+unsigned KeyboardShift() {
+  unsigned shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= kTrayShift;
+  if (GetKeyState(VK_MENU) < 0) shift |= kTrayAlt;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= kTrayCtrl;
+  return shift;
+}
+
+struct CallbackEvent {
+  UINT message;
+  TrayNotification what;
+  TrayButton button;
+};
+constexpr CallbackEvent kCallbackEvents[] = {
+    {WM_MOUSEMOVE, TrayNotification::kMouseMove, TrayButton::kLeft},
+    {WM_LBUTTONDOWN, TrayNotification::kLeftDown, TrayButton::kLeft},
+    {WM_LBUTTONUP, TrayNotification::kLeftUp, TrayButton::kLeft},
+    {WM_LBUTTONDBLCLK, TrayNotification::kLeftDoubleClick, TrayButton::kLeft},
+    {WM_RBUTTONDOWN, TrayNotification::kRightDown, TrayButton::kRight},
+    {WM_RBUTTONUP, TrayNotification::kRightUp, TrayButton::kRight},
+    {WM_MBUTTONDOWN, TrayNotification::kMiddleDown, TrayButton::kMiddle},
+    {WM_MBUTTONUP, TrayNotification::kMiddleUp, TrayButton::kMiddle},
+    {kBalloonClick, TrayNotification::kBalloonClick, TrayButton::kLeft},
+};
+
+}  // namespace
+
+TrayIconWindow::TrayIconWindow(HWND owner, HICON icon)
+    : owner_(owner),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
+      icon_(CopyIcon(icon)),
+      tray_(*this, *this, GetDoubleClickTime()) {
+  RegisterWindowClassOnce({kTrayClass, WindowProc});
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) throw std::runtime_error("Cannot create the tray icon's window");
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  if (owner_) SetWindowSubclass(owner_, OwnerProc, kOwnerSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+TrayIconWindow::~TrayIconWindow() {
+  // The icon and the timers go while our window still exists.
+  tray_.RemoveIcon();
+  Stop(TzsTrayIcon::kClickTimer);
+  Stop(TzsTrayIcon::kAnimationTimer);
+  if (owner_) RemoveWindowSubclass(owner_, OwnerProc, kOwnerSubclassId);
+  DestroyWindow(hwnd_);
+}
+
+void TrayIconWindow::SetIconList(const std::vector<HICON>& icons) {
+  iconList_.clear();
+  for (HICON icon : icons) iconList_.emplace_back(CopyIcon(icon));
+  tray_.SetIconCount(static_cast<int>(iconList_.size()));
+}
+
+bool TrayIconWindow::Notify(DWORD operation, std::string_view tip) {
+  NOTIFYICONDATAW record{sizeof record};
+  record.hWnd = hwnd_;
+  record.uID = 1;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = kCallbackMessage;
+  record.hIcon = icon_.get();
+  // The core cut the tip to what szTip holds; the copy stays bounded anyway.
+  const std::wstring wide = Wide(tip).substr(0, std::size(record.szTip) - 1);
+  wide.copy(record.szTip, wide.size());
+  return Shell_NotifyIconW(operation, &record) != FALSE;
+}
+
+bool TrayIconWindow::AddIcon(std::string_view tip) { return Notify(NIM_ADD, tip); }
+bool TrayIconWindow::RemoveIcon() { return Notify(NIM_DELETE, {}); }
+bool TrayIconWindow::UpdateIcon(std::string_view tip) { return Notify(NIM_MODIFY, tip); }
+
+void TrayIconWindow::ShowListImage(int index) {
+  if (index >= 0 && static_cast<std::size_t>(index) < iconList_.size()) {
+    icon_.reset(CopyIcon(iconList_[index].get()));
+  }
+}
+
+void TrayIconWindow::ShowPopupMenu() {
+  POINT cursor;
+  if (!showMenu || !GetCursorPos(&cursor)) return;
+  SetForegroundWindow(hwnd_);
+  showMenu(cursor);
+  // Lets the menu close when the user clicks elsewhere.
+  PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void TrayIconWindow::RunDefaultMenuItem() {
+  if (runDefaultItem) runDefaultItem();
+}
+
+void TrayIconWindow::HideMainWindow() {
+  if (owner_) ShowWindow(owner_, SW_HIDE);
+}
+
+void TrayIconWindow::ShowMainWindow() {
+  if (!owner_) return;
+  ShowWindow(owner_, IsIconic(owner_) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(owner_);
+}
+
+void TrayIconWindow::Start(int id, unsigned milliseconds) { SetTimer(hwnd_, static_cast<UINT_PTR>(id), milliseconds, nullptr); }
+void TrayIconWindow::Stop(int id) { KillTimer(hwnd_, static_cast<UINT_PTR>(id)); }
+
+void TrayIconWindow::HandleCallback(LPARAM lParam) {
+  const UINT message = LOWORD(lParam);
+  for (const CallbackEvent& event : kCallbackEvents) {
+    if (event.message != message) continue;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    tray_.Notify(event.what, {event.button, KeyboardShift(), {cursor.x, cursor.y}});
+    return;
+  }
+}
+
+LRESULT TrayIconWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == kCallbackMessage) {
+    Application::Instance().Guard([&] { HandleCallback(lParam); });
+    return 0;
+  }
+  if (msg == WM_TIMER) {
+    Application::Instance().Guard([&] { tray_.TimerTick(static_cast<int>(wParam)); });
+    return 0;
+  }
+  if (msg == taskbarCreated_) {
+    tray_.TaskbarCreated();
+    return 0;
+  }
+  // Only its owner destroys this window, and it never holds up the end of a session.
+  if (msg == WM_CLOSE) return 0;
+  if (msg == WM_QUERYENDSESSION) return TRUE;
+  return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TrayIconWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<TrayIconWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self ? self->HandleMessage(msg, wParam, lParam) : DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK TrayIconWindow::OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR data) {
+  auto* self = reinterpret_cast<TrayIconWindow*>(data);
+  if (msg == WM_SIZE && wParam == SIZE_MINIMIZED) {
+    Application::Instance().Guard([&] { self->tray_.ApplicationMinimized(); });
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace zv::win

@@ -147,8 +147,8 @@ Layout ParseLayout(std::span<const std::uint8_t> bytes) {
   l.pixelOffset = dataOffset != 0 ? dataOffset : l.paletteOffset + entries * l.paletteEntrySize;
   if (l.pixelOffset < kBmpFileHeaderSize + hs || l.pixelOffset > bytes.size()) Fail("pixel data offset out of range");
 
-  l.stride = RowStride(l.info.width, l.info.bitCount);
   if (IsRunLength(l.info.compression)) return l;  // the stream is checked as it is decoded
+  l.stride = RowStride(l.info.width, l.info.bitCount);
   const std::size_t lastRow = (static_cast<std::size_t>(l.info.width) * l.info.bitCount + 7) / 8;
   const std::size_t needed = l.stride * (l.info.height - 1) + lastRow;
   if (needed > bytes.size() - l.pixelOffset) Fail("pixel data larger than the file");

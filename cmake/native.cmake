@@ -23,6 +23,10 @@ endif()
 add_executable(make-icon tools/make-icon/make_icon.cpp)
 target_link_libraries(make-icon PRIVATE zv_core)
 
+# Compares the BMP reader with reference pictures (tools/bmp-check/check-corpus.sh).
+add_executable(bmp-check tools/bmp-check/bmp_check.cpp)
+target_link_libraries(bmp-check PRIVATE zv_core)
+
 # Picture decoders for the promotion slots, on libjpeg-turbo and giflib.
 # Windows decodes with WIC and GDI, so this library is native only.
 find_package(JPEG REQUIRED)

@@ -1,14 +1,13 @@
 #include "cli/skin_command.h"
 
-#include <algorithm>
 #include <iostream>
+#include <string_view>
 
 #include "cli/cli_error.h"
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
 #include "core/base/byte_stream.h"
-#include "core/base/path.h"
 #include "core/base/string_list.h"
 #include "core/skin/package.h"
 #include "core/skin/skin_definition.h"
@@ -48,8 +47,14 @@ std::string WithSeparator(std::string dir) {
   return dir;
 }
 
+// A picture whose headers are damaged is reported in its place, so the rest still shows.
 std::string Describe(std::span<const std::uint8_t> image) {
-  const BmpInfo info = ReadBmpInfo(image);
+  BmpInfo info;
+  try {
+    info = ReadBmpInfo(image);
+  } catch (const Error& e) {
+    return std::string("cannot be read: ") + e.what() + ", " + std::to_string(image.size()) + " bytes";
+  }
   return std::to_string(info.width) + " x " + std::to_string(info.height) + ", " + std::to_string(info.bitCount) +
          "-bit, " + std::to_string(image.size()) + " bytes";
 }
@@ -61,10 +66,54 @@ int CountLines(std::span<const std::uint8_t> text) {
 }
 
 // Only PICTURES is needed, so a definition damaged elsewhere still unpacks.
-SkinPictureNames PictureNamesOf(std::span<const std::uint8_t> text) {
+// Names that cannot be read (a list too long) leave every picture its
+// fallback name; `error` says why.
+SkinPictureNames PictureNamesOf(std::span<const std::uint8_t> text, std::string* error = nullptr) {
   SkinPictureNames names;
-  names.LoadFromIni(IniText::Parse(AsText(text)));
+  try {
+    names.LoadFromIni(IniText::Parse(AsText(text)));
+  } catch (const Error& e) {
+    if (error != nullptr) *error = e.what();
+    return {};
+  }
   return names;
+}
+
+bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+
+std::string_view WithoutTrailingDotsAndBlanks(std::string_view name) {
+  while (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.remove_suffix(1);
+  return name;
+}
+
+// Windows drops trailing dots and blanks and ignores case.
+std::string FileNameKey(std::string_view name) { return AnsiUpperKey(WithoutTrailingDotsAndBlanks(name)); }
+
+// CON, PRN, AUX, NUL, COM1-9 and LPT1-9 name devices whatever their extension.
+bool IsDeviceName(std::string_view name) {
+  std::string stem = FileNameKey(name.substr(0, name.find('.')));
+  if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") return true;
+  return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' && stem[3] <= '9';
+}
+
+// One file name that Windows takes as itself: no folder, drive or stream
+// separator, no character it refuses, no device name, no "NAME~1" short-name
+// alias of another file, and not only dots and blanks. The scan steps over
+// double-byte characters, whose second byte may be "\", "|" or "~".
+bool IsPlainFileName(std::string_view name) {
+  if (WithoutTrailingDotsAndBlanks(name).empty() || IsDeviceName(name)) return false;
+  constexpr std::string_view kRefused = "<>:\"/\\|?*";
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (IsLeadByte(c) && i + 1 < name.size()) {
+      ++i;
+    } else if (c < 0x20 || c == 0x7F || kRefused.find(static_cast<char>(c)) != std::string_view::npos) {
+      return false;
+    } else if (c == '~' && i + 1 < name.size() && name[i + 1] >= '0' && name[i + 1] <= '9') {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string Named(const std::string& defined) { return defined.empty() ? "" : " (" + defined + ")"; }
@@ -130,15 +179,20 @@ void RunSkinPack(Files& files, const std::string& skinIni, const std::string& ou
   files.WriteAtomic(outFile, AsText(bytes));
 }
 
-std::string UnpackName(const std::string& defined, const std::string& fallback, std::vector<std::string>& used) {
-  // Names compare as the file system may: without regard to ASCII case.
-  const std::string key = AnsiUpperKey(defined);
-  const bool plain = !defined.empty() && defined != "." && defined != ".." && !NamesOtherLocation(defined) &&
-                     key != "SKIN.INI";
-  const bool fresh = std::find(used.begin(), used.end(), key) == used.end();
-  const std::string name = plain && fresh ? defined : fallback;
-  used.push_back(AnsiUpperKey(name));
-  return name;
+UnpackNames::UnpackNames() { taken_.insert(FileNameKey("skin.ini")); }
+
+std::string UnpackNames::Take(const std::string& defined, const std::string& fallback) {
+  if (IsPlainFileName(defined) && taken_.insert(FileNameKey(defined)).second) return defined;
+  if (taken_.insert(FileNameKey(fallback)).second) return fallback;
+  const std::size_t dot = fallback.rfind('.');
+  const std::string stem = fallback.substr(0, dot);
+  const std::string extension = dot == std::string::npos ? "" : fallback.substr(dot);
+  // Counting on from the last suffix handed out keeps the search linear overall.
+  int& next = nextSuffix_.try_emplace(FileNameKey(fallback), 2).first->second;
+  while (true) {
+    std::string name = stem + " (" + std::to_string(next++) + ")" + extension;
+    if (taken_.insert(FileNameKey(name)).second) return name;
+  }
 }
 
 std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir) {
@@ -153,10 +207,10 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
   }
   const SkinPictureNames names = PictureNamesOf(layout.definitionText);
   const std::string dir = WithSeparator(outDir);
-  std::vector<std::string> used;
+  UnpackNames fileNames;
   std::vector<std::string> written;
   auto write = [&](const std::string& defined, const std::string& fallback, std::span<const std::uint8_t> bytes) {
-    const std::string path = dir + UnpackName(defined, fallback, used);
+    const std::string path = dir + fileNames.Take(defined, fallback);
     files.WriteAtomic(path, AsText(bytes));
     written.push_back(path);
   };
@@ -183,7 +237,9 @@ std::string SkinInfoText(const std::string& fileBytes) {
   out += "package: version " + std::to_string(layout.version) + ", " + std::to_string(package.size()) +
          " bytes unpacked\n";
   if (!IsAcceptedVersion(layout.version)) return out + "package version is newer than 3: nothing more is read\n";
-  const SkinPictureNames names = PictureNamesOf(layout.definitionText);
+  std::string namesError;
+  const SkinPictureNames names = PictureNamesOf(layout.definitionText, &namesError);
+  if (!namesError.empty()) out += "picture names: cannot be read: " + namesError + "\n";
   for (const auto& named : kFlaggedPictures) {
     const Image& image = layout.*named.image;
     out += std::string(named.name) + ": flag " +

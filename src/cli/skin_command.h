@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/platform/files.h"
@@ -25,14 +27,26 @@ std::string ReadSkinSource(Files& files, const std::string& source);
 // an error here, so the user learns which.
 void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile);
 
-// The file name an unpacked picture gets: the name the definition gives it
-// when that is a plain file name (no folder, drive or dot entry) not used
-// before, else `fallback`.
-std::string UnpackName(const std::string& defined, const std::string& fallback, std::vector<std::string>& used);
+// The file names unpack writes, each unique as Windows compares names:
+// ignoring ASCII case and trailing dots and blanks, "skin.ini" kept for the
+// definition.
+class UnpackNames {
+ public:
+  UnpackNames();
+  // `defined` when it is a plain file name not taken yet: no folder, drive,
+  // stream or dot entry, no character Windows refuses in a name, no device
+  // name and no short-name alias ("NAME~1"). Otherwise `fallback`, or when
+  // that is taken too, `fallback` with " (2)", " (3)", ... before its extension.
+  std::string Take(const std::string& defined, const std::string& fallback);
+
+ private:
+  std::unordered_set<std::string> taken_;
+  std::unordered_map<std::string, int> nextSuffix_;  // per fallback key
+};
 
 // Writes the pictures as picture.bmp, inactivepicture.bmp, mask.bmp and
 // activepicture0.bmp, 1, ... or the names PICTURES gives them (see
-// UnpackName; each byte for byte as packed; absent pictures are skipped) and
+// UnpackNames; each byte for byte as packed; absent pictures are skipped) and
 // skin.ini with the definition text. Returns the paths written.
 std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir);
 std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir);

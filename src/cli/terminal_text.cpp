@@ -8,17 +8,40 @@
 
 namespace zv {
 
+namespace {
+
+// CP936 trail bytes are never below 0x40, so a byte scan finds only real controls.
+std::string EscapeControls(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(text.size());
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0x0F];
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
 #ifdef _WIN32
 
-std::string ToTerminal(std::string_view cp936) { return std::string(cp936); }
+std::string ToTerminal(std::string_view cp936) { return EscapeControls(cp936); }
 
 std::optional<std::string> FromTerminal(std::string_view text) { return std::string(text); }
 
 #else
 
-std::string ToTerminal(std::string_view cp936) {
+std::string ToTerminal(std::string_view raw) {
+  const std::string cp936 = EscapeControls(raw);
   iconv_t cd = iconv_open("UTF-8", "CP936");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(cp936);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return cp936;
   std::string out(cp936.size() * 3 + 4, '\0');
   char* in = const_cast<char*>(cp936.data());
   std::size_t inLeft = cp936.size();

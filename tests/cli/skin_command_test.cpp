@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/skin/compression.h"
 #include "core/skin/stored_skin.h"
 #include "fakes.h"
 #include "skin_test_pictures.h"
@@ -70,16 +71,16 @@ TEST(SkinCommandTest, FilesWithoutAUsablePackageAreReported) {
 }
 
 TEST(SkinCommandTest, UnpackUsesDefinedNamesOnlyWhenTheyAreSafe) {
-  std::vector<std::string> used;
-  EXPECT_EQ(UnpackName("frame.bmp", "picture.bmp", used), "frame.bmp");
-  EXPECT_EQ(UnpackName("FRAME.BMP", "mask.bmp", used), "mask.bmp");  // taken, whatever the case
-  EXPECT_EQ(UnpackName("..\\evil.bmp", "a0.bmp", used), "a0.bmp");
-  EXPECT_EQ(UnpackName("sub/evil.bmp", "a1.bmp", used), "a1.bmp");
-  EXPECT_EQ(UnpackName("c:evil.bmp", "a2.bmp", used), "a2.bmp");
-  EXPECT_EQ(UnpackName("..", "a3.bmp", used), "a3.bmp");
-  EXPECT_EQ(UnpackName("", "a4.bmp", used), "a4.bmp");
-  EXPECT_EQ(UnpackName("Skin.ini", "a5.bmp", used), "a5.bmp");  // would be overwritten by the definition
-  EXPECT_EQ(UnpackName("a0.bmp", "a6.bmp", used), "a6.bmp");    // a fallback name is taken too
+  UnpackNames used;
+  EXPECT_EQ(used.Take("frame.bmp", "picture.bmp"), "frame.bmp");
+  EXPECT_EQ(used.Take("FRAME.BMP", "mask.bmp"), "mask.bmp");  // taken, whatever the case
+  EXPECT_EQ(used.Take("..\\evil.bmp", "a0.bmp"), "a0.bmp");
+  EXPECT_EQ(used.Take("sub/evil.bmp", "a1.bmp"), "a1.bmp");
+  EXPECT_EQ(used.Take("c:evil.bmp", "a2.bmp"), "a2.bmp");
+  EXPECT_EQ(used.Take("..", "a3.bmp"), "a3.bmp");
+  EXPECT_EQ(used.Take("", "a4.bmp"), "a4.bmp");
+  EXPECT_EQ(used.Take("Skin.ini", "a5.bmp"), "a5.bmp");  // would be overwritten by the definition
+  EXPECT_EQ(used.Take("a0.bmp", "a6.bmp"), "a6.bmp");    // a fallback name is taken too
 
   test::FakeFiles files;
   SkinPackage package = test::SamplePackage();
@@ -97,6 +98,63 @@ TEST(SkinCommandTest, UnpackUsesDefinedNamesOnlyWhenTheyAreSafe) {
                       " bytes (frame.bmp)"),
             std::string::npos)
       << info;
+}
+
+TEST(SkinCommandTest, EveryUnpackedNameIsUniqueAsWindowsComparesNames) {
+  UnpackNames used;
+  EXPECT_EQ(used.Take("activepicture0.bmp", "picture.bmp"), "activepicture0.bmp");
+  EXPECT_EQ(used.Take("", "activepicture0.bmp"), "activepicture0 (2).bmp");  // the fallback is taken
+  EXPECT_EQ(used.Take("activepicture0 (3).bmp", "mask.bmp"), "activepicture0 (3).bmp");
+  EXPECT_EQ(used.Take("", "activepicture0.bmp"), "activepicture0 (4).bmp");
+  EXPECT_EQ(used.Take("Frame.bmp", "a.bmp"), "Frame.bmp");
+  // The same file, or no file of its own, on Windows.
+  for (const char* name :
+       {"FRAME.BMP. ", "skin.ini.", " . ", "nul.bmp", "Com3", "FRAME~1.BMP", "a|b.bmp", "a?.bmp", "\x1B[2J.bmp"}) {
+    EXPECT_EQ(used.Take(name, "other.bmp").substr(0, 5), "other") << name;
+  }
+  // A double-byte character whose second byte is "\\" or "|" is no separator.
+  EXPECT_EQ(used.Take("\xD5\x5C\x81\x7C.bmp", "z.bmp"), "\xD5\x5C\x81\x7C.bmp");
+
+  // Unpacked, no picture overwrites another.
+  test::FakeFiles files;
+  SkinPackage package = test::SamplePackage();
+  package.definitionText = "[PICTURES]\r\npicture=activepicture0.bmp\r\nmask=ACTIVEPICTURE0.BMP.\r\n";
+  files.files["blue.zsk"] = SkinFile(package);
+  const auto written = RunSkinUnpack(files, "blue.zsk", "out");
+  EXPECT_EQ(written, (std::vector<std::string>{"out/activepicture0.bmp", "out/mask.bmp", "out/activepicture0 (2).bmp",
+                                               "out/activepicture1.bmp", "out/activepicture2.bmp",
+                                               "out/activepicture3.bmp", "out/skin.ini"}));
+  EXPECT_EQ(files.files["out/activepicture0.bmp"], FileOf(*package.picture));
+  EXPECT_EQ(files.files["out/mask.bmp"], FileOf(*package.mask));
+  EXPECT_EQ(files.files["out/activepicture0 (2).bmp"], FileOf(package.activePictures[0]));
+}
+
+TEST(SkinCommandTest, UnreadableNamesAndPicturesStillShowTheRest) {
+  SkinPackage package = test::SamplePackage();
+  package.definitionText = "[PICTURES]\r\npicture=frame.bmp\r\nactivepicturescount=70000\r\n";
+  std::vector<std::uint8_t> bytes = WritePackage(package);
+  // The first active picture gets a bit depth no BMP has.
+  const std::size_t first = 4 + 1 + FileOf(*package.picture).size() + 1 + 1 + FileOf(*package.mask).size() + 4;
+  bytes[first + 28] = 7;
+  TzsCompressedStoredSkin skin;
+  std::vector<std::uint8_t> compressed;
+  CompressPackage(bytes, compressed);
+  skin.SetCompressedData(std::move(compressed));
+  std::vector<std::uint8_t> stream;
+  ByteWriter writer(stream);
+  skin.WriteSkinStream(writer);
+  test::FakeFiles files;
+  files.files["long.zsk"] = std::string(stream.begin(), stream.end());
+
+  const std::string info = RunSkinInfo(files, "long.zsk");
+  EXPECT_NE(info.find("picture names: cannot be read: The list \"activepicturescount\""), std::string::npos) << info;
+  EXPECT_NE(info.find("  0: cannot be read: Bitmap image is not valid: unsupported bit depth 7"), std::string::npos)
+      << info;
+  EXPECT_NE(info.find("  3: 2 x 2, 32-bit"), std::string::npos) << info;
+  EXPECT_NE(info.find("definition text: "), std::string::npos) << info;
+  const auto written = RunSkinUnpack(files, "long.zsk", "out");
+  EXPECT_EQ(written.size(), 7u);
+  EXPECT_EQ(written[0], "out/picture.bmp");
 }
 
 TEST(SkinCommandTest, PackBuildsAFileInfoAndUnpackReadBack) {

@@ -10,9 +10,12 @@ namespace zv {
 
 namespace {
 
-// Sections: header parsing (Layout), channel masks, row decoding, encoding.
+// Sections: header parsing (Layout), channel masks, row decoding,
+// run-length decoding, encoding.
 
 constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiRle8 = 1;
+constexpr std::uint32_t kBiRle4 = 2;
 constexpr std::uint32_t kBiBitfields = 3;
 constexpr std::uint32_t kBiAlphaBitfields = 6;
 constexpr std::uint32_t kCoreHeaderSize = 12;
@@ -80,7 +83,11 @@ void CheckMasks(const Masks& m, int bitCount) {
     if (bitCount == 16 && (mask > 0xFFFF || std::popcount(mask) > 8)) Fail("16-bit mask out of range");
     seen |= mask;
   }
+  // The writer needs a colour channel to know the 16-bit layout.
+  if (bitCount == 16 && (m.red | m.green | m.blue) == 0) Fail("16-bit picture without colour masks");
 }
+
+bool IsRunLength(std::uint32_t compression) { return compression == kBiRle8 || compression == kBiRle4; }
 
 // The masks in force, and the offset just past any masks stored after the header.
 std::size_t ReadMasks(std::span<const std::uint8_t> bytes, Layout& l) {
@@ -89,6 +96,10 @@ std::size_t ReadMasks(std::span<const std::uint8_t> bytes, Layout& l) {
   if (compression == kBiRgb) {
     if (l.info.bitCount == 16) l.masks = {0x7C00, 0x03E0, 0x001F, 0};
     if (l.info.bitCount == 32) l.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    return afterHeader;
+  }
+  if (IsRunLength(compression)) {
+    if (l.info.bitCount != (compression == kBiRle8 ? 8 : 4)) Fail("run-length compression does not fit the bit depth");
     return afterHeader;
   }
   if (compression != kBiBitfields && compression != kBiAlphaBitfields) {
@@ -136,6 +147,7 @@ Layout ParseLayout(std::span<const std::uint8_t> bytes) {
   l.pixelOffset = dataOffset != 0 ? dataOffset : l.paletteOffset + entries * l.paletteEntrySize;
   if (l.pixelOffset < kBmpFileHeaderSize + hs || l.pixelOffset > bytes.size()) Fail("pixel data offset out of range");
 
+  if (IsRunLength(l.info.compression)) return l;  // the stream is checked as it is decoded
   l.stride = RowStride(l.info.width, l.info.bitCount);
   const std::size_t lastRow = (static_cast<std::size_t>(l.info.width) * l.info.bitCount + 7) / 8;
   const std::size_t needed = l.stride * (l.info.height - 1) + lastRow;
@@ -209,6 +221,97 @@ void DecodeRgbRow(const std::uint8_t* row, int y, BmpPicture& picture) {
   for (int x = 0; x < picture.bitmap.width(); ++x, row += 3) out[x] = {row[0], row[1], row[2], 0};
 }
 
+// Run-length decoding ---------------------------------------------------
+
+// Decodes an RLE8 or RLE4 stream into palette indices. Pixels the stream
+// skips (delta, end of line, end of bitmap) keep index 0. A stream may omit
+// its end-of-bitmap code once every row has ended; one that ends earlier, or
+// that places a pixel or moves outside the picture, is refused.
+class RunLengthDecoder {
+ public:
+  RunLengthDecoder(std::span<const std::uint8_t> data, const BmpInfo& info, std::vector<std::uint8_t>& indices)
+      : data_(data), info_(info), indices_(indices) {}
+
+  void Decode() {
+    while (at_ < data_.size() || row_ < info_.height) {
+      const std::uint8_t count = Next();
+      const std::uint8_t code = Next();
+      if (count > 0) {
+        PutRun(count, code);
+      } else if (code == 0) {
+        MoveTo(0, row_ + 1);
+      } else if (code == 1) {
+        return;
+      } else if (code == 2) {
+        const std::uint8_t right = Next();
+        const std::uint8_t up = Next();
+        MoveTo(x_ + right, row_ + up);
+      } else {
+        PutAbsolute(code);
+      }
+    }
+  }
+
+ private:
+  bool Four() const { return info_.bitCount == 4; }
+
+  std::uint8_t Next() {
+    if (at_ == data_.size()) Fail("run-length data cut short");
+    return data_[at_++];
+  }
+
+  void MoveTo(int x, int row) {
+    if (x > info_.width || row > info_.height) Fail("run-length data moves outside the picture");
+    x_ = x;
+    row_ = row;
+  }
+
+  // Room for `count` pixels from the current position on the current row.
+  void Reserve(int count) {
+    if (row_ >= info_.height || count > info_.width - x_) Fail("run-length data overruns its row");
+  }
+
+  void Put(std::uint8_t index) {
+    const int y = info_.topDown ? row_ : info_.height - 1 - row_;
+    indices_[static_cast<std::size_t>(y) * info_.width + x_++] = index;
+  }
+
+  // Encoded mode: one byte repeated, or for RLE4 its two nibbles alternating.
+  void PutRun(int count, std::uint8_t value) {
+    Reserve(count);
+    for (int i = 0; i < count; ++i) Put(Four() ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+  }
+
+  // Absolute mode: `count` literal pixels, padded to a 16-bit boundary.
+  void PutAbsolute(int count) {
+    Reserve(count);
+    const std::size_t bytes = Four() ? (count + 1) / 2 : count;
+    const std::size_t padded = bytes + (bytes & 1);
+    if (data_.size() - at_ < padded) Fail("run-length data cut short");
+    const std::uint8_t* literal = data_.data() + at_;
+    for (int i = 0; i < count; ++i) {
+      Put(Four() ? (i % 2 == 0 ? literal[i / 2] >> 4 : literal[i / 2] & 0x0F) : literal[i]);
+    }
+    at_ += padded;
+  }
+
+  std::span<const std::uint8_t> data_;
+  const BmpInfo& info_;
+  std::vector<std::uint8_t>& indices_;
+  std::size_t at_ = 0;
+  int x_ = 0;
+  int row_ = 0;  // rows in stored order: the bottom one first unless top-down
+};
+
+void ColourIndices(BmpPicture& picture) {
+  const std::size_t colours = picture.palette.size();
+  Pixel* out = &picture.bitmap.At(0, 0);  // rows are contiguous
+  for (std::size_t i = 0; i < picture.indices.size(); ++i) {
+    const std::uint8_t index = picture.indices[i];
+    out[i] = index < colours ? picture.palette[index] : Pixel{};
+  }
+}
+
 // Encoding --------------------------------------------------------------
 
 std::size_t HeaderSizeFor(const BmpPicture& p) {
@@ -280,8 +383,6 @@ void CheckEncodable(const BmpPicture& p) {
   if (p.bitCount <= 8) {
     if (p.palette.empty() || p.palette.size() > (1u << p.bitCount)) throw Error("BMP colour table does not fit");
     if (p.indices.size() != static_cast<std::size_t>(width) * height) throw Error("BMP indices do not fit");
-  } else if (p.bitCount == 16 && (p.redMask | p.greenMask | p.blueMask) == 0) {
-    throw Error("a 16-bit BMP needs its channel masks");
   } else if (p.bitCount == 16) {
     CheckMasks({p.redMask, p.greenMask, p.blueMask, p.alphaMask}, 16);
   } else if (!p.palette.empty()) {
@@ -315,6 +416,11 @@ BmpPicture ReadBmp(std::span<const std::uint8_t> bytes) {
     picture.greenMask = l.masks.green;
     picture.blueMask = l.masks.blue;
     picture.alphaMask = l.masks.alpha;
+  }
+  if (IsRunLength(l.info.compression)) {
+    RunLengthDecoder(bytes.subspan(l.pixelOffset), l.info, picture.indices).Decode();
+    ColourIndices(picture);
+    return picture;
   }
   for (int y = 0; y < l.info.height; ++y) {
     const int stored = l.info.topDown ? y : l.info.height - 1 - y;

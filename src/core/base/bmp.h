@@ -1,8 +1,9 @@
 #pragma once
 // BMP codec. Reads 1-, 4-, 8-, 16-, 24- and 32-bit pictures (core, info and
-// V4/V5 headers, colour tables, bottom-up and top-down rows, BI_RGB and
-// BI_BITFIELDS) and writes them back in their own bit depth, so a picture
-// that is read and written again reads back as the same image.
+// V4/V5 headers, colour tables, bottom-up and top-down rows, BI_RGB,
+// BI_BITFIELDS, and BI_RLE8 and BI_RLE4 as paint programs save them) and
+// writes them back uncompressed in their own bit depth, so a picture that is
+// read and written again reads back as the same image.
 //
 // Every size in the input is checked against the bytes that are really there
 // before anything is allocated; bad input raises EInvalidGraphic.
@@ -33,7 +34,7 @@ struct BmpInfo {
   int height = 0;  // always positive; see topDown
   bool topDown = false;
   int bitCount = 0;
-  std::uint32_t compression = 0;  // 0 BI_RGB, 3 BI_BITFIELDS, 6 BI_ALPHABITFIELDS
+  std::uint32_t compression = 0;  // 0 BI_RGB, 1 BI_RLE8, 2 BI_RLE4, 3 BI_BITFIELDS, 6 BI_ALPHABITFIELDS
   int paletteSize = 0;            // colour-table entries read (1-, 4-, 8-bit)
 };
 

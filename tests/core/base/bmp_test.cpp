@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 
 #include "core/base/byte_stream.h"
 
@@ -238,6 +241,8 @@ TEST(BmpTest, DamagedImagesEndInAClearErrorBeforeAllocating) {
   EXPECT_THROW(ReadBmp(masked16(0xF800, 0x0FE0, 0x001F)), EInvalidGraphic);
   EXPECT_THROW(ReadBmp(masked16(0x30000, 0x07E0, 0x001F)), EInvalidGraphic);
   EXPECT_THROW(ReadBmp(masked16(0xFFC0, 0x0020, 0x001F)), EInvalidGraphic);
+  // No colour channel at all: the writer could not say how the pixels are laid out.
+  EXPECT_THROW(ReadBmp(masked16(0, 0, 0)), EInvalidGraphic);
 }
 
 TEST(BmpTest, ImageLengthComesFromTheFileHeader) {
@@ -265,6 +270,57 @@ TEST(BmpTest, WriterRefusesPicturesItCannotWrite) {
   EXPECT_THROW(PictureFromBitmap(Bitmap(1, 1), 8), Error);
   const BmpPicture plain = PictureFromBitmap(TrueColour(32, 3, 2).bitmap, 32);
   EXPECT_TRUE(SameImage(ReadBmp(EncodeBmp(plain)), plain));
+}
+
+std::vector<std::uint8_t> TestFile(const std::string& name) {
+  std::ifstream in(std::filesystem::path(ZV_TEST_DATA) / name, std::ios::binary);
+  EXPECT_TRUE(in) << name;
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(BmpTest, RunLengthPicturesDecodeAsTheirCodesSayAndWriteBackUncompressed) {
+  // The indices were worked out by hand from each file's codes: runs,
+  // absolute runs, end of line, delta and end of bitmap; skipped pixels keep 0.
+  const BmpPicture rle8 = ReadBmp(TestFile("bmp/rle8-delta.bmp"));
+  EXPECT_EQ(rle8.indices, (std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0,  //
+                                                     0, 0, 0, 2, 2, 2,  //
+                                                     3, 3, 0, 0, 0, 0,  //
+                                                     1, 1, 1, 2, 3, 2}));
+  EXPECT_EQ(rle8.bitmap.At(4, 3), (Pixel{255, 0, 0, 0}));
+  EXPECT_EQ(rle8.bitmap.At(5, 0), (Pixel{30, 20, 10, 0}));
+  const BmpPicture rle4 = ReadBmp(TestFile("bmp/rle4-delta.bmp"));
+  EXPECT_EQ(rle4.indices, (std::vector<std::uint8_t>{0, 0, 0, 1, 0, 1, 0,  //
+                                                     0, 1, 2, 0, 1, 2, 2,  //
+                                                     1, 2, 0, 2, 1, 2, 1}));
+  EXPECT_EQ(rle4.bitmap.At(2, 1), (Pixel{0, 128, 0, 0}));
+  for (const BmpPicture* picture : {&rle8, &rle4}) {
+    const auto bytes = EncodeBmp(*picture);
+    EXPECT_EQ(ReadBmpInfo(bytes).compression, 0u);
+    EXPECT_TRUE(SameImage(ReadBmp(bytes), *picture));
+  }
+  // The end-of-bitmap code may be left out once every row has ended.
+  auto withoutEnd = TestFile("bmp/rle8-delta.bmp");
+  withoutEnd[withoutEnd.size() - 1] = 0;  // end of line instead
+  EXPECT_EQ(ReadBmp(withoutEnd).indices, rle8.indices);
+}
+
+TEST(BmpTest, DamagedRunLengthStreamsAreRefused) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"bmp-rle8-cut-with-rows-left.bmp", "cut short"},
+      {"bmp-rle4-absolute-cut.bmp", "cut short"},
+      {"bmp-rle8-run-past-row-end.bmp", "overruns its row"},
+      {"bmp-rle8-pixels-past-last-row.bmp", "overruns its row"},
+      {"bmp-rle4-delta-outside.bmp", "moves outside the picture"},
+      {"bmp-rle8-on-four-bits.bmp", "does not fit the bit depth"},
+  };
+  for (const auto& [name, reason] : cases) {
+    try {
+      ReadBmp(TestFile(std::string("malformed/") + name));
+      ADD_FAILURE() << name << " was read";
+    } catch (const EInvalidGraphic& e) {
+      EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << name << ": " << e.what();
+    }
+  }
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ struct KeywordLines {
 Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random);
 
 // AppDir + first line + ".txt". Throws FileCreateError when the first line
-// would name a file outside the folder (it holds "\", "/" or ":").
+// would name a file outside the folder (it holds "\", "/" or ":" outside a
+// double-byte character).
 std::string ArticleFilePath(const std::string& folder, const std::string& firstLine);
 
 // What the window shows while generating; the core drives it in order.

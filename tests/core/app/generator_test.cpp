@@ -161,6 +161,11 @@ TEST(GenerateAndSave, SavesTheShownArticleUnderTheFirstLine) {
   // An empty first line names the file ".txt".
   GenerateAndSave(view, {""}, random, files, "C:\\app\\");
   EXPECT_EQ(files.files.count("C:\\app\\.txt"), 1u);
+
+  // 誠信經營: the trail byte of 誠 is "\", which names no folder.
+  const std::string chengXinJingYing = "\xd5\x5c\xd0\xc5\xbd\x9b\xa0\x49";
+  GenerateAndSave(view, {chengXinJingYing}, random, files, "C:\\app\\");
+  EXPECT_EQ(files.files.count("C:\\app\\" + chengXinJingYing + ".txt"), 1u);
 }
 
 TEST(GenerateAndSave, FirstLineNamingAnotherPlaceFailsAfterShowing) {

@@ -39,6 +39,17 @@ TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_EQ(names, (std::vector<std::string>{"article.txt", "data", "taken.txt"}));
 }
 
+TEST(WinFiles, WritesTheLongestName) {
+  ScratchFolder folder;
+  WinFiles files;
+  const std::string longest = std::string(255 - 4, 'n') + ".txt";
+  files.WriteAtomic(folder.path() + longest, "article");
+  EXPECT_EQ(folder.Read(longest), "article");
+  auto names = Listing(folder);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"data", longest}));  // no temporary file left
+}
+
 TEST(WinFiles, ChineseNamesCrossThroughCodePage936) {
   ScratchFolder folder;
   const std::string name = std::string(texts::kGenerateButton) + ".txt";  // 生成文章.txt

@@ -168,6 +168,22 @@ TEST(GenerateAndSave, SavesTheShownArticleUnderTheFirstLine) {
   EXPECT_EQ(files.files.count("C:\\app\\" + chengXinJingYing + ".txt"), 1u);
 }
 
+TEST(GenerateAndSave, RefusesAnArticlePastTheBound) {
+  FakeClock clock;
+  Random random(clock);
+  FakeFiles files;
+  RecordingView view;
+  const std::string fits(kMaxArticleBytes / kArticleDraws, 'x');
+  GenerateAndSave(view, {fits}, random, files, "C:\\app\\");
+  EXPECT_EQ(files.files.size(), 1u);
+
+  files.files.clear();
+  view.events.clear();
+  EXPECT_THROW(GenerateAndSave(view, {fits + "x"}, random, files, "C:\\app\\"), ArticleTooLong);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"clear"}));
+  EXPECT_TRUE(files.files.empty());
+}
+
 TEST(GenerateAndSave, FirstLineNamingAnotherPlaceFailsAfterShowing) {
   for (const std::string line : {"..\\..\\evil", "sub/x", "a:stream", "\\abs"}) {
     FakeClock clock;

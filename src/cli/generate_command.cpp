@@ -9,6 +9,7 @@
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
 #include "core/app/generator.h"
+#include "core/base/path.h"
 #include "core/base/string_list.h"
 
 #ifdef _WIN32
@@ -39,10 +40,17 @@ void ParseCounter(std::string_view text, GenerateOptions& options) {
   if (colon != std::string_view::npos) options.counterStep = ParseNumber(text.substr(colon + 1), "--counter");
 }
 
+// The folder is the system's own text. On Windows it is taken for CP936 (a
+// trail byte "\" is no separator); when the code page differs, the worst is
+// a doubled separator, which Windows ignores. On other systems only "/"
+// separates and the bytes are never read as CP936.
 std::string WithSeparator(std::string dir) {
-  if (dir.empty()) return dir;
-  const char last = dir.back();
-  if (last != '/' && last != '\\') dir += '/';
+#ifdef _WIN32
+  const bool ends = EndsInSeparator(dir);
+#else
+  const bool ends = !dir.empty() && dir.back() == '/';
+#endif
+  if (!dir.empty() && !ends) dir += '/';
   return dir;
 }
 

@@ -20,7 +20,19 @@ std::string Cp936(const std::string& text) {
   return *converted;
 }
 
+// A stored value is two hexadecimal digits per byte and the program reads at
+// most kProfileValueLimit characters of it.
+void CheckReadableLength(const std::string& option, const std::string& plain) {
+  constexpr std::size_t limit = kProfileValueLimit / 2;
+  if (plain.size() > limit) {
+    throw CliError(option + " is " + std::to_string(plain.size()) + " bytes long; the program reads back at most " +
+                   std::to_string(limit) + " bytes (" + std::to_string(kProfileValueLimit) +
+                   " hexadecimal characters) of a value");
+  }
+}
+
 void CheckPicture(const std::string& option, const std::string& url) {
+  CheckReadableLength(option, url);
   const std::string extension = PictureExtension(url);
   const std::string_view name = extension.empty() ? std::string_view() : std::string_view(extension).substr(1);
   if (!IsWebLink(url) || !IsFileNameSafe(extension) || !PictureFormatOf(name)) {
@@ -30,6 +42,7 @@ void CheckPicture(const std::string& option, const std::string& url) {
 }
 
 void CheckLink(const std::string& option, const std::string& url) {
+  CheckReadableLength(option, url);
   if (!IsWebLink(url)) throw CliError(option + " must be an http:// or https:// URL, got '" + url + "'");
 }
 

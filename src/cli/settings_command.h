@@ -13,7 +13,7 @@ struct PromoSlotSettings {
 // The complete settings file the promotion server serves as product + ".rar":
 // sections product + "path" and product + "link", keys fname1 and fname2,
 // values scrambled. Throws CliError for a picture URL the program would not
-// download or a link it would not open.
+// download, a link it would not open, or a value longer than it reads back.
 std::string MakeSettingsFile(const std::string& product, const PromoSlotSettings& slot1,
                              const PromoSlotSettings& slot2);
 

@@ -16,12 +16,13 @@ namespace {
 
 std::string Reason(const std::error_code& ec) { return ec ? ec.message() : "Unknown error"; }
 
-std::string TemporaryNameBeside(const std::string& path) {
+// A fixed-length random name in the target's folder, so a target whose name
+// is as long as the file system allows can still be written.
+fs::path TemporaryPathBeside(const std::string& path) {
   static std::mt19937_64 source{std::random_device{}()};
-  char suffix[24];
-  std::snprintf(suffix, sizeof suffix, ".%012llx.tmp",
-                static_cast<unsigned long long>(source() & 0xFFFFFFFFFFFFull));
-  return path + suffix;
+  char name[24];
+  std::snprintf(name, sizeof name, ".zv%012llx.tmp", static_cast<unsigned long long>(source() & 0xFFFFFFFFFFFFull));
+  return fs::path(path).parent_path() / name;
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ std::string StdFiles::ReadAll(const std::string& path) {
 }
 
 void StdFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
-  const std::string temp = TemporaryNameBeside(path);
+  const fs::path temp = TemporaryPathBeside(path);
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) throw FileCreateError(path, Reason(std::error_code(errno, std::generic_category())));

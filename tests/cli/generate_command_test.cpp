@@ -106,6 +106,24 @@ TEST(GenerateCommand, BatchNeverOverwritesItsOwnArticles) {
   for (const auto& path : saved) EXPECT_EQ(ReadFile(path), lines);  // the old file was replaced
 }
 
+TEST(GenerateCommand, SavesUnderTheLongestNameIntoTheFolderAsGiven) {
+  TempDir dir;
+  StdFiles files;
+  const std::string longest(255 - 4, 'n');  // with ".txt", as long as a name may be
+  WriteFile(dir / "lib.txt", longest);
+  // A folder named in GBK on a system that does not read it so: "\\" is a
+  // plain byte there, and 誠 (D5 5C) is the folder's whole name.
+  const std::string gbkFolder = dir / "\xd5\x5c";
+  fs::create_directory(gbkFolder);
+  SyntheticClock clock(0, 1);
+  Random random(clock);
+  const auto saved =
+      RunGenerate(ParseGenerateOptions({dir / "lib.txt", "--out", gbkFolder}, files), files, random, nullptr, false);
+  ASSERT_EQ(saved, (std::vector<std::string>{gbkFolder + "/" + longest + ".txt"}));
+  EXPECT_EQ(ReadFile(saved[0]).size(), 801 * longest.size());
+  EXPECT_EQ(std::distance(fs::directory_iterator(gbkFolder), fs::directory_iterator()), 1);  // no temporary left
+}
+
 TEST(GenerateCommand, ClearErrors) {
   TempDir dir;
   StdFiles files;

@@ -36,6 +36,22 @@ TEST(SettingsCommand, RefusesWhatTheProgramWouldNotUse) {
   EXPECT_NO_THROW(MakeSettingsFile("zvk", good, good));
 }
 
+TEST(SettingsCommand, RefusesValuesLongerThanTheProgramReadsBack) {
+  const PromoSlotSettings good{"http://h.cn/1.jpg", "https://l.cn/1"};
+  const std::string longest = "http://h.cn/" + std::string(1023 - 16, 'p') + ".jpg";
+  ASSERT_EQ(longest.size(), 1023u);
+  EXPECT_EQ(Read(MakeSettingsFile("zvk", {longest, longest}, good), "zvklink", "fname1"), longest);
+  const std::string tooLong = "http://h.cn/" + std::string(1024 - 16, 'p') + ".jpg";
+  try {
+    MakeSettingsFile("zvk", good, {good.picture, tooLong});
+    ADD_FAILURE() << "wrote a value the program cannot read back";
+  } catch (const CliError& e) {
+    EXPECT_NE(std::string(e.what()).find("--link2 is 1024 bytes long"), std::string::npos) << e.what();
+    EXPECT_NE(std::string(e.what()).find("at most 1023 bytes (2047 hexadecimal characters)"), std::string::npos);
+  }
+  EXPECT_THROW(MakeSettingsFile("zvk", {tooLong, good.link}, good), CliError);
+}
+
 TEST(SettingsCommand, ExampleFolderMatchesTheCipher) {
   std::ifstream in(std::string(ZV_TEST_DATA) + "/../../tools/promo-example/zvk.rar", std::ios::binary);
   ASSERT_TRUE(in);

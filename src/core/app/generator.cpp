@@ -12,6 +12,17 @@ const std::string& KeywordLines::Line(std::uint32_t k) const {
   return k < lines.size() ? lines[k] : empty;
 }
 
+ArticleTooLong::ArticleTooLong() : Error(texts::kArticleTooLong) {}
+
+namespace {
+
+void Append(std::string& article, std::string_view piece) {
+  if (piece.size() > kMaxArticleBytes - article.size()) throw ArticleTooLong();
+  article += piece;
+}
+
+}  // namespace
+
 Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random) {
   const auto n = static_cast<std::uint32_t>(library.size());
   const auto m = static_cast<std::uint32_t>(keywords.lines.size());
@@ -20,9 +31,9 @@ Article DrawArticle(const std::vector<std::string>& library, const KeywordLines&
     random.Reseed();
     const std::string& line = library[random.Draw(n)];
     if (i == 0) article.firstLine = line;
-    article.text += line;
+    Append(article.text, line);
     if (i % kKeywordEvery == 0) {
-      ForEachLine(keywords.Line(random.Draw(m)), [&](std::string_view piece) { article.text += piece; });
+      ForEachLine(keywords.Line(random.Draw(m)), [&](std::string_view piece) { Append(article.text, piece); });
     }
   }
   return article;

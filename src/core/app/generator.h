@@ -1,15 +1,26 @@
 #pragma once
 // The article generator behind "生成文章".
+#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "core/app/random.h"
+#include "core/base/error.h"
 #include "core/platform/files.h"
 
 namespace zv {
 
 inline constexpr int kArticleDraws = 801;
 inline constexpr int kKeywordEvery = 20;
+// Far beyond any real article; keeps the article box, the text conversions
+// and the file write well inside their 32-bit counts.
+inline constexpr std::size_t kMaxArticleBytes = 64u * 1024 * 1024;
+
+// Drawn lines and keywords that would make the article pass kMaxArticleBytes.
+class ArticleTooLong : public Error {
+ public:
+  ArticleTooLong();
+};
 
 struct Article {
   std::string text;       // every drawn line and keyword piece, no separators
@@ -27,11 +38,13 @@ struct KeywordLines {
 // 800 one keyword without re-seeding. A keyword joins the article as the
 // draw list would split it back: by its line ends, an empty one adding
 // nothing. Same result as rebuilding the draw list from its text after every
-// keyword, in linear time. `library` must not be empty.
+// keyword, in linear time. `library` must not be empty. Throws ArticleTooLong
+// before the article would pass kMaxArticleBytes.
 Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random);
 
 // AppDir + first line + ".txt". Throws FileCreateError when the first line
-// would name a file outside the folder (it holds "\", "/" or ":").
+// would name a file outside the folder (it holds "\", "/" or ":" outside a
+// double-byte character).
 std::string ArticleFilePath(const std::string& folder, const std::string& firstLine);
 
 // What the window shows while generating; the core drives it in order.

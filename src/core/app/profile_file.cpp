@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/base/cp936.h"
 #include "core/base/error.h"
 
 namespace zv {
@@ -15,8 +16,6 @@ std::string_view Trim(std::string_view s) {
   if (first == std::string_view::npos) return {};
   return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 // Case-insensitive for ASCII letters; the trail byte of a double-byte
 // character is compared exactly, since it may look like a letter.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+#include "core/base/cp936.h"
+
 namespace zv {
 
 namespace {
@@ -25,20 +27,6 @@ bool SameAsciiNoCase(std::string_view a, std::string_view b) {
     if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
-}
-
-// Calls visit(index, byte) for every byte that is not part of a CP936
-// double-byte character.
-template <typename Visit>
-void ForEachSingleByte(std::string_view text, Visit&& visit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x81 && c <= 0xFE && i + 1 < text.size()) {
-      ++i;
-    } else {
-      visit(i, text[i]);
-    }
-  }
 }
 
 }  // namespace

@@ -1,13 +1,15 @@
 #include "core/base/path.h"
 
-#include <vector>
+#include "core/base/cp936.h"
 
 namespace zv {
 
 std::string AppDirFromExePath(std::string_view exePath) {
-  const auto cut = exePath.find_last_of("\\:");
-  if (cut == std::string_view::npos) return {};
-  return std::string(exePath.substr(0, cut + 1));
+  std::size_t end = 0;
+  ForEachSingleByte(exePath, [&](std::size_t i, char c) {
+    if (c == '\\' || c == ':') end = i + 1;
+  });
+  return std::string(exePath.substr(0, end));
 }
 
 namespace {
@@ -39,7 +41,15 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
 }
 
 bool NamesOtherLocation(std::string_view name) {
-  return name.find_first_of("\\/:") != std::string_view::npos;
+  bool other = false;
+  ForEachSingleByte(name, [&](std::size_t, char c) { other = other || c == '\\' || c == '/' || c == ':'; });
+  return other;
+}
+
+bool EndsInSeparator(std::string_view path) {
+  bool ends = false;
+  ForEachSingleByte(path, [&](std::size_t i, char c) { ends = i + 1 == path.size() && (c == '\\' || c == '/'); });
+  return ends;
 }
 
 }  // namespace zv

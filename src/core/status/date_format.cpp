@@ -2,10 +2,10 @@
 
 #include <cctype>
 
+#include "core/base/cp936.h"
+
 namespace zv {
 namespace {
-
-bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 std::string Number(int value, int minDigits) {
   std::string digits = std::to_string(value < 0 ? -value : value);

@@ -6,6 +6,7 @@
 
 namespace zv::win {
 
+// Both throw zv::Error for a text past the conversion functions' int counts.
 std::wstring Wide(std::string_view cp936);
 std::string Narrow(std::wstring_view wide);
 // The system's text for an error code, trimmed of line ends and full stops.

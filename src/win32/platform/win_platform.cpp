@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cwchar>
+#include <iterator>
+#include <random>
+
 #include "core/base/error.h"
 #include "core/base/path.h"
 #include "win32/platform/text.h"
@@ -27,10 +31,38 @@ class FileHandle {
   HANDLE h_;
 };
 
-constexpr DWORD kMaxReadBytes = 512u * 1024 * 1024;
+// Files the program reads or writes whole; also keeps every count in a DWORD.
+constexpr DWORD kMaxFileBytes = 512u * 1024 * 1024;
+constexpr int kTemporaryNameTries = 16;
 
-std::wstring TemporaryPathBeside(const std::wstring& path) {
-  return path + L"." + std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(GetTickCount()) + L".tmp";
+// A fixed-length random name in the target's folder, so a target whose name
+// is as long as the file system allows can still be written.
+std::wstring TemporaryPathBeside(const std::wstring& target) {
+  static std::mt19937 source{std::random_device{}()};
+  const auto cut = target.find_last_of(L"\\/:");
+  wchar_t name[16];
+  swprintf(name, std::size(name), L"~zv%08x.tmp", static_cast<unsigned>(source()));
+  return target.substr(0, cut == std::wstring::npos ? 0 : cut + 1) + name;
+}
+
+// A new temporary file beside the target; another writer's name is skipped.
+HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& temp) {
+  for (int i = 0; i < kTemporaryNameTries; ++i) {
+    temp = TemporaryPathBeside(target);
+    const HANDLE file =
+        CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+// Every byte written, or the error; a short write without one is a failure too.
+DWORD WriteWhole(HANDLE file, std::string_view bytes) {
+  DWORD written = 0;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return GetLastError();
+  if (written != bytes.size()) return ERROR_WRITE_FAULT;
+  if (!FlushFileBuffers(file)) return GetLastError();
+  return ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -41,7 +73,7 @@ std::string WinFiles::ReadAll(const std::string& path) {
   if (!file.ok()) throw FileOpenError(path, SystemErrorText(GetLastError()));
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) throw FileOpenError(path, SystemErrorText(GetLastError()));
-  if (size.QuadPart > kMaxReadBytes) throw FileOpenError(path, "The file is too large");
+  if (size.QuadPart > kMaxFileBytes) throw FileOpenError(path, "The file is too large");
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   DWORD read = 0;
   if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
@@ -59,16 +91,13 @@ void WinFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     throw FileCreateError(path, SystemErrorText(ERROR_ACCESS_DENIED));
   }
-  const std::wstring temp = TemporaryPathBeside(target);
+  if (bytes.size() > kMaxFileBytes) throw FileCreateError(path, "The file is too large");
+  std::wstring temp;
   DWORD error = ERROR_SUCCESS;
   {
-    FileHandle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateTemporaryBeside(target, temp));
     if (!file.ok()) throw FileCreateError(path, SystemErrorText(GetLastError()));
-    DWORD written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size() || !FlushFileBuffers(file.get())) {
-      error = GetLastError();
-    }
+    error = WriteWhole(file.get(), bytes);
   }
   if (error == ERROR_SUCCESS &&
       !MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

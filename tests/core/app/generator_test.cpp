@@ -161,6 +161,27 @@ TEST(GenerateAndSave, SavesTheShownArticleUnderTheFirstLine) {
   // An empty first line names the file ".txt".
   GenerateAndSave(view, {""}, random, files, "C:\\app\\");
   EXPECT_EQ(files.files.count("C:\\app\\.txt"), 1u);
+
+  // 誠信經營: the trail byte of 誠 is "\", which names no folder.
+  const std::string chengXinJingYing = "\xd5\x5c\xd0\xc5\xbd\x9b\xa0\x49";
+  GenerateAndSave(view, {chengXinJingYing}, random, files, "C:\\app\\");
+  EXPECT_EQ(files.files.count("C:\\app\\" + chengXinJingYing + ".txt"), 1u);
+}
+
+TEST(GenerateAndSave, RefusesAnArticlePastTheBound) {
+  FakeClock clock;
+  Random random(clock);
+  FakeFiles files;
+  RecordingView view;
+  const std::string fits(kMaxArticleBytes / kArticleDraws, 'x');
+  GenerateAndSave(view, {fits}, random, files, "C:\\app\\");
+  EXPECT_EQ(files.files.size(), 1u);
+
+  files.files.clear();
+  view.events.clear();
+  EXPECT_THROW(GenerateAndSave(view, {fits + "x"}, random, files, "C:\\app\\"), ArticleTooLong);
+  EXPECT_EQ(view.events, (std::vector<std::string>{"clear"}));
+  EXPECT_TRUE(files.files.empty());
 }
 
 TEST(GenerateAndSave, FirstLineNamingAnotherPlaceFailsAfterShowing) {

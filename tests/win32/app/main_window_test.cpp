@@ -164,6 +164,14 @@ TEST_F(MainWindowTest, GenerateShowsAndSavesTheArticle) {
   EXPECT_EQ(folder.Read(first + ".txt"), article);
   EXPECT_NE(article.find(texts::kKeywordInitial), std::string::npos);
   EXPECT_EQ(article.find('\r'), std::string::npos);
+
+  // 誠信經營: the "\" that ends 誠 (D5 5C) names no folder.
+  const std::string chengXinJingYing = "\xd5\x5c\xd0\xc5\xbd\x9b\xa0\x49";
+  folder.Write("data\\lib.txt", chengXinJingYing);
+  PressButton(*form->btnScan);
+  ClickListItem(*form->ListBox1, 0);
+  PressButton(*form->btnGen);
+  EXPECT_EQ(folder.Read(chengXinJingYing + ".txt"), form->Memo1->Text());
   EXPECT_TRUE(dialogs.errors.empty());
 }
 

@@ -8,6 +8,28 @@ namespace {
 
 std::vector<std::string> Listing(const ScratchFolder& folder) { return WinFiles().ListFolder(folder.path()); }
 
+// Address space for a text too long to hold: only its first page is memory,
+// so the code under test must refuse it before reading on.
+class HugeText {
+ public:
+  explicit HugeText(std::size_t bytes)
+      : bytes_(bytes), base_(VirtualAlloc(nullptr, bytes, MEM_RESERVE, PAGE_NOACCESS)) {
+    if (base_) VirtualAlloc(base_, 4096, MEM_COMMIT, PAGE_READWRITE);
+  }
+  HugeText(const HugeText&) = delete;
+  HugeText& operator=(const HugeText&) = delete;
+  ~HugeText() {
+    if (base_) VirtualFree(base_, 0, MEM_RELEASE);
+  }
+  bool ok() const { return base_ != nullptr; }
+  std::string_view narrow() const { return {static_cast<const char*>(base_), bytes_}; }
+  std::wstring_view wide() const { return {static_cast<const wchar_t*>(base_), bytes_ / sizeof(wchar_t)}; }
+
+ private:
+  std::size_t bytes_;
+  void* base_;
+};
+
 TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   ScratchFolder folder;
   WinFiles files;
@@ -37,6 +59,31 @@ TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
   auto names = Listing(folder);
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"article.txt", "data", "taken.txt"}));
+}
+
+TEST(WinFiles, WritesTheLongestNameAndRefusesWhatItCouldNotWriteWhole) {
+  ScratchFolder folder;
+  WinFiles files;
+  const std::string longest = std::string(255 - 4, 'n') + ".txt";
+  files.WriteAtomic(folder.path() + longest, "article");
+  EXPECT_EQ(folder.Read(longest), "article");
+
+  // Past the DWORD a single write takes: refused, never cut short and saved.
+  const HugeText huge((std::size_t{1} << 32) + 1);
+  ASSERT_TRUE(huge.ok());
+  EXPECT_THROW(files.WriteAtomic(folder.path() + longest, huge.narrow()), FileCreateError);
+  EXPECT_EQ(folder.Read(longest), "article");
+  auto names = Listing(folder);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"data", longest}));  // no temporary file left
+}
+
+TEST(Text, RefusesTextsPastTheConversionCounts) {
+  const HugeText huge((std::size_t{1} << 32) + 4096);
+  ASSERT_TRUE(huge.ok());
+  EXPECT_THROW(Wide(huge.narrow().substr(0, std::size_t{1} << 31)), Error);
+  EXPECT_THROW(Narrow(huge.wide().substr(0, std::size_t{1} << 31)), Error);
+  EXPECT_EQ(Narrow(Wide("\xd5\x5c")), "\xd5\x5c");  // 誠
 }
 
 TEST(WinFiles, ChineseNamesCrossThroughCodePage936) {

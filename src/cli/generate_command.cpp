@@ -44,16 +44,6 @@ void ParseCounter(std::string_view text, GenerateOptions& options) {
 // trail byte "\" is no separator); when the code page differs, the worst is
 // a doubled separator, which Windows ignores. On other systems only "/"
 // separates and the bytes are never read as CP936.
-std::string WithSeparator(std::string dir) {
-#ifdef _WIN32
-  const bool ends = EndsInSeparator(dir);
-#else
-  const bool ends = !dir.empty() && dir.back() == '/';
-#endif
-  if (!dir.empty() && !ends) dir += '/';
-  return dir;
-}
-
 // outDir + first line + ".txt", or with " (k)" before ".txt" when this batch
 // wrote that name already.
 std::string UnusedPath(const std::string& outDir, const std::string& firstLine, std::set<std::string>& used) {
@@ -107,7 +97,7 @@ std::vector<std::string> RunGenerate(const GenerateOptions& options, Files& file
   const std::vector<std::string> library = SplitLines(files.ReadAll(options.library));
   if (library.empty()) throw Error("the word library " + options.library + " has no lines");
   const KeywordLines keywords{options.keywords};
-  const std::string outDir = WithSeparator(options.outDir);
+  const std::string outDir = FolderWithSeparator(options.outDir);
   std::set<std::string> used;
   std::vector<std::string> saved;
   for (int i = 0; i < options.count; ++i) {

@@ -42,11 +42,6 @@ std::string_view AsText(std::span<const std::uint8_t> bytes) {
   return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-std::string WithSeparator(std::string dir) {
-  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
-  return dir;
-}
-
 // A picture whose headers are damaged is reported in its place, so the rest still shows.
 std::string Describe(std::span<const std::uint8_t> image) {
   BmpInfo info;
@@ -206,7 +201,7 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
     throw Error("package version " + std::to_string(layout.version) + " is newer than 3");
   }
   const SkinPictureNames names = PictureNamesOf(layout.definitionText);
-  const std::string dir = WithSeparator(outDir);
+  const std::string dir = FolderWithSeparator(outDir);
   UnpackNames fileNames;
   std::vector<std::string> written;
   auto write = [&](const std::string& defined, const std::string& fallback, std::span<const std::uint8_t> bytes) {

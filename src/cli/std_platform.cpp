@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/base/error.h"
+#include "core/base/path.h"
 
 namespace fs = std::filesystem;
 
@@ -95,5 +96,15 @@ std::optional<std::uint64_t> SyntheticClock::PerformanceCounter() {
 }
 
 std::uint32_t SyntheticClock::TickCount() { return static_cast<std::uint32_t>(next_); }
+
+std::string FolderWithSeparator(std::string folder) {
+#ifdef _WIN32
+  const bool ends = EndsInSeparator(folder);
+#else
+  const bool ends = !folder.empty() && folder.back() == '/';
+#endif
+  if (!folder.empty() && !ends) folder += '/';
+  return folder;
+}
 
 }  // namespace zv

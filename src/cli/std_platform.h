@@ -7,6 +7,11 @@
 
 namespace zv {
 
+// `folder` ending in a separator, as this system writes paths: on Windows
+// in CP936, where a "\" may be a trail byte; elsewhere "/" alone, and the
+// bytes are the system's own, never read as CP936.
+std::string FolderWithSeparator(std::string folder);
+
 class StdFiles : public Files {
  public:
   std::string ReadAll(const std::string& path) override;

@@ -1,5 +1,7 @@
 #include "core/skin/skin_folder.h"
 
+#include "core/base/cp936.h"
+
 #include "core/base/string_list.h"
 
 namespace zv {
@@ -26,8 +28,11 @@ std::optional<std::string> FirstMissingSkinSection(const IniText& ini) {
 }
 
 std::string FolderPart(std::string_view path) {
-  const auto cut = path.find_last_of("\\/:");
-  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
+  std::size_t end = 0;
+  ForEachSingleByte(path, [&](std::size_t i, char c) {
+    if (c == '\\' || c == '/' || c == ':') end = i + 1;
+  });
+  return std::string(path.substr(0, end));
 }
 
 SkinPackage LoadSkinFolder(Files& files, const std::string& folder, const PackagePictureNames& names,

@@ -45,6 +45,7 @@ LoopbackServer::LoopbackServer() {
       listen(listener_, 8) != 0 || getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     throw std::runtime_error("Cannot listen on 127.0.0.1");
   }
+  stopping_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   baseUrl_ = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
   thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
   if (!thread_) throw std::runtime_error("Cannot start the server thread");
@@ -52,10 +53,12 @@ LoopbackServer::LoopbackServer() {
 
 LoopbackServer::~LoopbackServer() {
   Stop();
+  if (stopping_) CloseHandle(stopping_);
   WSACleanup();
 }
 
 void LoopbackServer::Stop() {
+  if (stopping_) SetEvent(stopping_);
   if (listener_ != INVALID_SOCKET) {
     closesocket(listener_);  // accept() fails and the thread ends
     listener_ = INVALID_SOCKET;
@@ -104,7 +107,7 @@ void LoopbackServer::Answer(SOCKET client) {
     head.append(buffer, static_cast<std::size_t>(n));
   }
   const std::string path = RequestPath(head);
-  Response response{404, "not here", "", false};
+  Response response{404, "not here", "", false, 0};
   {
     std::lock_guard lock(mutex_);
     requests_.push_back(path);
@@ -115,8 +118,20 @@ void LoopbackServer::Answer(SOCKET client) {
   if (!response.location.empty()) reply += "Location: " + response.location + "\r\n";
   reply += "\r\n";
   reply += response.cutShort ? response.body.substr(0, response.body.size() / 2) : response.body;
-  SendAll(client, reply);
+  Send(client, reply, response.dripMs);
   shutdown(client, SD_SEND);
+}
+
+void LoopbackServer::Send(SOCKET client, const std::string& bytes, int dripMs) {
+  if (dripMs <= 0) {
+    SendAll(client, bytes);
+    return;
+  }
+  // Ends early when the client hangs up or the server stops.
+  for (char byte : bytes) {
+    if (send(client, &byte, 1, 0) != 1) return;
+    if (WaitForSingleObject(stopping_, static_cast<DWORD>(dripMs)) == WAIT_OBJECT_0) return;
+  }
 }
 
 }  // namespace zv::win::test

@@ -2,6 +2,7 @@
 // A small HTTP/1.1 server on 127.0.0.1 (a free port) answering GET requests
 // from a table, on a thread of its own. It stops when destroyed or on Stop();
 // afterwards its port refuses connections, as a server that is gone does.
+// Clients are answered one after the other.
 #include <winsock2.h>
 #include <windows.h>
 
@@ -17,8 +18,9 @@ class LoopbackServer {
   struct Response {
     int status = 200;
     std::string body;
-    std::string location;       // sent as Location (redirects)
-    bool cutShort = false;      // announce the whole body, send half, hang up
+    std::string location;   // sent as Location (redirects)
+    bool cutShort = false;  // announce the whole body, send half, hang up
+    int dripMs = 0;         // send the reply one byte at a time, this far apart
   };
 
   LoopbackServer();
@@ -38,8 +40,10 @@ class LoopbackServer {
  private:
   static DWORD WINAPI Run(void* self);
   void Answer(SOCKET client);
+  void Send(SOCKET client, const std::string& bytes, int dripMs);
 
   SOCKET listener_ = INVALID_SOCKET;
+  HANDLE stopping_ = nullptr;  // wakes a drip up early
   HANDLE thread_ = nullptr;
   std::string baseUrl_;
   std::mutex mutex_;

@@ -7,15 +7,29 @@ namespace zv {
 TzsSkinControl::TzsSkinControl(SkinControlHost& host, SkinFamily family, std::string skinDataName)
     : host_(host), family_(family), skinDataName_(std::move(skinDataName)) {}
 
+TzsSkinControl::~TzsSkinControl() {
+  if (skinData_) skinData_->RemoveFreeListener(this);
+}
+
 void TzsSkinControl::SetSkinData(const SkinSource* data) {
+  if (data != skinData_) {
+    if (skinData_) skinData_->RemoveFreeListener(this);
+    if (data) data->AddFreeListener(this);
+  }
   skinData_ = data;
   if (data && !data->IsEmpty() && !Designing) ApplySkin();
 }
 
 void TzsSkinControl::SkinDataRemoved(const SkinSource* data) {
-  if (data != skinData_) return;
+  if (!data || data != skinData_) return;
+  skinData_->RemoveFreeListener(this);
   skinData_ = nullptr;
-  record_ = nullptr;
+  LookUpSkinRecord();  // drops the record and every view into the pictures
+  host_.Invalidate();
+}
+
+void TzsSkinControl::FreeNotification(const FreeNotifier* removed) {
+  if (skinData_ && removed == skinData_) SkinDataRemoved(skinData_);
 }
 
 void TzsSkinControl::LookUpSkinRecord() {

@@ -15,18 +15,19 @@ namespace zv {
 
 enum class SkinFamily { kWindowed, kGraphic };
 
-class TzsSkinControl {
+class TzsSkinControl : private FreeListener {
  public:
   TzsSkinControl(const TzsSkinControl&) = delete;
   TzsSkinControl& operator=(const TzsSkinControl&) = delete;
-  virtual ~TzsSkinControl() = default;
+  virtual ~TzsSkinControl();
 
   SkinFamily Family() const { return family_; }
   const SkinSource* SkinData() const { return skinData_; }
   // Applies the skin at once unless the source is absent or empty, or at
   // design time.
   void SetSkinData(const SkinSource* data);
-  // The source is going away: forget it.
+  // The source is going away: forget it and everything read from it. The
+  // source calls it when destroyed.
   void SkinDataRemoved(const SkinSource* data);
   const std::string& SkinDataName() const { return skinDataName_; }
   // Used from the next paint; size and shape follow at the next ApplySkin.
@@ -60,6 +61,8 @@ class TzsSkinControl {
   SkinControlHost& host_;
 
  private:
+  void FreeNotification(const FreeNotifier* removed) override;
+
   SkinFamily family_;
   const SkinSource* skinData_ = nullptr;
   std::string skinDataName_;

@@ -2,6 +2,7 @@
 // Removal notices between components: a component that others may reference
 // tells each listener when it is destroyed, so no reference outlives it.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace zv {
@@ -22,18 +23,24 @@ class FreeNotifier {
   // Listeners follow the object, not its value.
   FreeNotifier(const FreeNotifier&) {}
   FreeNotifier& operator=(const FreeNotifier&) { return *this; }
-  ~FreeNotifier() {
-    const auto listeners = std::move(listeners_);
+  ~FreeNotifier() { NotifyFree(); }
+
+  // Listening changes nothing of the object, so readers of a const one may.
+  void AddFreeListener(FreeListener* listener) const {
+    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end()) listeners_.push_back(listener);
+  }
+  void RemoveFreeListener(FreeListener* listener) const { std::erase(listeners_, listener); }
+
+ protected:
+  // Tells every listener now. An object whose parts listeners read calls it
+  // first in its destructor, before those parts go.
+  void NotifyFree() {
+    const auto listeners = std::exchange(listeners_, {});
     for (FreeListener* listener : listeners) listener->FreeNotification(this);
   }
 
-  void AddFreeListener(FreeListener* listener) {
-    if (std::find(listeners_.begin(), listeners_.end(), listener) == listeners_.end()) listeners_.push_back(listener);
-  }
-  void RemoveFreeListener(FreeListener* listener) { std::erase(listeners_, listener); }
-
  private:
-  std::vector<FreeListener*> listeners_;
+  mutable std::vector<FreeListener*> listeners_;
 };
 
 }  // namespace zv

@@ -21,6 +21,8 @@ Bitmap TakeBitmap(std::optional<BmpPicture>& picture) {
 TzsSkinData::TzsSkinData(SkinMessageTarget* owner, FormRegistry& forms) : owner_(owner), forms_(forms) {}
 
 TzsSkinData::~TzsSkinData() {
+  // The controls let go of the records and pictures before they are freed.
+  NotifyFree();
   Relink(compressedStoredSkin_, static_cast<TzsCompressedStoredSkin*>(nullptr));
   Relink(resourceStrData_, static_cast<TzsResourceStrData*>(nullptr));
   Relink(skinList_, static_cast<TzsCompressedSkinList*>(nullptr));

@@ -1,17 +1,19 @@
 #pragma once
 // What a skinned control reads a skin through: the records, the pictures
 // and the colours of the skin in force. The skin data component implements
-// it; tests use a small skin built in memory.
+// it; tests use a small skin built in memory. A source tells its readers
+// when it is destroyed.
 #include <string_view>
 
 #include "core/base/bitmap.h"
 #include "core/skin/control_records.h"
+#include "core/skin/free_notifier.h"
 #include "core/skin/global_sections.h"
 #include "core/skin/skin_messages.h"
 
 namespace zv {
 
-class SkinSource {
+class SkinSource : public FreeNotifier {
  public:
   virtual ~SkinSource() = default;
   // True when no skin is in force; controls then draw their plain look.

@@ -8,8 +8,8 @@ namespace {
 
 // Keeps an edge's distance to the matching edge of the parent when anchored
 // there; a side anchored on neither edge keeps its proportional centre.
-void FollowAnchors(LayoutItem& item, const Rect& oldClient, const Rect& client) {
-  Rect& b = item.bounds;
+Rect FollowAnchors(const LayoutItem& item, const Rect& oldClient, const Rect& client) {
+  Rect b = item.bounds;
   const int dw = client.Width() - oldClient.Width();
   const int dh = client.Height() - oldClient.Height();
   if (item.anchors.right) {
@@ -30,65 +30,85 @@ void FollowAnchors(LayoutItem& item, const Rect& oldClient, const Rect& client) 
   } else if (!item.anchors.top && oldClient.Height() > 0) {
     b = b.Offset(0, dh / 2);
   }
+  return b;
 }
 
-void Place(LayoutItem& item, Rect& rest) {
-  Rect& b = item.bounds;
-  const int w = b.Width();
-  const int h = b.Height();
+// The band an aligned item wants from what is left.
+Rect Band(const LayoutItem& item, const Rect& rest) {
+  const int w = item.bounds.Width();
+  const int h = item.bounds.Height();
   switch (item.align) {
     case Align::kTop:
-      b = {rest.left, rest.top, rest.right, rest.top + h};
-      rest.top = std::min(rest.bottom, rest.top + h);
+      return {rest.left, rest.top, rest.right, rest.top + h};
+    case Align::kBottom:
+      return {rest.left, rest.bottom - h, rest.right, rest.bottom};
+    case Align::kLeft:
+      return {rest.left, rest.top, rest.left + w, rest.bottom};
+    case Align::kRight:
+      return {rest.right - w, rest.top, rest.right, rest.bottom};
+    default:
+      return rest;
+  }
+}
+
+// What is left once an item has taken `taken`; never inverted.
+void Shrink(Rect& rest, Align align, const Rect& taken) {
+  switch (align) {
+    case Align::kTop:
+      rest.top = std::clamp(taken.bottom, rest.top, rest.bottom);
       break;
     case Align::kBottom:
-      b = {rest.left, rest.bottom - h, rest.right, rest.bottom};
-      rest.bottom = std::max(rest.top, rest.bottom - h);
+      rest.bottom = std::clamp(taken.top, rest.top, rest.bottom);
       break;
     case Align::kLeft:
-      b = {rest.left, rest.top, rest.left + w, rest.bottom};
-      rest.left = std::min(rest.right, rest.left + w);
+      rest.left = std::clamp(taken.right, rest.left, rest.right);
       break;
     case Align::kRight:
-      b = {rest.right - w, rest.top, rest.right, rest.bottom};
-      rest.right = std::max(rest.left, rest.right - w);
+      rest.right = std::clamp(taken.left, rest.left, rest.right);
       break;
-    case Align::kClient:
-      b = rest;
+    default:
       break;
-    case Align::kNone:
-      break;
+  }
+}
+
+// Items of one alignment are placed from the parent's edge inwards in the
+// order they currently stand, so the layout does not depend on creation order.
+int StandingOrder(const LayoutItem& item) {
+  const Rect& b = item.bounds;
+  switch (item.align) {
+    case Align::kTop:
+      return b.top;
+    case Align::kBottom:
+      return -b.bottom;
+    case Align::kLeft:
+      return b.left;
+    case Align::kRight:
+      return -b.right;
+    default:
+      return 0;
   }
 }
 
 }  // namespace
 
-// Items of one alignment are placed from the parent's edge inwards in the
-// order they currently stand, so the layout does not depend on creation order.
-static int StandingOrder(const LayoutItem& item) {
-  const Rect& b = item.bounds;
-  switch (item.align) {
-    case Align::kTop: return b.top;
-    case Align::kBottom: return -b.bottom;
-    case Align::kLeft: return b.left;
-    case Align::kRight: return -b.right;
-    default: return 0;
-  }
-}
-
-void ArrangeChildren(std::vector<LayoutItem*>& items, const Rect& oldClient, const Rect& client) {
+void ArrangeChildren(std::vector<LayoutItem*>& items, const Rect& oldClient, const Rect& client,
+                     const BoundsRule& take) {
+  auto place = [&](std::size_t i, const Rect& wanted) { items[i]->bounds = take ? take(i, wanted) : wanted; };
   Rect rest = client;
   for (Align pass : {Align::kTop, Align::kBottom, Align::kLeft, Align::kRight, Align::kClient}) {
-    std::vector<LayoutItem*> band;
-    for (LayoutItem* item : items) {
-      if (item->align == pass) band.push_back(item);
+    std::vector<std::size_t> band;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (items[i]->align == pass) band.push_back(i);
     }
     std::stable_sort(band.begin(), band.end(),
-                     [](const LayoutItem* a, const LayoutItem* b) { return StandingOrder(*a) < StandingOrder(*b); });
-    for (LayoutItem* item : band) Place(*item, rest);
+                     [&](std::size_t a, std::size_t b) { return StandingOrder(*items[a]) < StandingOrder(*items[b]); });
+    for (std::size_t i : band) {
+      place(i, Band(*items[i], rest));
+      Shrink(rest, pass, items[i]->bounds);
+    }
   }
-  for (LayoutItem* item : items) {
-    if (item->align == Align::kNone) FollowAnchors(*item, oldClient, client);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i]->align == Align::kNone) place(i, FollowAnchors(*items[i], oldClient, client));
   }
 }
 

@@ -17,6 +17,17 @@ void SkinHostWindow::CreateHost(const wchar_t* className, DWORD style, DWORD exS
   CreateWindowOf(className, style, exStyle);
 }
 
+Rect SkinHostWindow::TakeBounds(const Rect& wanted) {
+  Skin().SetBounds(wanted);
+  return bounds();
+}
+
+// A size the skin chose on its own moves the siblings too.
+void SkinHostWindow::ApplyBounds(const Rect& b) {
+  PlaceWindow(b);
+  RealignParent();
+}
+
 void SkinHostWindow::Invalidate() {
   if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }

@@ -35,10 +35,12 @@ class SkinHostWindow : public Control, protected SkinControlHost, protected Time
 
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Paint(HDC dc) override;
+  // The skin decides the size, whoever asks: a caller or the parent's layout.
+  Rect TakeBounds(const Rect& wanted) override;
 
   // SkinControlHost
   Rect Bounds() const override { return bounds(); }
-  void ApplyBounds(const Rect& b) override { SetBounds(b); }
+  void ApplyBounds(const Rect& b) override;
   bool HasParent() const override { return parent() != nullptr; }
   void Invalidate() override;
   void SetShape(const std::vector<Rect>& rects) override;

@@ -16,8 +16,6 @@ class SkinPanelWindow : public SkinHostWindow {
   ~SkinPanelWindow() override;
 
   TzsSkinPanel& panel() { return *panel_; }
-  // Moves and sizes through the panel, so the skin decides the size.
-  void SetPanelBounds(const Rect& bounds) { panel_->SetBounds(bounds); }
 
  protected:
   using MakePanel = std::function<std::unique_ptr<TzsSkinPanel>(SkinControlHost&)>;

@@ -47,15 +47,22 @@ void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyl
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.font()), FALSE);
 }
 
-void Control::ApplyBounds() {
-  if (!hwnd_ || !parent_) return;
-  const Rect b = layout_.bounds;
-  MoveWindow(hwnd_, b.left, b.top, b.Width(), b.Height(), TRUE);
+void Control::PlaceWindow(const Rect& bounds) {
+  layout_.bounds = bounds;
+  if (hwnd_ && parent_) MoveWindow(hwnd_, bounds.left, bounds.top, bounds.Width(), bounds.Height(), TRUE);
+}
+
+Rect Control::TakeBounds(const Rect& wanted) {
+  PlaceWindow(wanted);
+  return wanted;
 }
 
 void Control::SetBounds(const Rect& bounds) {
-  layout_.bounds = bounds;
-  ApplyBounds();
+  TakeBounds(bounds);
+  RealignParent();
+}
+
+void Control::RealignParent() {
   if (parent_) parent_->Realign();
 }
 
@@ -94,15 +101,27 @@ Rect Control::ChildArea() const {
 }
 
 void Control::Realign() {
-  if (!hwnd_ || children_.empty() || owner_.loading()) return;
+  if (!hwnd_ || children_.empty() || owner_.loading() || aligning_) return;
   const Rect area = ChildArea();
   if (!laidOut_) lastChildArea_ = area;
+  // A child taking other bounds than laid out would otherwise ask for this
+  // layout again from inside it.
+  aligning_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{aligning_};
+  const std::vector<Control*> children = children_;
   std::vector<LayoutItem*> items;
-  for (Control* child : children_) items.push_back(&child->layout_);
-  ArrangeChildren(items, lastChildArea_, area);
+  for (Control* child : children) items.push_back(&child->layout_);
+  ArrangeChildren(items, lastChildArea_, area, [&](std::size_t i, const Rect& wanted) {
+    Control& child = *children[i];
+    if (child.hwnd_) return child.TakeBounds(wanted);
+    child.layout_.bounds = wanted;  // still being made: its window starts there
+    return wanted;
+  });
   lastChildArea_ = area;
   laidOut_ = true;
-  for (Control* child : children_) child->ApplyBounds();
 }
 
 bool Control::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -34,6 +34,7 @@ class Control {
   // their alignment whenever the parent lays out.
   const LayoutItem& layout() const { return layout_; }
   Rect bounds() const { return layout_.bounds; }
+  // Through TakeBounds; then the parent lays its children out again.
   void SetBounds(const Rect& bounds);
   void SetAlign(Align align);
   void SetAnchors(Anchors anchors);
@@ -67,6 +68,13 @@ class Control {
   void CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle);
   // The part of the client area that aligned children share.
   virtual Rect ChildArea() const;
+  // Every move and size, the parent's layout included, comes through here;
+  // a control may keep another size than asked. Returns the bounds taken.
+  virtual Rect TakeBounds(const Rect& wanted);
+  // Moves and sizes the window to exactly `bounds`.
+  void PlaceWindow(const Rect& bounds);
+  // Lays the parent's children out again, unless it is doing so already.
+  void RealignParent();
   // A message to a window of our own class; return true when handled.
   virtual bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // A notification from a system control (BN_CLICKED, LBN_SELCHANGE, ...).
@@ -81,9 +89,6 @@ class Control {
   HWND hwnd_ = nullptr;
 
  private:
-  friend class Form;
-  void ApplyBounds();
-
   Form& owner_;
   Control* parent_;
   std::string name_;
@@ -91,6 +96,7 @@ class Control {
   LayoutItem layout_;
   Rect lastChildArea_;
   bool laidOut_ = false;
+  bool aligning_ = false;
   int tabOrder_ = 0;
   bool pressed_ = false;
 };

@@ -1,12 +1,14 @@
 #include "win32/forms/form.h"
 
 #include <algorithm>
+#include <cwchar>
 
 #include "core/controls/skin_control.h"
 #include "core/skin/skin_data.h"
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
+#include "win32/platform/readable_font.h"
 #include "win32/platform/text.h"
 
 namespace zv::win {
@@ -16,10 +18,16 @@ namespace {
 constexpr wchar_t kFormClass[] = L"ZvForm";
 
 // "MS Sans Serif" 8 pt as designed; asking for the GB2312 character set lets
-// the font mapper pick a face with the Chinese glyphs on any Windows locale.
-HFONT CreateFormFont() {
-  return CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+// the font mapper pick a face with the Chinese glyphs on any Windows locale,
+// and the system controls (the library list) draw Latin text with it too.
+Font CreateFormFont() {
+  LOGFONTW font{};
+  font.lfHeight = -11;
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = GB2312_CHARSET;
+  font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+  std::wcscpy(font.lfFaceName, L"MS Sans Serif");
+  return CreateReadableFont(font);
 }
 
 std::vector<SkinControlTree> SkinTree(const std::vector<Control*>& controls) {

@@ -1,6 +1,7 @@
 #include "win32/platform/gdi_text_renderer.h"
 
 #include "core/status/colour.h"
+#include "win32/platform/readable_font.h"
 #include "win32/platform/text.h"
 
 namespace zv::win {
@@ -10,11 +11,16 @@ HFONT GdiTextRenderer::FontFor(const FontSpec& font) {
   auto it = fonts_.find(key);
   if (it == fonts_.end()) {
     const std::wstring face = Wide(font.name).substr(0, LF_FACESIZE - 1);
-    Font made(CreateFontW(font.height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
-                          (font.style & kFontItalic) != 0, (font.style & kFontUnderline) != 0,
-                          (font.style & kFontStrikeOut) != 0, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-    it = fonts_.emplace(key, std::move(made)).first;
+    LOGFONTW wanted{};
+    wanted.lfHeight = font.height;
+    wanted.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
+    wanted.lfItalic = (font.style & kFontItalic) != 0;
+    wanted.lfUnderline = (font.style & kFontUnderline) != 0;
+    wanted.lfStrikeOut = (font.style & kFontStrikeOut) != 0;
+    wanted.lfCharSet = GB2312_CHARSET;
+    wanted.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    face.copy(wanted.lfFaceName, face.size());
+    it = fonts_.emplace(key, CreateReadableFont(wanted)).first;
   }
   return it->second ? it->second.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The core's text seam drawn with GDI: CP936 text in the font the core
 // names, asked for with the GB2312 character set so Chinese glyphs are found
-// whatever the system's locale. Fonts are made once per description.
+// whatever the system's locale, in a face that has the Latin ones too.
+// Fonts are made once per description.
 #include <windows.h>
 
 #include <map>

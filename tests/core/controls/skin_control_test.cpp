@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/gfx/regions.h"
 #include "fake_text_renderer.h"
 #include "controls/skin_control_fakes.h"
@@ -258,6 +260,34 @@ TEST(SkinControlTest, RelayDropsAndAppliesDepthFirstForItsSender) {
   RelaySkinChange(ZSM_SKINCHANGING, nullptr, tree);
   EXPECT_FALSE(foreign.Skinned());
   EXPECT_FALSE(grandchild.Skinned());
+}
+
+TEST(SkinControlTest, DestroyedSourceLeavesItsControlsUnskinned) {
+  ControlRig rig;
+  const Pixel face = ToPixel(rig.host.SystemColorValue(kColorBtnFace));
+  auto source = std::make_unique<FakeSkinSource>(kModesIni, std::vector<Bitmap>{TracePicture(80, 60, 50)});
+  FakeSkinSource other(kModesIni, {TracePicture(80, 60, 9)});
+  TzsSkinCustomControl control(rig.host, "both");
+  TzsSkinCustomControl moved(rig.host, "both");
+  control.SetSkinData(source.get());
+  moved.SetSkinData(source.get());
+  moved.SetSkinData(&other);
+  {
+    TzsSkinCustomControl gone(rig.host, "both");  // destroyed before the source
+    gone.SetSkinData(source.get());
+  }
+  ASSERT_TRUE(control.Skinned());
+  const int invalidates = rig.host.invalidates;
+  source.reset();
+  EXPECT_EQ(control.SkinData(), nullptr);
+  EXPECT_FALSE(control.Skinned());
+  EXPECT_EQ(control.Sizing(), SkinSizing::kNoSkin);
+  EXPECT_GT(rig.host.invalidates, invalidates);
+  Bitmap canvas(40, 30);
+  control.Paint(canvas.view());
+  EXPECT_EQ(canvas.At(20, 15), face);
+  EXPECT_EQ(moved.SkinData(), &other);
+  EXPECT_TRUE(moved.Skinned());
 }
 
 TEST(SkinControlTest, RecordWithoutFrameGeometryDrawsThePlainLook) {

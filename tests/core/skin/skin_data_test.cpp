@@ -225,6 +225,29 @@ TEST_F(SkinDataTest, ReplacedReferenceNoLongerNotifies) {
   early.reset();
 }
 
+TEST_F(SkinDataTest, DestructionTellsItsReadersWhileTheRecordsStillExist) {
+  struct Reader : FreeListener {
+    const TzsSkinData* data = nullptr;
+    bool told = false;
+    bool recordsThen = false;
+    void FreeNotification(const FreeNotifier* removed) override {
+      told = removed == data;
+      recordsThen = data->ControlRecord("panel") != nullptr && data->Picture(1).width() > 0;
+    }
+  } reader, leaver;
+  auto doomed = std::make_unique<TzsSkinData>(nullptr, forms);
+  doomed->SetCompressedStoredSkin(&sample);
+  reader.data = doomed.get();
+  leaver.data = doomed.get();
+  doomed->AddFreeListener(&reader);
+  doomed->AddFreeListener(&leaver);
+  doomed->RemoveFreeListener(&leaver);
+  doomed.reset();
+  EXPECT_TRUE(reader.told);
+  EXPECT_TRUE(reader.recordsThen);
+  EXPECT_FALSE(leaver.told);
+}
+
 TEST_F(SkinDataTest, DamagedStreamEndsTheChangeAndRaises) {
   data.SetCompressedStoredSkin(&sample);
   forms.log.clear();

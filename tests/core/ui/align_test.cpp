@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace zv {
 namespace {
 
@@ -65,6 +67,32 @@ TEST(Align, BandsOfOneAlignmentKeepTheirStandingOrder) {
   EXPECT_EQ(list.bounds, Rect::FromSize(1, 1, 173, 208));
   EXPECT_EQ(label.bounds, Rect::FromSize(1, 209, 173, 13));
   EXPECT_EQ(keywords.bounds, Rect::FromSize(1, 222, 173, 89));
+}
+
+TEST(Align, EveryItemTakesItsBoundsThroughTheRuleAndTheRestFollowsWhatItTook) {
+  // A top band whose skin keeps 59 x 52 (it stands 30 high yet), a left
+  // band that keeps 40 of its height, an anchored item that keeps its height.
+  LayoutItem fixedTop{Align::kTop, {}, Rect::FromSize(0, 0, 59, 30)};
+  LayoutItem top{Align::kTop, {}, Rect::FromSize(0, 60, 10, 10)};
+  LayoutItem left{Align::kLeft, {}, Rect::FromSize(0, 0, 30, 5)};
+  LayoutItem client{Align::kClient, {}, {}};
+  LayoutItem anchored{Align::kNone, {true, true, true, true}, Rect::FromSize(10, 100, 50, 20)};
+  std::vector<LayoutItem*> items{&fixedTop, &top, &left, &client, &anchored};
+  std::vector<std::size_t> asked;
+  const BoundsRule rule = [&](std::size_t i, const Rect& wanted) {
+    asked.push_back(i);
+    if (i == 0) return Rect::FromSize(wanted.left, wanted.top, 59, 52);
+    if (i == 2) return Rect::FromSize(wanted.left, wanted.top, 30, 40);
+    if (i == 4) return Rect::FromSize(wanted.left, wanted.top, wanted.Width(), 20);
+    return wanted;
+  };
+  ArrangeChildren(items, {0, 0, 200, 200}, {0, 0, 300, 300}, rule);
+  EXPECT_EQ((std::set<std::size_t>(asked.begin(), asked.end())), (std::set<std::size_t>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(fixedTop.bounds, Rect::FromSize(0, 0, 59, 52));
+  EXPECT_EQ(top.bounds, Rect::FromSize(0, 52, 300, 10));  // below what the first one kept
+  EXPECT_EQ(left.bounds, Rect::FromSize(0, 62, 30, 40));
+  EXPECT_EQ(client.bounds, (Rect{30, 62, 300, 300}));
+  EXPECT_EQ(anchored.bounds, Rect::FromSize(10, 100, 150, 20));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "controls/skin_family_skin.h"
 #include "win32/forms/form.h"
 #include "win32/controls/skin_paint_panel_window.h"
+#include "win32/controls/skin_panel_window.h"
 #include "win32/controls/skin_speed_button_window.h"
 #include "win32/controls/skin_status_bar_window.h"
 #include "win32/controls/skin_updown_window.h"
@@ -142,6 +143,51 @@ TEST_F(FamilyFixture, PaintPanelHandsItsCanvasOverAndPaintsOnErase) {
   GdiFlush();
   EXPECT_EQ(target.view().At(0, 0), Traced(141, 4));
   EXPECT_EQ(target.view().At(60, 40), (Pixel{1, 2, 3, 0}));
+}
+
+// A plain child window that counts the background notices it hears.
+class BackgroundListener : public Control {
+ public:
+  BackgroundListener(Form& owner, Control& parent, std::string name) : Control(owner, &parent, std::move(name)) {
+    RegisterClassOnce(L"ZvBackgroundListener", nullptr, nullptr);
+    SetBounds({4, 4, 20, 20});
+    CreateWindowOf(L"ZvBackgroundListener", WS_VISIBLE, 0);
+  }
+  int notices = 0;
+
+ protected:
+  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+    if (msg == ZSM_PARENTBACKCHANGED) ++notices;
+    return Control::HandleMessage(msg, wParam, lParam, result);
+  }
+};
+
+TEST_F(FamilyFixture, TheFormsLayoutResizesThroughTheSkin) {
+  // The panel record stretches its client piece; the up-down record is fixed.
+  zv::test::FakeSkinSource stretchy(std::string(zv::test::kFamilySkinIni) + "stretcheffect=1\r\n",
+                                    {zv::test::TracePicture(220, 220, 77)});
+  auto& updown = form->Add<SkinUpDownWindow>(*form, "ud", Point{0, 0});
+  auto& panel = form->Add<SkinPanelWindow>(*form, "panel", Rect{0, 30, 100, 90});
+  auto& child = form->Add<BackgroundListener>(panel, "child");
+  updown.updown().SetSkinData(&skin);
+  panel.panel().SetSkinData(&stretchy);
+  updown.SetAlign(Align::kTop);
+  panel.SetAlign(Align::kTop);
+  Show();
+  EXPECT_EQ(WindowBounds(updown), (Rect{0, 0, 40, 20}));
+  EXPECT_EQ(WindowBounds(panel).top, 20);  // below what the up-down kept
+
+  const int before = child.notices;
+  RECT frame{};
+  GetWindowRect(form->hwnd(), &frame);
+  SetWindowPos(form->hwnd(), nullptr, 0, 0, frame.right - frame.left + 50, frame.bottom - frame.top + 30,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpMessages();
+  RECT client{};
+  GetClientRect(form->hwnd(), &client);
+  EXPECT_EQ(WindowBounds(updown), (Rect{0, 0, 40, 20}));
+  EXPECT_EQ(WindowBounds(panel).Width(), client.right);
+  EXPECT_GT(child.notices, before);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // WinHTTP downloads against a real HTTP server on 127.0.0.1.
 #include <gtest/gtest.h>
 
-#include "win32/loopback_server.h"
-#include "win32/platform/win_downloader.h"
+#include "core/app/promo_settings.h"
+#include "win32/win32_fixture.h"
 
 namespace zv::win::test {
 namespace {
@@ -39,6 +39,24 @@ TEST(WinHttpDownloader, FailsQuietlyForServersThatAreGoneAndForOtherSchemes) {
   for (const char* other : {"file:///C:/windows/win.ini", "ftp://127.0.0.1/a.txt", "not a url", "", "http://"}) {
     EXPECT_EQ(downloader.Fetch(other, 100), std::nullopt) << other;
   }
+}
+
+TEST(WinHttpDownloader, GivesUpOnAServerThatDripsPastTheDeadline) {
+  LoopbackServer server;
+  const std::string settings = "[zvkpath]\r\nfname1=00\r\n";
+  LoopbackServer::Response drip{200, settings};
+  drip.dripMs = 1000;
+  server.Serve("zvk.rar", drip);
+  server.Serve("prompt.rar", {200, settings});
+  WinHttpDownloader downloader(std::chrono::milliseconds(1500));
+  EXPECT_EQ(downloader.Fetch(server.baseUrl() + "prompt.rar", 1000), settings);
+
+  // The settings file keeps its last complete download.
+  ScratchFolder folder;
+  WinFiles files;
+  folder.Write("SetConfig.ini", "[zvkpath]");
+  EXPECT_FALSE(DownloadToFile(downloader, files, server.baseUrl() + "zvk.rar", folder.path() + "SetConfig.ini"));
+  EXPECT_EQ(folder.Read("SetConfig.ini"), "[zvkpath]");
 }
 
 }  // namespace

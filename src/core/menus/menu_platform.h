@@ -57,6 +57,7 @@ class MenuClient {
 };
 
 class TzsSkinPopupWindow;
+class TzsSkinHintWindow;
 
 class MenuPlatform {
  public:
@@ -67,6 +68,11 @@ class MenuPlatform {
   virtual Point CursorPos() const = 0;
   // The shell's window for a new level; it paints through window.Paint.
   virtual std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow& window) = 0;
+  virtual std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow& window) = 0;
+  // The work area of the monitor holding the active (or main) form.
+  virtual Rect WorkArea() const = 0;
+  // How far below the cursor's position its visible shape ends.
+  virtual int CursorHeight() const { return 20; }
   // Carries out the item's command through its platform menu (its click
   // handler may refill the item's children).
   virtual void Execute(MenuNode& item) = 0;

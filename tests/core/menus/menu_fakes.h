@@ -72,6 +72,11 @@ class FakeMenuPlatform : public MenuPlatform {
   std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow&) override {
     return std::make_unique<FakePopupHost>(hosts);
   }
+  std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow&) override {
+    return std::make_unique<FakePopupHost>(hosts);
+  }
+  Rect WorkArea() const override { return workArea; }
+  Rect workArea{0, 0, 1920, 1040};
   void Execute(MenuNode& item) override { executed.push_back(item.command); }
   bool CanLayer() const override { return canLayer; }
 };

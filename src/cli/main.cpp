@@ -24,7 +24,11 @@ constexpr const char* kUsage =
     "       zorvane-cli skin unpack FILE|--embedded DIR\n"
     "       zorvane-cli skin info FILE|--embedded\n"
     "       zorvane-cli skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"
-    "       zorvane-cli skin render FILE|--embedded --frame WxH OUT.bmp\n";
+    "       zorvane-cli skin render FILE|--embedded --frame WxH OUT.bmp\n"
+    "       zorvane-cli skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B]\n"
+    "                             [--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
+    "       zorvane-cli skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B]\n"
+    "                             [--cell CWxCH] [--json] [--render OUT.bmp]\n";
 
 struct Command {
   const char* name;

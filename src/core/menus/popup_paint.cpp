@@ -78,10 +78,22 @@ void TzsSkinPopupWindow::Paint(const BitmapView& canvas) const {
   Bitmap paintBuffer;
   const bool buffered = ItemsSkinned() && skin_.item->inactiveTransparent;
   PaintFrame(canvas, buffered ? &paintBuffer : nullptr);
-  for (const TzsSkinMenuItem& item : items_) {
-    if (item.visible) PaintItem(canvas, item, buffered ? &paintBuffer : nullptr);
+  // Every item is as wide as the items rectangle: its looks are composed once.
+  ItemStrips strips;
+  if (ItemsSkinned()) {
+    const TzsDataSkinMenuItem& rec = *skin_.item;
+    const int w = itemsRect_.Width();
+    ComposeHorizontalStrip(rec.itemLeftOffset, rec.itemRightOffset, strips.normal, rec.inactiveStretchEffect, w,
+                           rec.skinRect, skin_.itemPicture);
+    ComposeHorizontalStrip(rec.itemLeftOffset, rec.itemRightOffset, strips.active, rec.stretchEffect, w,
+                           rec.activeSkinRect, skin_.itemPicture);
+    ComposeHorizontalStrip(rec.dividerLeftOffset, rec.dividerRightOffset, strips.divider, rec.dividerStretchEffect, w,
+                           rec.dividerRect, skin_.itemPicture);
   }
-  if (scrollable_) PaintScrollMarkers(canvas, buffered ? &paintBuffer : nullptr);
+  for (const TzsSkinMenuItem& item : items_) {
+    if (item.visible) PaintItem(canvas, item, strips, buffered ? &paintBuffer : nullptr);
+  }
+  if (scrollable_) PaintScrollMarkers(canvas, strips, buffered ? &paintBuffer : nullptr);
 }
 
 void TzsSkinPopupWindow::PaintFrame(const BitmapView& canvas, Bitmap* paintBuffer) const {
@@ -98,39 +110,30 @@ void TzsSkinPopupWindow::PaintFrame(const BitmapView& canvas, Bitmap* paintBuffe
   FrameRect(canvas, {1, 1, size_.width - 1, size_.height - 1}, Sys(kSysColorWindow));
 }
 
-void TzsSkinPopupWindow::PaintItem(const BitmapView& canvas, const TzsSkinMenuItem& item,
+void TzsSkinPopupWindow::PaintItem(const BitmapView& canvas, const TzsSkinMenuItem& item, const ItemStrips& strips,
                                    const Bitmap* paintBuffer) const {
-  const Rect r = item.rect;
-  if (r.IsEmpty()) return;
-  Bitmap picture(r.Width(), r.Height());
-  BitmapView view = picture.view();
+  // Items draw straight into their part of the window.
+  const BitmapView view = canvas.Sub(item.rect);
+  if (view.width() <= 0 || view.height() <= 0) return;
   if (ItemsSkinned()) {
-    PaintSkinnedItem(view, item, paintBuffer);
+    PaintSkinnedItem(view, item, strips, paintBuffer);
   } else {
     PaintPlainItem(view, item);
   }
-  Blit(canvas, {r.left, r.top}, view, view.bounds());
 }
 
 void TzsSkinPopupWindow::PaintItemBackground(const BitmapView& target, const TzsSkinMenuItem& item,
-                                             const Bitmap* paintBuffer) const {
-  const TzsDataSkinMenuItem& rec = *skin_.item;
-  const int w = target.width();
-  Bitmap strip;
+                                             const ItemStrips& strips, const Bitmap* paintBuffer) const {
+  const Bitmap* strip = &strips.normal;
   if (item.node->IsSeparator()) {
-    ComposeHorizontalStrip(rec.dividerLeftOffset, rec.dividerRightOffset, strip, rec.dividerStretchEffect, w,
-                           rec.dividerRect, skin_.itemPicture);
+    strip = &strips.divider;
   } else if (item.active || item.down) {
-    ComposeHorizontalStrip(rec.itemLeftOffset, rec.itemRightOffset, strip, rec.stretchEffect, w, rec.activeSkinRect,
-                           skin_.itemPicture);
+    strip = &strips.active;
   } else if (paintBuffer) {
     Blit(target, {0, 0}, const_cast<Bitmap*>(paintBuffer)->view(), item.rect);
     return;
-  } else {
-    ComposeHorizontalStrip(rec.itemLeftOffset, rec.itemRightOffset, strip, rec.inactiveStretchEffect, w, rec.skinRect,
-                           skin_.itemPicture);
   }
-  Blit(target, {0, 0}, strip.view(), strip.view().bounds());
+  Blit(target, {0, 0}, const_cast<Bitmap*>(strip)->view(), {0, 0, strip->width(), strip->height()});
 }
 
 bool TzsSkinPopupWindow::PaintHeader(const BitmapView& target, const TzsSkinMenuItem& item) const {
@@ -199,9 +202,9 @@ void TzsSkinPopupWindow::PaintMarks(const BitmapView& target, const TzsSkinMenuI
 }
 
 void TzsSkinPopupWindow::PaintSkinnedItem(const BitmapView& target, const TzsSkinMenuItem& item,
-                                          const Bitmap* paintBuffer) const {
+                                          const ItemStrips& strips, const Bitmap* paintBuffer) const {
   const TzsDataSkinMenuItem& rec = *skin_.item;
-  PaintItemBackground(target, item, paintBuffer);
+  PaintItemBackground(target, item, strips, paintBuffer);
   const MenuNode& node = *item.node;
   if (node.IsSeparator()) return;
   if (PaintHeader(target, item)) return;
@@ -269,7 +272,7 @@ void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinM
   PaintMarks(target, item, {0, 0, w, h}, font.color, 3, active);
 }
 
-void TzsSkinPopupWindow::PaintNormalBackground(const BitmapView& canvas, const Rect& r,
+void TzsSkinPopupWindow::PaintNormalBackground(const BitmapView& canvas, const Rect& r, const ItemStrips& strips,
                                                const Bitmap* paintBuffer) const {
   if (r.IsEmpty()) return;
   if (!ItemsSkinned()) {
@@ -280,29 +283,27 @@ void TzsSkinPopupWindow::PaintNormalBackground(const BitmapView& canvas, const R
     Blit(canvas, {r.left, r.top}, const_cast<Bitmap*>(paintBuffer)->view(), r);
     return;
   }
-  const TzsDataSkinMenuItem& rec = *skin_.item;
-  Bitmap strip;
-  ComposeHorizontalStrip(rec.itemLeftOffset, rec.itemRightOffset, strip, rec.inactiveStretchEffect, r.Width(),
-                         rec.skinRect, skin_.itemPicture);
+  Bitmap& strip = const_cast<Bitmap&>(strips.normal);
   // The normal look repeated downwards over the whole area.
   for (int y = r.top; strip.height() > 0 && y < r.bottom; y += strip.height()) {
     Blit(canvas, r.Intersect(canvas.bounds()), {r.left, y}, strip.view(), strip.view().bounds());
   }
 }
 
-void TzsSkinPopupWindow::PaintScrollMarkers(const BitmapView& canvas, const Bitmap* paintBuffer) const {
+void TzsSkinPopupWindow::PaintScrollMarkers(const BitmapView& canvas, const ItemStrips& strips,
+                                            const Bitmap* paintBuffer) const {
   int lastBottom = itemsRect_.top + kScrollMarkerHeight;
   for (const TzsSkinMenuItem& item : items_) {
     if (item.visible) lastBottom = item.rect.bottom;
   }
   const Rect lower = LowerMarker();
-  PaintNormalBackground(canvas, {itemsRect_.left, lastBottom, itemsRect_.right, lower.top}, paintBuffer);
+  PaintNormalBackground(canvas, {itemsRect_.left, lastBottom, itemsRect_.right, lower.top}, strips, paintBuffer);
   Rect markers[2] = {UpperMarker(), lower};
   for (int code = 1; code <= 2; ++code) {
     Rect m = markers[code - 1];
     ColorRef color;
     if (Skinned()) {
-      PaintNormalBackground(canvas, m, paintBuffer);
+      PaintNormalBackground(canvas, m, strips, paintBuffer);
       color = Resolve(scrollCode_ == code ? skin_.popup->scrollMarkerActiveColor : skin_.popup->scrollMarkerColor);
     } else {
       m = code == 1 ? Rect{3, 3, size_.width - 3, 13} : Rect{3, size_.height - 10, size_.width - 3, size_.height - 3};

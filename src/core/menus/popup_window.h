@@ -129,16 +129,23 @@ class TzsSkinPopupWindow {
   void StartScrolling(int code);
 
   // Painting (popup_paint.cpp).
+  struct ItemStrips {
+    Bitmap normal, active, divider;
+  };
   void PaintFrame(const BitmapView& canvas, Bitmap* paintBuffer) const;
-  void PaintItem(const BitmapView& canvas, const TzsSkinMenuItem& item, const Bitmap* paintBuffer) const;
-  void PaintSkinnedItem(const BitmapView& canvas, const TzsSkinMenuItem& item, const Bitmap* paintBuffer) const;
+  void PaintItem(const BitmapView& canvas, const TzsSkinMenuItem& item, const ItemStrips& strips,
+                 const Bitmap* paintBuffer) const;
+  void PaintSkinnedItem(const BitmapView& canvas, const TzsSkinMenuItem& item, const ItemStrips& strips,
+                        const Bitmap* paintBuffer) const;
   void PaintPlainItem(const BitmapView& canvas, const TzsSkinMenuItem& item) const;
-  void PaintItemBackground(const BitmapView& target, const TzsSkinMenuItem& item, const Bitmap* paintBuffer) const;
+  void PaintItemBackground(const BitmapView& target, const TzsSkinMenuItem& item, const ItemStrips& strips,
+                           const Bitmap* paintBuffer) const;
   bool PaintHeader(const BitmapView& target, const TzsSkinMenuItem& item) const;
   void PaintMarks(const BitmapView& target, const TzsSkinMenuItem& item, const Rect& textArea, ColorRef color,
                   int markX, bool active) const;
-  void PaintScrollMarkers(const BitmapView& canvas, const Bitmap* paintBuffer) const;
-  void PaintNormalBackground(const BitmapView& canvas, const Rect& r, const Bitmap* paintBuffer) const;
+  void PaintScrollMarkers(const BitmapView& canvas, const ItemStrips& strips, const Bitmap* paintBuffer) const;
+  void PaintNormalBackground(const BitmapView& canvas, const Rect& r, const ItemStrips& strips,
+                             const Bitmap* paintBuffer) const;
   ColorRef Sys(int index) const;
   ColorRef Resolve(ColorRef color) const;
 

@@ -1,5 +1,9 @@
 #include "cli/skin_preview_command.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -80,9 +84,24 @@ std::string Cp936(const std::string& text) {
   return *converted;
 }
 
+// JSON is UTF-8 everywhere; the Windows console's text is not.
+std::string Utf8Of(const std::string& cp936) {
+#ifdef _WIN32
+  const int n = MultiByteToWideChar(936, 0, cp936.data(), static_cast<int>(cp936.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(936, 0, cp936.data(), static_cast<int>(cp936.size()), wide.data(), n);
+  const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(m), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, utf8.data(), m, nullptr, nullptr);
+  return utf8;
+#else
+  return ToTerminal(cp936);
+#endif
+}
+
 std::string JsonString(const std::string& cp936) {
   std::string out = "\"";
-  for (const char c : ToTerminal(cp936)) {
+  for (const char c : Utf8Of(cp936)) {
     if (c == '"' || c == '\\') {
       out += '\\';
       out += c;

@@ -141,7 +141,7 @@ bool TzsSkinPopupWindow::PaintHeader(const BitmapView& target, const TzsSkinMenu
   const std::string title = DisplayCaption(item.node->caption.substr(1, item.node->caption.size() - 2));
   FontSpec font = ItemFont();
   int top = 0;
-  if (const TzsDataSkinCustomControl* header = skin_.header) {
+  if (const TzsDataSkinCustomControl* header = ItemsSkinned() ? skin_.header : nullptr) {
     if (const auto* label = dynamic_cast<const TzsDataSkinLabelControl*>(header)) {
       font = {label->fontName, label->fontHeight, label->fontStyle.bits, Resolve(label->fontColor)};
     }

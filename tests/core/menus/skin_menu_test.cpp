@@ -214,6 +214,48 @@ TEST_F(SkinMenuTest, NothingOpensWithoutItemsFromTheStartIndex) {
   EXPECT_EQ(menu.LevelCount(), 0);
 }
 
+// The default skin with one picture gone.
+class SkinWithoutPicture : public SkinSource {
+ public:
+  explicit SkinWithoutPicture(int missing) : missing_(missing) {}
+  bool IsEmpty() const override { return false; }
+  const TzsDataSkinControl* ControlRecord(std::string_view name) const override {
+    return test::DefaultPackageSkin().ControlRecord(name);
+  }
+  BitmapView Picture(int index) const override {
+    return index == missing_ ? BitmapView{} : test::DefaultPackageSkin().Picture(index);
+  }
+  const TzsSkinColors& Colors() const override { return test::DefaultPackageSkin().Colors(); }
+
+ private:
+  int missing_;
+};
+
+TEST_F(SkinMenuTest, MenuItemWithoutPictureLeavesPlainItemsInTheSkinnedFrame) {
+  const SkinDefinition& d = test::DefaultPackageSkin().Definition();
+  const MenuSkin partial = MenuSkinFrom(SkinWithoutPicture(3), d.popupWindow, d.hintWindow, d.objects);
+  ASSERT_TRUE(partial.Skinned());
+  EXPECT_FALSE(partial.ItemsSkinned());
+  Add(Item("A"));
+  Add(Item("-"));
+  OpenAt({10, 10}, partial);
+  EXPECT_EQ(Top().Items()[0].rect.Height(), 20);
+  EXPECT_EQ(Top().Items()[1].rect.Height(), 4);
+}
+
+TEST_F(SkinMenuTest, ReopeningTellsOnlyThePreviousControlAndForm) {
+  Add(Item("A", 1));
+  OpenAt({10, 10}, skin);
+  FakeClient next;
+  menu.Open(&next, skin, kWork, root, {50, 50, 50, 50});
+  EXPECT_EQ(control.closed, 1);
+  EXPECT_EQ(form.closed, 1);
+  EXPECT_EQ(next.closed, 0);
+  menu.KeyDown(kKeyEscape);
+  EXPECT_EQ(next.closed, 1);
+  EXPECT_EQ(control.closed, 1);
+}
+
 TEST_F(SkinMenuTest, PaintsItemsFromTheSkinAndKeepsBadRecordsDrawable) {
   MenuNode checked = Item("Check");
   checked.checked = true;

@@ -49,3 +49,11 @@ endif()
 # Draws the default skin's pictures; run by hand (see docs/skin-data.md).
 add_executable(skinart tools/skinart/skinart.cpp)
 target_link_libraries(skinart PRIVATE zv_core)
+
+# Text in the command line's previews: FreeType faces found by fontconfig.
+# The Windows tree draws them with GDI instead.
+find_package(Freetype REQUIRED)
+find_package(Fontconfig REQUIRED)
+add_library(zv_fonts STATIC src/native/fonts/freetype_text_renderer.cpp)
+target_link_libraries(zv_fonts PUBLIC zv_core Freetype::Freetype Fontconfig::Fontconfig)
+target_link_libraries(zv_cli_lib PUBLIC zv_fonts)

@@ -53,3 +53,6 @@ zv_bytes_literal(${CMAKE_SOURCE_DIR}/tools/promo-example/banner1.jpg kBanner1Jpg
 zv_bytes_literal(${CMAKE_SOURCE_DIR}/tools/promo-example/banner2.gif kBanner2Gif ZV_TEST_PICTURES)
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/example_pictures.h CONTENT "${ZV_TEST_PICTURES}")
 target_include_directories(win32_tests PRIVATE ${CMAKE_BINARY_DIR}/generated)
+
+# zorvane-cli.exe draws preview text with GDI.
+target_link_libraries(zv_cli_lib PUBLIC zv_win32)

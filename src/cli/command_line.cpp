@@ -37,7 +37,15 @@ constexpr Command kCommands[] = {
      "skin unpack FILE|--embedded DIR\n"
      "skin info FILE|--embedded\n"
      "skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"
-     "skin render FILE|--embedded --frame WxH OUT.bmp\n",
+     "skin render FILE|--embedded --frame WxH [--state S] [--icons LIST] [--inactive]\n"
+     "            [--caption TEXT] [--hot NAME] [--down NAME] [--cell CWxCH] OUT.bmp\n"
+     "skin frame FILE|--embedded --size WxH [--state S] [--icons LIST] [--json]\n"
+     "skin hittest FILE|--embedded --size WxH [--state S] [--icons LIST] X,Y [X,Y]...\n"
+     "skin region FILE|--embedded --size WxH [--state S]\n"
+     "skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B]\n"
+     "          [--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
+     "skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B]\n"
+     "          [--cell CWxCH] [--json] [--render OUT.bmp]\n",
      SkinMain},
 };
 

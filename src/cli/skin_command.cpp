@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/cli_error.h"
+#include "cli/skin_preview_command.h"
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
@@ -268,6 +269,10 @@ int SkinMain(const std::vector<std::string>& args) {
   }
   if (args.size() == 3 && args[0] == "pack") {
     RunSkinPack(files, args[1], args[2]);
+    return 0;
+  }
+  if (!args.empty() && (args[0] == "menu" || args[0] == "hint")) {
+    std::cout << RunSkinPreview(files, args);
     return 0;
   }
   if (!args.empty() && args[0] == "render") {

@@ -1,0 +1,324 @@
+#include "cli/skin_preview_command.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "cli/cell_text_renderer.h"
+#include "cli/cli_error.h"
+#include "cli/skin_render.h"
+#include "cli/terminal_text.h"
+#include "core/base/bmp.h"
+#include "core/menus/skin_hint.h"
+#include "core/menus/skin_menu.h"
+
+namespace zv {
+
+namespace {
+
+constexpr const char* kMenuForm =
+    "expected 'skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B] "
+    "[--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]'";
+constexpr const char* kHintForm =
+    "expected 'skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B] "
+    "[--cell CWxCH] [--json] [--render OUT.bmp]'";
+
+struct PreviewArgs {
+  std::string source;
+  std::vector<std::string> items;
+  std::map<std::string, std::string> values;
+  bool json = false;
+};
+
+PreviewArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued, const char* form) {
+  PreviewArgs parsed;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool takesValue = a == "--item" || std::find(valued.begin(), valued.end(), a) != valued.end();
+    if (a == "--json") {
+      parsed.json = true;
+    } else if (takesValue) {
+      if (i + 1 >= args.size()) throw CliError(a + " needs a value; " + form);
+      if (a == "--item") {
+        parsed.items.push_back(args[++i]);
+      } else if (!parsed.values.emplace(a, args[++i]).second) {
+        throw CliError(a + " given twice");
+      }
+    } else if (parsed.source.empty() && (a == "--embedded" || a.rfind("--", 0) != 0)) {
+      parsed.source = a;
+    } else {
+      throw CliError("unexpected '" + a + "'; " + form);
+    }
+  }
+  if (parsed.source.empty()) throw CliError(std::string("no skin file; ") + form);
+  return parsed;
+}
+
+std::vector<int> ParseNumbers(const std::string& text, std::size_t count, const char* what) {
+  std::vector<int> numbers;
+  std::string_view rest(text);
+  while (true) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (ec != std::errc() || value < -100000 || value > 100000) break;
+    numbers.push_back(value);
+    rest.remove_prefix(end - rest.data());
+    if (rest.empty() || rest.front() != ',') break;
+    rest.remove_prefix(1);
+  }
+  if (numbers.size() != count || !rest.empty())
+    throw CliError(std::string("expected ") + what + ", got '" + text + "'");
+  return numbers;
+}
+
+std::string Cp936(const std::string& text) {
+  std::optional<std::string> converted = FromTerminal(text);
+  if (!converted) throw CliError("'" + text + "' holds a character that code page 936 lacks");
+  return *converted;
+}
+
+// JSON is UTF-8 everywhere; the Windows console's text is not.
+std::string Utf8Of(const std::string& cp936) {
+#ifdef _WIN32
+  const int n = MultiByteToWideChar(936, 0, cp936.data(), static_cast<int>(cp936.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(936, 0, cp936.data(), static_cast<int>(cp936.size()), wide.data(), n);
+  const int m = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(m), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, utf8.data(), m, nullptr, nullptr);
+  return utf8;
+#else
+  return ToTerminal(cp936);
+#endif
+}
+
+std::string JsonString(const std::string& cp936) {
+  std::string out = "\"";
+  for (const char c : Utf8Of(cp936)) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string FourNumbers(const Rect& r, const char* format) {
+  char text[96];
+  std::snprintf(text, sizeof text, format, r.left, r.top, r.right, r.bottom);
+  return text;
+}
+
+std::string JsonRect(const Rect& r) { return FourNumbers(r, "[%d, %d, %d, %d]"); }
+
+std::string JsonRects(const std::vector<Rect>& rects) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    if (i) out += ", ";
+    out += JsonRect(rects[i]);
+  }
+  return out + "]";
+}
+
+std::string TextRect(const Rect& r) { return FourNumbers(r, "(%d, %d)-(%d, %d)"); }
+
+// Null timers and windows: the preview only lays out and paints.
+class PreviewTimers : public TimerHost {
+ public:
+  void Start(int, unsigned) override {}
+  void Stop(int) override {}
+};
+
+class PreviewHost : public PopupHost {
+ public:
+  void Show(const Rect&, const std::vector<Rect>&, const std::vector<int>&) override {}
+  void Hide() override {}
+  void Invalidate() override {}
+  bool IsUnderCursor(Point) const override { return false; }
+};
+
+class PreviewPlatform : public MenuPlatform {
+ public:
+  PreviewPlatform(TextRenderer& text, const Rect& work) : text_(text), work_(work) {}
+  TextRenderer& Text() override { return text_; }
+  TimerHost& Timers() override { return timers_; }
+  ColorRef SystemColor(int index) const override {
+    // The classic Windows scheme.
+    switch (index) {
+      case kSysColorWindow:
+      case kSysColorBtnHighlight:
+        return Rgb(255, 255, 255);
+      case kSysColorBtnFace:
+        return Rgb(212, 208, 200);
+      case kSysColorBtnShadow:
+        return Rgb(128, 128, 128);
+      case kSysColorInfoBk:
+        return Rgb(255, 255, 225);
+      default:
+        return 0;
+    }
+  }
+  Point CursorPos() const override { return {}; }
+  std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow&) override { return std::make_unique<PreviewHost>(); }
+  std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow&) override { return std::make_unique<PreviewHost>(); }
+  Rect WorkArea() const override { return work_; }
+  void Execute(MenuNode&) override {}
+
+ private:
+  TextRenderer& text_;
+  PreviewTimers timers_;
+  Rect work_;
+};
+
+struct Common {
+  Point at;
+  Rect work{0, 0, 1920, 1040};
+  std::unique_ptr<TextRenderer> ownText;
+  TextRenderer* text = nullptr;
+};
+
+Common ReadCommon(const PreviewArgs& a, TextRenderer* given) {
+  Common c;
+  if (auto it = a.values.find("--at"); it != a.values.end()) {
+    const auto n = ParseNumbers(it->second, 2, "X,Y");
+    c.at = {n[0], n[1]};
+  }
+  if (auto it = a.values.find("--work"); it != a.values.end()) {
+    const auto n = ParseNumbers(it->second, 4, "L,T,R,B");
+    c.work = {n[0], n[1], n[2], n[3]};
+    if (c.work.IsEmpty()) throw CliError("the work area " + it->second + " is empty");
+  }
+  if (given) {
+    c.text = given;
+  } else if (auto it = a.values.find("--cell"); it != a.values.end()) {
+    const Size cell = ParseRenderSize(it->second);
+    c.ownText = std::make_unique<CellTextRenderer>(cell.width, cell.height);
+  } else {
+    c.ownText = MakeFontTextRenderer();
+  }
+  if (!c.text) c.text = c.ownText.get();
+  return c;
+}
+
+// The picture with alpha 255 inside the region (everywhere without one).
+void WritePicture(Files& files, const std::string& out, Bitmap& picture, const std::vector<Rect>& region) {
+  const BitmapView v = picture.view();
+  for (int y = 0; y < v.height(); ++y) {
+    for (int x = 0; x < v.width(); ++x) v.At(x, y).a = region.empty() ? 255 : 0;
+  }
+  for (const Rect& r : region) {
+    const Rect c = r.Intersect(v.bounds());
+    for (int y = c.top; y < c.bottom; ++y) {
+      for (int x = c.left; x < c.right; ++x) v.At(x, y).a = 255;
+    }
+  }
+  const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, 32));
+  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+}
+
+std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
+  const PreviewArgs a = ParseArgs(args, {"--at", "--work", "--max-items", "--cell", "--render"}, kMenuForm);
+  if (a.items.empty()) throw CliError(std::string("no --item; ") + kMenuForm);
+  Common c = ReadCommon(a, given);
+  MenuNode root;
+  for (const std::string& text : a.items) {
+    const std::string item = Cp936(text);
+    MenuNode node;
+    const std::size_t tab = item.find('\t');
+    node.caption = item.substr(0, tab);
+    if (tab != std::string::npos) node.shortcut = item.substr(tab + 1);
+    root.children.push_back(std::move(node));
+  }
+  const PackageSkin skin = LoadSkinFile(files, a.source);
+  PreviewPlatform platform(*c.text, c.work);
+  TzsSkinMenu menu(platform, nullptr);
+  if (auto it = a.values.find("--max-items"); it != a.values.end()) {
+    menu.Options.maxMenuItemsInWindow = ParseNumbers(it->second, 1, "a count N")[0];
+    if (menu.Options.maxMenuItemsInWindow < 0) throw CliError("--max-items must not be negative");
+  }
+  menu.Open(nullptr, MenuSkinOf(skin), c.work, root, {c.at.x, c.at.y, c.at.x, c.at.y});
+  TzsSkinPopupWindow& w = *menu.Top();
+  std::ostringstream out;
+  if (a.json) {
+    out << "{\"window\": " << JsonRect(w.Bounds()) << ", \"itemsRect\": " << JsonRect(w.ItemsRect())
+        << ", \"items\": [";
+    for (std::size_t i = 0; i < w.Items().size(); ++i) {
+      const TzsSkinMenuItem& item = w.Items()[i];
+      out << (i ? ", " : "") << "{\"caption\": " << JsonString(item.node->caption)
+          << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonString(item.node->shortcut))
+          << ", \"rect\": " << JsonRect(item.rect) << ", \"visible\": " << (item.visible ? "true" : "false") << "}";
+    }
+    out << "], \"region\": " << JsonRects(w.Region()) << "}\n";
+  } else {
+    out << "window " << TextRect(w.Bounds()) << ", " << w.WindowSize().width << " x " << w.WindowSize().height
+        << (w.Scrollable() ? ", scrolls" : "") << "\nitems " << TextRect(w.ItemsRect()) << "\n";
+    for (const TzsSkinMenuItem& item : w.Items()) {
+      out << "  " << (item.visible ? TextRect(item.rect) : std::string("(hidden)")) << "  "
+          << ToTerminal(item.node->caption);
+      if (!item.node->shortcut.empty()) out << "  [" << ToTerminal(item.node->shortcut) << "]";
+      out << "\n";
+    }
+    out << "region " << w.Region().size() << " rectangles\n";
+  }
+  if (auto it = a.values.find("--render"); it != a.values.end()) {
+    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
+    w.Paint(picture.view());
+    WritePicture(files, it->second, picture, w.Region());
+    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+  }
+  return out.str();
+}
+
+std::string RunHint(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
+  const PreviewArgs a = ParseArgs(args, {"--text", "--title", "--at", "--work", "--cell", "--render"}, kHintForm);
+  const auto text = a.values.find("--text");
+  if (text == a.values.end()) throw CliError(std::string("no --text; ") + kHintForm);
+  Common c = ReadCommon(a, given);
+  HintContent content{Cp936(text->second), "", nullptr, 0};
+  if (auto it = a.values.find("--title"); it != a.values.end()) content.title = Cp936(it->second);
+  const PackageSkin skin = LoadSkinFile(files, a.source);
+  const MenuSkin menuSkin = MenuSkinOf(skin);
+  PreviewPlatform platform(*c.text, c.work);
+  TzsSkinHint hint(platform, menuSkin);
+  hint.ShowAt(c.at, content);
+  TzsSkinHintWindow& w = hint.Window();
+  std::ostringstream out;
+  if (a.json) {
+    out << "{\"window\": " << JsonRect(w.Bounds()) << ", \"client\": " << JsonRect(w.Client())
+        << ", \"region\": " << JsonRects(w.Region()) << "}\n";
+  } else {
+    out << "window " << TextRect(w.Bounds()) << ", " << w.WindowSize().width << " x " << w.WindowSize().height
+        << (w.Skinned() ? "" : ", plain look") << "\nclient " << TextRect(w.Client()) << "\nregion "
+        << w.Region().size() << " rectangles\n";
+  }
+  if (auto it = a.values.find("--render"); it != a.values.end()) {
+    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
+    w.Paint(picture.view());
+    WritePicture(files, it->second, picture, w.Region());
+    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+  }
+  return out.str();
+}
+
+}  // namespace
+
+std::string RunSkinPreview(Files& files, const std::vector<std::string>& args, TextRenderer* text) {
+  if (!args.empty() && args[0] == "menu") return RunMenu(files, args, text);
+  if (!args.empty() && args[0] == "hint") return RunHint(files, args, text);
+  throw CliError("expected 'skin menu ...' or 'skin hint ...'");
+}
+
+}  // namespace zv

@@ -1,0 +1,105 @@
+#pragma once
+// The skinned hint: TzsSkinHintWindow sizes, places and paints a hint from
+// the skin's HINTWINDOW section (or the plain look), and TzsSkinHint shows
+// it at a point or by itself after the hint pause, hiding it after the hide
+// pause.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/controls/skin_panel.h"
+#include "core/menus/menu_platform.h"
+#include "core/menus/menu_skin.h"
+
+namespace zv {
+
+// The text cut into lines at each `separator`; an empty separator cuts nothing.
+std::vector<std::string> HintLines(std::string_view text, std::string_view separator);
+
+struct HintContent {
+  std::string text;
+  std::string title;
+  const SkinImageList* images = nullptr;
+  int imageIndex = 0;
+};
+
+struct HintOptions {
+  std::string lineSeparator = "@";
+  bool useSkinFont = true;
+  FontSpec defaultFont{"MS Sans Serif", -11, 0, 0};
+  bool alphaBlend = false;
+  int alphaBlendValue = 0;
+  bool alphaBlendAnimation = false;
+};
+
+class TzsSkinHintWindow {
+ public:
+  TzsSkinHintWindow(MenuPlatform& platform, const MenuSkin& skin, const HintOptions& options);
+  ~TzsSkinHintWindow();
+
+  // Sizes the window for `content`.
+  void Prepare(const HintContent& content);
+  // Top-left at `at`, moved left by its width + 2 or up by its height + 2
+  // where it would pass the edges of `bounds`.
+  Point PlaceAt(Point at, const Rect& bounds) const;
+  // Prepares, places and shows the window; Hide takes it down.
+  void ActivateHint(Point at, const HintContent& content);
+  void Hide();
+  bool Shown() const { return host_ != nullptr; }
+
+  bool Skinned() const { return skin_.hint != nullptr; }
+  Size WindowSize() const { return size_; }
+  Rect Bounds() const { return Rect::FromSize(position_.x, position_.y, size_.width, size_.height); }
+  // The fitted client rectangle (the text area of the plain look).
+  Rect Client() const;
+  const SkinPoints& FittedPoints() const { return fitted_; }
+  const std::vector<Rect>& Region() const { return region_; }
+  void Paint(const BitmapView& canvas) const;
+
+ private:
+  FontSpec Font(bool bold) const;
+  Size MeasureLines(const FontSpec& font) const;
+  const Bitmap* Image() const;
+  void FitFrame(int width, int height);
+  void PaintContent(const BitmapView& canvas, const Rect& client, ColorRef color) const;
+
+  MenuPlatform& platform_;
+  const MenuSkin& skin_;
+  const HintOptions& options_;
+  HintContent content_;
+  std::vector<std::string> lines_;
+  Size size_;
+  SkinPoints fitted_;
+  Point position_;
+  std::vector<Rect> region_;
+  std::unique_ptr<PopupHost> host_;
+};
+
+class TzsSkinHint {
+ public:
+  static constexpr int kShowTimerId = 11;
+  static constexpr int kHideTimerId = 12;
+
+  TzsSkinHint(MenuPlatform& platform, const MenuSkin& skin);
+
+  HintOptions Options;
+  bool Active = true;
+  unsigned HintPause = 500;
+  unsigned HintHidePause = 2500;
+
+  // Shows `content` at the screen point at once.
+  void ShowAt(Point at, const HintContent& content);
+  // Shows `text` below the cursor after the hint pause.
+  void ShowByItself(std::string text);
+  void Hide();
+  void TimerTick(int id);
+  TzsSkinHintWindow& Window() { return window_; }
+
+ private:
+  MenuPlatform& platform_;
+  TzsSkinHintWindow window_;
+  std::string pending_;
+};
+
+}  // namespace zv

@@ -1,0 +1,85 @@
+#pragma once
+// TzsSkinMenu: the menu manager. It keeps the stack of open levels (index 0
+// is the root), opens a hovered submenu after the wait timer, carries out
+// the chosen command and tells the control and form that opened the menu.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/menus/popup_window.h"
+
+namespace zv {
+
+class TzsSkinMenu {
+ public:
+  static constexpr int kWaitTimerId = 1;
+  static constexpr int kMouseTimerId = 2;
+  static constexpr int kScrollTimerId = 3;
+  static constexpr unsigned kWaitMilliseconds = 500;
+  static constexpr unsigned kMouseMilliseconds = 50;
+  static constexpr unsigned kScrollMilliseconds = 100;
+
+  // `form` hears 1228 whenever every level closes; may be nullptr.
+  TzsSkinMenu(MenuPlatform& platform, MenuClient* form);
+  ~TzsSkinMenu();
+  TzsSkinMenu(const TzsSkinMenu&) = delete;
+  TzsSkinMenu& operator=(const TzsSkinMenu&) = delete;
+
+  MenuOptions Options;
+  // One-shot: fires once when the root level closes, then is cleared.
+  std::function<void()> OnMenuClose;
+
+  // Opens the children of `root` from `startIndex` on at `anchor` (screen),
+  // drawn from `skin`; `control` hears 1228 and 1229. Nothing opens (and
+  // the manager stays closed) when there is nothing from the start index on.
+  void Open(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& root, const Rect& anchor,
+            bool popupUp = false, int startIndex = 0);
+  // The children of `second` followed by those of `first`.
+  void OpenMerged(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& first, MenuNode& second,
+                  const Rect& anchor, bool popupUp = false, int startIndex = 0);
+  // Frees level n and every deeper one; level 0 ends the menu.
+  void CloseFrom(int level);
+  void CloseAll();
+
+  bool Visible() const { return visible_; }
+  int LevelCount() const { return static_cast<int>(levels_.size()); }
+  TzsSkinPopupWindow& LevelAt(int level) { return *levels_[level]; }
+  TzsSkinPopupWindow* Top() { return levels_.empty() ? nullptr : levels_.back().get(); }
+
+  // Keys go to the topmost level; returns false when no menu took it.
+  bool KeyDown(int key);
+  // A click outside every level closes the menu.
+  void MouseDownAt(Point screen);
+  void TimerTick(int id);
+
+  // Called by the levels.
+  void ActivateItem(TzsSkinPopupWindow& window, int index, bool keyboard, bool execute);
+  void StartScrollTimer(TzsSkinPopupWindow& window);
+  void StopScrollTimer();
+  MenuPlatform& Platform() { return platform_; }
+  const MenuSkin& Skin() const { return skin_; }
+  const Rect& WorkArea() const { return workArea_; }
+
+ private:
+  void OpenLevel(MenuNode& item, const PopupPlacement& place, int startIndex);
+  void StopWait();
+  void ExecuteCommand(MenuNode& item);
+  void OpenSubmenu(TzsSkinPopupWindow& window, int index);
+  std::vector<int> FadeFor(bool freshRoot) const;
+
+  MenuPlatform& platform_;
+  MenuClient* form_;
+  MenuSkin skin_;
+  Rect workArea_;
+  std::vector<std::unique_ptr<TzsSkinPopupWindow>> levels_;
+  bool visible_ = false;
+  bool first_ = false;
+  TzsSkinPopupWindow* waitWindow_ = nullptr;
+  int waitItem_ = -1;
+  TzsSkinPopupWindow* scrolling_ = nullptr;
+  MenuClient* popupControl_ = nullptr;
+  MenuClient* commandControl_ = nullptr;
+  MenuNode merged_;
+};
+
+}  // namespace zv

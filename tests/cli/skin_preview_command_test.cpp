@@ -1,0 +1,50 @@
+#include "cli/skin_preview_command.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+#include "cli/skin_command.h"
+#include "embedded/default_skin.h"
+#include "fakes.h"
+
+namespace zv {
+namespace {
+
+struct SkinPreviewTest : ::testing::Test {
+  void SetUp() override { SetEmbeddedSkin(DefaultSkinStream()); }
+  test::FakeFiles files;
+  std::string Run(std::vector<std::string> args) { return RunSkinPreview(files, args); }
+};
+
+TEST_F(SkinPreviewTest, MenuGeometryAsJsonInAnyOptionOrder) {
+  const std::string json = Run({"menu", "--json", "--cell", "7x13", "--item", "Restore", "--embedded", "--item", "-",
+                                "--item", "Close\tAlt+F4", "--at", "1900,1000"});
+  // 13 bytes "Close  Alt+F4" * 7 + 2 + 19 + 19 = 131; the 93 x 55 frame adds 93 - 91 + 2 + 23 + 89 - 86.
+  // Height: 2 items * 22 + 3 + 55 - 51. Passing the bottom right, it goes above and left of the point.
+  EXPECT_NE(json.find("\"window\": [1738, 949, 1899, 1000]"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"itemsRect\": [2, 2, 159, 49]"), std::string::npos) << json;
+  EXPECT_NE(json.find("{\"caption\": \"Close\", \"shortcut\": \"Alt+F4\", \"rect\": [2, 27, 159, 49], "
+                      "\"visible\": true}"),
+            std::string::npos)
+      << json;
+  EXPECT_NE(json.find("\"shortcut\": null"), std::string::npos);
+  EXPECT_EQ(json.find("\"region\": []"), std::string::npos);
+
+  const std::string hint =
+      Run({"hint", "--embedded", "--text", "ab@cd", "--cell", "6x10", "--json", "--at", "1915,10"});
+  // 12 x 20 of text in the 25 x 20 frame, moved left by its width + 2 at the right edge.
+  EXPECT_NE(hint.find("\"window\": [1891, 10, 1913, 35], \"client\": [4, 3, 21, 23]"), std::string::npos) << hint;
+  Run({"menu", "--embedded", "--item", "A", "--cell", "6x10", "--render", "out.bmp"});
+  EXPECT_EQ(files.files.count("out.bmp"), 1u);
+}
+
+TEST_F(SkinPreviewTest, RefusesBadArguments) {
+  EXPECT_THROW(Run({"menu", "--embedded", "--cell", "6x10"}), CliError);  // no item
+  EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--at", "5"}), CliError);
+  EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--work", "0,0,0,0", "--cell", "6x10"}), CliError);
+  EXPECT_THROW(Run({"menu", "--embedded", "--item", "\xe2\x98\x83", "--cell", "6x10"}), CliError);  // no CP936 snowman
+  EXPECT_THROW(Run({"hint", "--embedded", "--cell", "6x10"}), CliError);
+}
+
+}  // namespace
+}  // namespace zv

@@ -1,0 +1,319 @@
+#include "core/menus/skin_menu.h"
+
+#include <gtest/gtest.h>
+
+#include "menu_fakes.h"
+
+namespace zv {
+namespace {
+
+using test::FakeClient;
+using test::FakeMenuPlatform;
+using test::Item;
+
+constexpr Rect kWork{0, 0, 1920, 1040};
+
+struct SkinMenuTest : ::testing::Test {
+  FakeMenuPlatform platform;
+  FakeClient form;
+  FakeClient control;
+  TzsSkinMenu menu{platform, &form};
+  MenuSkin skin = MenuSkinOf(test::DefaultPackageSkin());
+  MenuNode root;
+
+  void Add(MenuNode node) { root.children.push_back(std::move(node)); }
+  void OpenAt(Point p, const MenuSkin& with) { menu.Open(&control, with, kWork, root, {p.x, p.y, p.x, p.y}); }
+  TzsSkinPopupWindow& Top() { return *menu.Top(); }
+};
+
+TEST_F(SkinMenuTest, SystemMenuSizeAndLayoutFollowTheSkin) {
+  for (const char* caption : {"&Restore", "&Minimize", "Ma&ximize", "Roll up"}) Add(Item(caption));
+  Add(Item("-"));
+  Add(Item("&Close", 61536));
+  root.children.back().shortcut = "Alt+F4";
+  OpenAt({100, 100}, skin);
+
+  const TzsSkinPopupWindow& w = Top();
+  const int pw = skin.popupPicture.width();
+  const int ph = skin.popupPicture.height();
+  // Widest text: "Close  Alt+F4" = 13 cells of 6, + 2, + glyph column 19, + 19.
+  const int a = 13 * 6 + 2 + 19 + 19;
+  EXPECT_EQ(w.WindowSize(), (Size{pw + a + 23 + 89 - 86 + 2 - 91, ph - 51 + 5 * 22 + 3}));
+  EXPECT_EQ(w.ItemsRect(), (Rect{2, 2, w.WindowSize().width + 91 - pw, w.WindowSize().height + 53 - ph}));
+  int y = 2;
+  for (const TzsSkinMenuItem& item : w.Items()) {
+    const int h = item.node->IsSeparator() ? 3 : 22;
+    EXPECT_EQ(item.rect, (Rect{2, y, w.ItemsRect().right, y + h})) << item.node->caption;
+    EXPECT_TRUE(item.visible);
+    y += h;
+  }
+  EXPECT_EQ(y, w.ItemsRect().bottom);
+  // Opened at the cursor, below and right of it; the mask shapes it.
+  EXPECT_EQ(w.Bounds().left, 100);
+  EXPECT_EQ(w.Bounds().top, 100);
+  EXPECT_FALSE(w.Region().empty());
+  EXPECT_TRUE(platform.timers.Running(TzsSkinMenu::kMouseTimerId));
+
+  // The plain look: 20 per item, 4 per separator, + 6; width A + 10.
+  TzsSkinMenu plain(platform, nullptr);
+  plain.Open(nullptr, MenuSkin{}, kWork, root, {0, 0, 0, 0});
+  EXPECT_EQ(plain.Top()->WindowSize(), (Size{a + 10, 5 * 20 + 4 + 6}));
+  EXPECT_EQ(plain.Top()->Items()[0].rect, (Rect{2, 2, a + 8, 22}));
+}
+
+TEST_F(SkinMenuTest, PlacementRulesAtTheWorkAreaEdges) {
+  const Size s{100, 200};
+  auto at = [&](Rect anchor, bool up, bool byItem, bool scroll = false) {
+    return PlacePopup({anchor, up, byItem}, kWork, s, 2, scroll);
+  };
+  // Root below the anchor, pushed left at the right edge, never left of the work area.
+  EXPECT_EQ(at({10, 10, 30, 20}, false, false), (Point{10, 20}));
+  EXPECT_EQ(at({1900, 10, 1910, 20}, false, false), (Point{1820, 20}));
+  EXPECT_EQ(at({-50, 10, -40, 20}, false, false), (Point{0, 20}));
+  // No room below: upper half goes to the bottom, lower half above the anchor
+  // (both overlap, so they go right of it).
+  EXPECT_EQ(at({10, 500, 30, 900}, false, false), (Point{31, 840}));
+  EXPECT_EQ(at({10, 900, 30, 950}, false, false), (Point{31, 700}));
+  EXPECT_EQ(at({10, 100, 30, 1000}, false, false), (Point{31, 840}));
+  // Popup-up: above; else below in the upper half, else at the top.
+  EXPECT_EQ(at({10, 500, 30, 520}, true, false), (Point{10, 300}));
+  EXPECT_EQ(at({10, 100, 30, 120}, true, false), (Point{10, 120}));
+  EXPECT_EQ(at({10, 100, 30, 900}, true, false), (Point{31, 840}));
+  EXPECT_EQ(at({10, 600, 30, 1000}, true, true), (Point{31, 598}));
+  // Submenus: level with the parent item; near the bottom, bottom level with it.
+  EXPECT_EQ(at({200, 100, 300, 122}, false, true), (Point{301, 98}));
+  EXPECT_EQ(at({200, 1000, 300, 1022}, false, true), (Point{301, 824}));
+  EXPECT_EQ(PlacePopup({{200, 300, 300, 322}, false, true}, kWork, {100, 800}, 2, false).y, 240);
+  // Submenu with no room right goes left; a scrollable window to the top.
+  EXPECT_EQ(at({1850, 100, 1900, 122}, false, true), (Point{1749, 98}));
+  EXPECT_EQ(at({10, 500, 30, 520}, false, false, true), (Point{31, 0}));
+}
+
+TEST_F(SkinMenuTest, KeyboardWrapsAndSkipsWhatCannotBeSelected) {
+  Add(Item("Off", 1, false));
+  Add(Item("A", 2));
+  Add(Item("-"));
+  Add(Item("B", 3));
+  Add(Item("C", 4, false));
+  OpenAt({10, 10}, skin);
+  EXPECT_EQ(Top().ActiveIndex(), 1);  // first items disabled
+  menu.KeyDown(kKeyDown);
+  EXPECT_EQ(Top().ActiveIndex(), 3);
+  menu.KeyDown(kKeyDown);
+  EXPECT_EQ(Top().ActiveIndex(), 1);  // wrapped
+  menu.KeyDown(kKeyUp);
+  EXPECT_EQ(Top().ActiveIndex(), 3);
+  EXPECT_FALSE(Top().Items()[1].active);
+  menu.KeyDown(kKeyReturn);
+  EXPECT_EQ(platform.executed, std::vector<int>{3});
+  EXPECT_FALSE(menu.Visible());
+
+  // Nothing selectable: the keys neither loop nor run anything.
+  root.children = {Item("-"), Item("X", 9, false)};
+  OpenAt({10, 10}, skin);
+  EXPECT_EQ(Top().ActiveIndex(), -1);
+  menu.KeyDown(kKeyDown);
+  menu.KeyDown(kKeyUp);
+  menu.KeyDown(kKeyReturn);
+  EXPECT_EQ(Top().ActiveIndex(), -1);
+  EXPECT_EQ(platform.executed, std::vector<int>{3});
+
+  // An accelerator runs its item at once.
+  root.children = {Item("&One", 1), Item("&Two", 2)};
+  OpenAt({10, 10}, skin);
+  menu.KeyDown('T');
+  EXPECT_EQ(platform.executed, (std::vector<int>{3, 2}));
+}
+
+TEST_F(SkinMenuTest, ScrollsPastTheVisibleRangeAndWrapsToTheOtherEnd) {
+  for (int i = 0; i < 10; ++i) Add(Item("Item" + std::to_string(i), i));
+  menu.Options.maxMenuItemsInWindow = 3;
+  OpenAt({10, 10}, skin);
+  TzsSkinPopupWindow& w = Top();
+  ASSERT_TRUE(w.Scrollable());
+  EXPECT_EQ(w.WindowSize().height, 3 * 22 + skin.popupPicture.height() - 51 + 20);
+  EXPECT_EQ(w.VisibleCount(), 3);
+  EXPECT_EQ(w.Items()[0].rect.top, 2 + 10);
+  EXPECT_EQ(w.Bounds().top, 0);  // scrollable windows go to the top
+  for (int i = 0; i < 3; ++i) menu.KeyDown(kKeyDown);
+  EXPECT_EQ(w.ActiveIndex(), 3);
+  EXPECT_EQ(w.VisibleStart(), 1);
+  EXPECT_TRUE(w.Items()[3].visible);
+  EXPECT_FALSE(w.Items()[0].visible);
+  for (int i = 3; i < 9; ++i) menu.KeyDown(kKeyDown);
+  EXPECT_EQ(w.VisibleStart(), 7);
+  menu.KeyDown(kKeyDown);  // wraps to the first item and the start
+  EXPECT_EQ(w.ActiveIndex(), 0);
+  EXPECT_EQ(w.VisibleStart(), 0);
+  menu.KeyDown(kKeyUp);  // and back to the last items
+  EXPECT_EQ(w.ActiveIndex(), 9);
+  EXPECT_EQ(w.VisibleStart(), 7);
+
+  // Hovering the upper marker scrolls up one item per tick until the top.
+  const Rect b = w.Bounds();
+  platform.cursor = {b.left + 20, b.top + w.ItemsRect().top + 3};
+  menu.TimerTick(TzsSkinMenu::kMouseTimerId);
+  EXPECT_EQ(w.ScrollCode(), 1);
+  ASSERT_TRUE(platform.timers.Running(TzsSkinMenu::kScrollTimerId));
+  for (int i = 0; i < 20; ++i) menu.TimerTick(TzsSkinMenu::kScrollTimerId);
+  EXPECT_EQ(w.VisibleStart(), 0);
+  EXPECT_EQ(w.ScrollCode(), 0);
+  EXPECT_FALSE(platform.timers.Running(TzsSkinMenu::kScrollTimerId));
+}
+
+TEST_F(SkinMenuTest, SubmenusOpenAfterTheWaitAndCloseLevelByLevel) {
+  MenuNode sub = Item("More");
+  sub.children = {Item("Deep", 7)};
+  Add(Item("First", 1));
+  Add(sub);
+  std::vector<std::string> order;
+  control.order = &order;
+  int handlerCalls = 0;
+  menu.OnMenuClose = [&] { ++handlerCalls; };
+  OpenAt({10, 10}, skin);
+  TzsSkinPopupWindow& w = Top();
+  const Rect item = w.Items()[1].rect.Offset(w.Bounds().left, w.Bounds().top);
+  platform.cursor = {item.left + 5, item.top + 5};
+  menu.TimerTick(TzsSkinMenu::kMouseTimerId);
+  EXPECT_EQ(w.ActiveIndex(), 1);
+  EXPECT_EQ(menu.LevelCount(), 1);
+  ASSERT_EQ(platform.timers.running[TzsSkinMenu::kWaitTimerId], 500u);
+  menu.TimerTick(TzsSkinMenu::kWaitTimerId);
+  ASSERT_EQ(menu.LevelCount(), 2);
+  EXPECT_TRUE(w.Items()[1].down);
+  EXPECT_EQ(menu.LevelAt(1).Bounds().top, item.top - menu.LevelAt(1).ItemsRect().top);
+  EXPECT_EQ(menu.LevelAt(1).Bounds().left, item.right + 1);
+
+  menu.KeyDown(kKeyEscape);  // only the submenu
+  EXPECT_EQ(menu.LevelCount(), 1);
+  EXPECT_FALSE(w.Items()[1].down);
+  EXPECT_EQ(control.closed, 0);
+  menu.KeyDown(kKeyRight);  // opens it at once
+  ASSERT_EQ(menu.LevelCount(), 2);
+  menu.KeyDown(kKeyReturn);
+  EXPECT_EQ(platform.executed, (std::vector<int>{0, 0, 7}));  // the submenu's owner was dispatched too
+  EXPECT_FALSE(menu.Visible());
+  EXPECT_EQ(order, (std::vector<std::string>{"closed", "command"}));
+  EXPECT_EQ(form.closed, 1);
+  EXPECT_EQ(handlerCalls, 1);
+
+  // A click outside closes every level, and the one-shot handler is gone.
+  OpenAt({10, 10}, skin);
+  menu.MouseDownAt({1500, 900});
+  EXPECT_FALSE(menu.Visible());
+  EXPECT_EQ(control.closed, 2);
+  EXPECT_EQ(handlerCalls, 1);
+}
+
+TEST_F(SkinMenuTest, NothingOpensWithoutItemsFromTheStartIndex) {
+  OpenAt({10, 10}, skin);
+  EXPECT_FALSE(menu.Visible());
+  Add(Item("A"));
+  menu.Open(&control, skin, kWork, root, {0, 0, 0, 0}, false, 1);
+  EXPECT_FALSE(menu.Visible());
+  EXPECT_EQ(menu.LevelCount(), 0);
+}
+
+// The default skin with one picture gone.
+class SkinWithoutPicture : public SkinSource {
+ public:
+  explicit SkinWithoutPicture(int missing) : missing_(missing) {}
+  bool IsEmpty() const override { return false; }
+  const TzsDataSkinControl* ControlRecord(std::string_view name) const override {
+    return test::DefaultPackageSkin().ControlRecord(name);
+  }
+  BitmapView Picture(int index) const override {
+    return index == missing_ ? BitmapView{} : test::DefaultPackageSkin().Picture(index);
+  }
+  const TzsSkinColors& Colors() const override { return test::DefaultPackageSkin().Colors(); }
+
+ private:
+  int missing_;
+};
+
+TEST_F(SkinMenuTest, MenuItemWithoutPictureLeavesPlainItemsInTheSkinnedFrame) {
+  const SkinDefinition& d = test::DefaultPackageSkin().Definition();
+  const MenuSkin partial = MenuSkinFrom(SkinWithoutPicture(3), d.popupWindow, d.hintWindow, d.objects);
+  ASSERT_TRUE(partial.Skinned());
+  EXPECT_FALSE(partial.ItemsSkinned());
+  Add(Item("A"));
+  Add(Item("-"));
+  OpenAt({10, 10}, partial);
+  EXPECT_EQ(Top().Items()[0].rect.Height(), 20);
+  EXPECT_EQ(Top().Items()[1].rect.Height(), 4);
+}
+
+TEST_F(SkinMenuTest, ReopeningTellsOnlyThePreviousControlAndForm) {
+  Add(Item("A", 1));
+  OpenAt({10, 10}, skin);
+  FakeClient next;
+  menu.Open(&next, skin, kWork, root, {50, 50, 50, 50});
+  EXPECT_EQ(control.closed, 1);
+  EXPECT_EQ(form.closed, 1);
+  EXPECT_EQ(next.closed, 0);
+  menu.KeyDown(kKeyEscape);
+  EXPECT_EQ(next.closed, 1);
+  EXPECT_EQ(control.closed, 1);
+}
+
+TEST_F(SkinMenuTest, PaintsItemsFromTheSkinAndKeepsBadRecordsDrawable) {
+  MenuNode checked = Item("Check");
+  checked.checked = true;
+  Add(Item("Active"));
+  Add(checked);
+  Add(Item("-Header-", 0, false));
+  OpenAt({10, 10}, skin);
+  TzsSkinPopupWindow& w = Top();
+  Bitmap canvas(w.WindowSize().width, w.WindowSize().height);
+  w.Paint(canvas.view());
+  // The active item's background comes from activeskinrect, the others' from skinrect.
+  const TzsDataSkinMenuItem& rec = *skin.item;
+  const Rect r0 = w.Items()[0].rect;
+  const Rect r1 = w.Items()[1].rect;
+  EXPECT_EQ(ToColorRef(canvas.At(r0.left + 1, r0.top + 1)),
+            ToColorRef(skin.itemPicture.At(rec.activeSkinRect.left + 1, rec.activeSkinRect.top + 1)));
+  EXPECT_EQ(ToColorRef(canvas.At(r1.left + 1, r1.top + 1)),
+            ToColorRef(skin.itemPicture.At(rec.skinRect.left + 1, rec.skinRect.top + 1)));
+  // Captions start at the text rect; the header is centred without its dashes.
+  ASSERT_GE(platform.text.calls.size(), 3u);
+  EXPECT_EQ(platform.text.calls[0].text, "Active");
+  EXPECT_EQ(platform.text.calls[0].origin.x, rec.textRect.left);  // no image column beside an imagerect
+  EXPECT_EQ(platform.text.calls[2].text, "Header");
+
+  // Absurd records: inverted and huge rects, points far outside the picture.
+  TzsDataSkinPopupWindow popup = *skin.popup;
+  popup.itemsRect = {500, 400, -300, -9000};
+  popup.rightBottomPoint = {100000, -100000};
+  TzsDataSkinMenuItem item("menuitem");
+  item.skinRect = {50, 50, 10, 10};
+  item.dividerRect = {0, 0, 100000, 3};
+  item.textRect = {-100000, 5, 100000, 2};
+  MenuSkin bad = skin;
+  bad.popup = &popup;
+  bad.item = &item;
+  root.children.push_back(Item("-"));
+  OpenAt({10, 10}, bad);
+  const Size size = Top().WindowSize();
+  EXPECT_GE(size.width, 1);
+  EXPECT_LE(size.width, 8192);
+  EXPECT_LE(size.height, kWork.Height());
+  Bitmap badCanvas(size.width, size.height);
+  Top().Paint(badCanvas.view());
+  menu.KeyDown(kKeyDown);
+}
+
+TEST(MenuNodeTest, CaptionsHeadersAndFades) {
+  EXPECT_EQ(DisplayCaption("&Save && Quit"), "Save & Quit");
+  EXPECT_EQ(AcceleratorOf("Save && &Quit"), 'q');
+  EXPECT_EQ(AcceleratorOf("\xb2\x26x"), 0);  // "&" as a trail byte marks nothing
+  MenuNode header = Item("-", 0, false);
+  EXPECT_FALSE(IsHeaderCaption(header));  // a one-character caption is not a header
+  header.caption = "-T-";
+  EXPECT_TRUE(IsHeaderCaption(header));
+  EXPECT_EQ(FadeSteps(0, 255, 10).back(), 255);
+  EXPECT_EQ(FadeSteps(0, 255, 10).size(), 26u);
+  EXPECT_EQ(FadeSteps(0, 200, 0), std::vector<int>{200});
+}
+
+}  // namespace
+}  // namespace zv

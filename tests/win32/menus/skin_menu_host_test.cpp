@@ -1,0 +1,116 @@
+#include "win32/menus/skin_menu_host.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/base/byte_stream.h"
+#include "core/skin/package.h"
+#include "core/skin/package_skin.h"
+#include "core/skin/stored_skin.h"
+#include "win32/platform/window_class.h"
+#include "win32/skin/embedded_skin.h"
+
+namespace zv::win {
+namespace {
+
+std::vector<UINT> gOwnerMessages;
+std::vector<WPARAM> gCommands;
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) gCommands.push_back(LOWORD(wParam));
+  if (message == kMsgMenuClosed || message == kMsgMenuCommand) gOwnerMessages.push_back(message);
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+PackageSkin EmbeddedPackageSkin() {
+  ByteReader stream(EmbeddedSkinResource());
+  TzsCompressedStoredSkin stored;
+  stored.ReadSkinStream(stream);
+  std::vector<std::uint8_t> package;
+  stored.Unpack(package);
+  return PackageSkin(ReadPackage(package));
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+bool Visible(const wchar_t* className) {
+  HWND w = FindWindowW(className, nullptr);
+  return w && IsWindowVisible(w);
+}
+
+struct SkinMenuHostTest : ::testing::Test {
+  void SetUp() override {
+    RegisterWindowClassOnce({L"ZvMenuTestOwner", OwnerProc});
+    owner = CreateWindowExW(0, L"ZvMenuTestOwner", L"owner", WS_OVERLAPPEDWINDOW, 50, 50, 300, 200, nullptr, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(owner, SW_SHOW);
+    gOwnerMessages.clear();
+    gCommands.clear();
+  }
+  void TearDown() override { DestroyWindow(owner); }
+  HWND owner = nullptr;
+  PackageSkin skin = EmbeddedPackageSkin();
+};
+
+TEST_F(SkinMenuHostTest, PopupFromAMenuAnswersKeysAndRunsTheCommand) {
+  HMENU sub = CreatePopupMenu();
+  AppendMenuW(sub, MF_STRING, 201, L"Deep");
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING | MF_GRAYED, 100, L"Off");
+  AppendMenuW(menu, MF_STRING, 101, L"&Alpha");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, 102, L"&Beta\tCtrl+B");
+  AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"More");
+
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  TzsSkinPopupMenu popup(host, menu);
+  int closes = 0;
+  popup.OnMenuClose = [&] { ++closes; };
+  popup.Popup(120, 120);
+  Pump();
+  ASSERT_TRUE(host.Menu().Visible());
+  ASSERT_TRUE(Visible(L"ZvSkinPopupWindow"));
+  EXPECT_EQ(host.Menu().Top()->Items()[3].node->shortcut, "Ctrl+B");
+  EXPECT_EQ(host.Menu().Top()->ActiveIndex(), 1);  // the disabled first item is skipped
+
+  // Keys reach the menu through the message loop, wherever the focus is.
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_RIGHT, 0);
+  Pump();
+  ASSERT_EQ(host.Menu().LevelCount(), 2);
+  PostMessageW(owner, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_UP, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+  Pump();
+  EXPECT_FALSE(host.Menu().Visible());
+  EXPECT_FALSE(Visible(L"ZvSkinPopupWindow"));
+  EXPECT_EQ(gCommands, std::vector<WPARAM>{102});
+  EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed, kMsgMenuCommand}));
+  EXPECT_EQ(closes, 1);
+  DestroyMenu(menu);
+}
+
+TEST_F(SkinMenuHostTest, HintShowsAndHides) {
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  host.Hint().ShowAt({200, 200}, {"One@Two", "", nullptr, 0});
+  Pump();
+  ASSERT_TRUE(Visible(L"ZvSkinHintWindow"));
+  RECT r{};
+  GetWindowRect(FindWindowW(L"ZvSkinHintWindow", nullptr), &r);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.bottom - r.top, host.Hint().Window().WindowSize().height);
+  host.Hint().Hide();
+  Pump();
+  EXPECT_FALSE(Visible(L"ZvSkinHintWindow"));
+}
+
+}  // namespace
+}  // namespace zv::win

@@ -24,7 +24,11 @@ constexpr const char* kUsage =
     "       zorvane-cli skin unpack FILE|--embedded DIR\n"
     "       zorvane-cli skin info FILE|--embedded\n"
     "       zorvane-cli skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"
-    "       zorvane-cli skin render FILE|--embedded --frame WxH OUT.bmp\n";
+    "       zorvane-cli skin render FILE|--embedded --frame WxH [--state S] [--icons LIST] [--inactive]\n"
+    "                               [--caption TEXT] [--hot NAME] [--down NAME] [--cell CWxCH] OUT.bmp\n"
+    "       zorvane-cli skin frame FILE|--embedded --size WxH [--state S] [--icons LIST] [--json]\n"
+    "       zorvane-cli skin hittest FILE|--embedded --size WxH [--state S] [--icons LIST] X,Y [X,Y]...\n"
+    "       zorvane-cli skin region FILE|--embedded --size WxH [--state S]\n";
 
 struct Command {
   const char* name;

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/cli_error.h"
+#include "cli/skin_frame_command.h"
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
@@ -204,6 +205,10 @@ std::string SkinInfoText(const std::string& fileBytes) {
 
 int SkinMain(const std::vector<std::string>& args) {
   StdFiles files;
+  if (IsFrameCommand(args)) {
+    std::cout << RunFrameCommand(files, args);
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "unpack") {
     if (!files.IsFolder(args[2])) throw Error("the output folder " + args[2] + " does not exist");
     for (const auto& path : UnpackSkinBytes(files, ReadSkinSource(files, args[1]), args[2])) {

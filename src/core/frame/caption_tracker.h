@@ -52,6 +52,8 @@ class CaptionTracker {
   // The command of a double-click on the system-menu button, if that is
   // the object under the mouse.
   FrameCommand DoubleClick() const;
+  // A press on the caption moves the window: nothing stays pressed.
+  void ClearPressed() { pressed_ = kNone; }
 
  private:
   CaptionObject* At(int index) const;
@@ -62,6 +64,28 @@ class CaptionTracker {
   int underMouse_ = kNone;
   int previous_ = kNone;
   int pressed_ = kNone;
+};
+
+// The platform's move and size loop as the frame sees it. A loop ends the
+// same way however it started (the caption, a border, the keyboard), so
+// the moving flag never outlives it; a press during which a loop ran and
+// ended is the end of a drag, not a fresh press on the caption.
+class SizeMoveMarks {
+ public:
+  bool inSizeMove() const { return inSizeMove_; }
+  void EnterLoop() { inSizeMove_ = true; }
+  void ExitLoop() {
+    inSizeMove_ = false;
+    loopEnded_ = true;
+  }
+  // Called as a button press arrives, before the platform handles it.
+  void BeginPress() { loopEnded_ = false; }
+  // After the platform has handled the press: whether a loop ran in it.
+  bool LoopEndedInPress() const { return loopEnded_; }
+
+ private:
+  bool inSizeMove_ = false;
+  bool loopEnded_ = false;
 };
 
 // What a completed click on a button with `command` asks for in `state`.

@@ -99,5 +99,22 @@ TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {
   EXPECT_EQ(tracker.underMouse(), CaptionTracker::kNone);
 }
 
+TEST(SizeMoveMarksTest, LoopEndsHoweverItStarted) {
+  SizeMoveMarks marks;
+  // A loop from the keyboard: the flag goes with it, the next press is a press.
+  marks.EnterLoop();
+  marks.ExitLoop();
+  EXPECT_FALSE(marks.inSizeMove());
+  marks.BeginPress();
+  EXPECT_FALSE(marks.LoopEndedInPress());
+  // A drag of the caption: the loop runs inside the press.
+  marks.BeginPress();
+  marks.EnterLoop();
+  EXPECT_TRUE(marks.inSizeMove());
+  marks.ExitLoop();
+  EXPECT_TRUE(marks.LoopEndedInPress());
+  EXPECT_FALSE(marks.inSizeMove());
+}
+
 }  // namespace
 }  // namespace zv

@@ -189,8 +189,10 @@ Point TzsSkinForm::CursorInWindow() const {
   return WindowPoint(MAKELPARAM(c.x, c.y));
 }
 
+// The form's own active state: a click that activates the window reaches
+// the buttons even when the activation is announced after it.
 TrackContext TzsSkinForm::Context() const {
-  return {active_, sizeMove_.inSizeMove(), frame_.state(), AlwaysMinimizeToTray};
+  return {GetActiveWindow() == window_, sizeMove_.inSizeMove(), frame_.state(), AlwaysMinimizeToTray};
 }
 
 void TzsSkinForm::Track(Point p, bool tracking) {
@@ -232,7 +234,7 @@ void TzsSkinForm::Run(FrameCommand command, const Rect& anchor) {
 }
 
 void TzsSkinForm::TrackingTick() {
-  if (!active_) return;
+  if (GetActiveWindow() != window_) return;
   POINT c{};
   GetCursorPos(&c);
   if (WindowFromPoint(c) != window_ || sizeMove_.inSizeMove()) {

@@ -123,5 +123,23 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   EXPECT_TRUE(Shows(client, {277, 179, 554, 358}, embedded.skin.picture, {4, 27, 281, 206}));
 }
 
+TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
+  FrameSkin bad = embedded.skin;
+  bad.info.clientRect = {-50, 9000, 3, -7};
+  bad.info.leftTopPoint = {100000, 5};
+  bad.info.rightTopPoint = {-3, 2};
+  const FrameGeometry g = ComputeFrameGeometry(bad.info, bad.PictureSize(), {120, 40});
+  std::vector<CaptionObject> none;
+  Bitmap out(120, 40, kMarker);
+  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}});
+  EXPECT_EQ(out.width(), 120);
+
+  // A client piece of no width: the face colour, no tiling.
+  bad.info.clientRect = {10, 10, 10, 30};
+  Bitmap client(50, 50, kMarker);
+  PaintClientBackground(client.view(), bad, Rgb(1, 2, 3));
+  EXPECT_EQ(ToColorRef(client.At(49, 49)), Rgb(1, 2, 3));
+}
+
 }  // namespace
 }  // namespace zv

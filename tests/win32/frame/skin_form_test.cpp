@@ -58,6 +58,12 @@ TEST_F(SkinFormTest, ClientAreaHitCodesRegionAndLimits) {
   DeleteObject(actual);
   DeleteObject(expected);
 
+  // On a monitor left of and above the primary one the coordinates are negative.
+  SetWindowPos(hwnd(), nullptr, -1500, -300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(WindowRect().left, -1500);
+  EXPECT_EQ(HitAt(w / 2, 12), HTCAPTION);
+  EXPECT_EQ(HitAt(w / 2, h / 2), HTCLIENT);
+
   MINMAXINFO info{};
   SendMessageW(hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, 200);

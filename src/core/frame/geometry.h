@@ -12,6 +12,7 @@ struct FrameState {
   bool maximized = false;
   bool minimized = false;
   bool rolledUp = false;
+  friend bool operator==(const FrameState&, const FrameState&) = default;
 };
 
 // The application's own limits and options; 0 means no limit of its own.

@@ -16,6 +16,7 @@ void SkinFrame::SetOptions(const CaptionOptions& options) {
 }
 
 void SkinFrame::SetState(const FrameState& state) {
+  if (state == state_) return;
   state_ = state;
   Relayout();
 }

@@ -368,6 +368,14 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       UpdateFrame();
       return result;
     }
+    case WM_SIZING: {
+      // The shape for the coming size, in place before the window takes it.
+      const LRESULT result = Default(msg, wParam, lParam);
+      const Rect proposed = ToRect(*reinterpret_cast<RECT*>(lParam));
+      frame_.Resize({proposed.Width(), proposed.Height()});
+      if (!BelowMinimum()) UpdateRegion();
+      return result;
+    }
     case WM_GETMINMAXINFO: {
       const LRESULT result = Default(msg, wParam, lParam);
       OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
@@ -400,7 +408,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_EXITSIZEMOVE:
       StopTracking();
       sizeMove_.ExitLoop();
-      Repaint();
+      UpdateFrame();  // a size proposed but not taken must not stay
       return Default(msg, wParam, lParam);
     case WM_TIMER:
       if (wParam != kTrackingTimer) return Default(msg, wParam, lParam);

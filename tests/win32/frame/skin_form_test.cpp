@@ -114,6 +114,33 @@ TEST_F(SkinFormTest, CloseButtonClosesAndCaptureLossCancels) {
   EXPECT_FALSE(IsWindow(form->hwnd()));
 }
 
+TEST_F(SkinFormTest, SkinChangesAndThePlatformFrame) {
+  Open();
+  // The skin is put in force again: the frame follows the new pictures.
+  form->zsSkinData1->SetSkinList(form->zsCompressedSkinList1.get());
+  PumpMessages();
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(hwnd(), actual), ERROR);
+  HRGN expected = RegionFromRects(form->zsfrm->frame().Region());
+  EXPECT_TRUE(EqualRgn(actual, expected));
+  DeleteObject(expected);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  EXPECT_EQ(client.right, 791);
+
+  // Not skinnable: the platform's frame, no region, and the inquiry says so.
+  form->zsSkinData1->SetSkinnableForm(false);
+  PumpMessages();
+  EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12852);
+  EXPECT_EQ(GetWindowRgn(hwnd(), actual), ERROR);
+  EXPECT_NE(SendMessageW(hwnd(), WM_NCHITTEST, 0, MAKELPARAM(WindowRect().left + 1, WindowRect().top + 1)), HTOBJECT);
+  form->zsSkinData1->SetSkinnableForm(true);
+  PumpMessages();
+  EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12853);
+  EXPECT_NE(GetWindowRgn(hwnd(), actual), ERROR);
+  DeleteObject(actual);
+}
+
 // A window hooked twice answers once: the subclass chain does not recurse.
 TEST(SkinFormAttachTest, AttachingTwiceDoesNotRecurse) {
   HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,

@@ -89,6 +89,11 @@ const std::string& CaptionObject::Name() const {
   return record ? record->Name() : kDefault;
 }
 
+bool CaptionObject::Morphs(const FrameSkin& skin) const {
+  return record && record->morphing && !IsNullRect(record->activeSkinRect) && skin.effects &&
+         skin.ActivePicture(record->activePictureIndex).width() > 0;
+}
+
 std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin) {
   std::vector<CaptionObject> objects;
   for (const TzsDataSkinObject* record : skin.objects) {

@@ -22,7 +22,11 @@ struct CaptionObject {
   bool active = false;  // hovered (buttons) or the window active (caption)
   bool mouseIn = false;
   bool down = false;
+  double morph = 0;  // 0 the normal look, 1 the active look
 
+  // Whether the look moves from normal to active in steps: the skin asks
+  // for it, has an active look, and effects are on.
+  bool Morphs(const FrameSkin& skin) const;
   // Part of the active pictures and placed by the layout, rather than cut
   // from the frame picture at a fixed place.
   bool InPicture() const { return record ? record->skinRectInAPicture : true; }

@@ -17,8 +17,15 @@ namespace {
 using enum ButtonCommand;
 
 struct Look {
+  Look() = default;
+  Look(BitmapView p, Rect r) : picture(p), from(r) {}
+  Look(BitmapView p, Rect r, Rect to, double x, MorphKind k) : picture(p), from(r), morphTo(to), factor(x), kind(k) {}
+
   BitmapView picture;
   Rect from;
+  Rect morphTo;  // with a factor strictly between 0 and 1: blended toward this look
+  double factor = 0;
+  MorphKind kind = MorphKind::mkDefault;
 };
 
 bool Set(const Rect& r) { return !IsNullRect(r); }
@@ -45,14 +52,32 @@ Look LookOf(const CaptionObject& o, const FramePaint& paint) {
     if (o.down && o.mouseIn && Set(button->downRect)) return {active, button->downRect};
   }
   if (hasActive && o.enabled && !paint.active && Set(r.inactiveSkinRect)) return {active, r.inactiveSkinRect};
-  if (hasActive && o.active && Set(r.activeSkinRect)) return {active, r.activeSkinRect};
+  if (o.Morphs(*paint.skin)) {
+    if (o.morph >= 1) return {active, r.activeSkinRect};
+    if (o.morph > 0) return {active, r.skinRect, r.activeSkinRect, o.morph, r.morphKind};
+  } else if (hasActive && o.active && Set(r.activeSkinRect)) {
+    return {active, r.activeSkinRect};
+  }
   // The normal look of a frame object is already in the frame bands.
   if (!o.InPicture()) return {};
   return {active, r.skinRect};
 }
 
+// Both looks at the object's size, the normal one turned toward the active one.
+void CopyMorphed(const BitmapView& target, const Rect& clip, const Rect& to, const Look& look) {
+  Bitmap normal(to.Width(), to.Height()), active(to.Width(), to.Height());
+  StretchBlit(normal.view(), normal.view().bounds(), look.picture, look.from);
+  StretchBlit(active.view(), active.view().bounds(), look.picture, look.morphTo);
+  Morph(normal.view(), active.view(), look.kind, look.factor);
+  Blit(target, clip, {to.left, to.top}, normal.view(), normal.view().bounds());
+}
+
 void CopyLook(const BitmapView& target, const Rect& clip, const Rect& to, const Look& look) {
   if (look.picture.width() <= 0 || IsNullRect(look.from) || to.IsEmpty()) return;
+  if (look.factor > 0 && look.factor < 1) {
+    CopyMorphed(target, clip, to, look);
+    return;
+  }
   if (look.from.Width() == to.Width() && look.from.Height() == to.Height()) {
     Blit(target, clip, {to.left, to.top}, look.picture, look.from);
   } else {

@@ -28,6 +28,7 @@ FrameSkin FrameSkinOf(const TzsSkinData& data) {
   skin.mask = ViewOf(data.Mask());
   for (const Bitmap& picture : data.ActivePictures()) skin.activePictures.push_back(ViewOf(picture));
   skin.info = data.FormInfo();
+  skin.effects = data.EnableSkinEffects;
   TakeObjects(skin, data.ObjectList());
   return skin;
 }

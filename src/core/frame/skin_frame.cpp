@@ -1,5 +1,8 @@
 #include "core/frame/skin_frame.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/skin/rect_rules.h"
 
 namespace zv {
@@ -76,6 +79,19 @@ Size SkinFrame::MinSize(const FrameLimits& limits) const {
   const SkinFormInfo* info = Skinned() ? &skin_.info : nullptr;
   return {MinFrameWidth(info, skin_.PictureSize(), limits, state_),
           MinFrameHeight(info, skin_.PictureSize(), plain_, limits, state_)};
+}
+
+bool SkinFrame::MorphStep() {
+  bool moved = false;
+  for (CaptionObject& o : objects_) {
+    if (!o.Morphs(skin_)) continue;
+    const double target = o.active ? 1.0 : 0.0;
+    if (o.morph == target) continue;
+    o.morph = target > o.morph ? std::min(1.0, o.morph + 0.2) : std::max(0.0, o.morph - 0.2);
+    if (std::abs(o.morph - target) < 1e-9) o.morph = target;
+    moved = true;
+  }
+  return moved;
 }
 
 HitCode SkinFrame::HitTest(Point p, bool resizable, bool inSizeMove) const {

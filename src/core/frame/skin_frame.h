@@ -46,6 +46,10 @@ class SkinFrame {
   Rect CaptionTextRect() const;
   Size MinSize(const FrameLimits& limits) const;
 
+  // Moves every morphing object's factor 0.2 toward its look (1 while
+  // active, 0 otherwise); returns whether any moved (repaint, step again).
+  bool MorphStep();
+
   HitCode HitTest(Point p, bool resizable, bool inSizeMove) const;
   // The window region's rectangles; the whole window without a mask.
   std::vector<Rect> Region() const;

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "win32/gfx/regions.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/text.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x7A73;  // "zs"
 constexpr UINT_PTR kTrackingTimer = 0x7A74;
 constexpr UINT kTrackingInterval = 50;
+constexpr UINT_PTR kMorphTimer = 0x7A75;
+constexpr UINT kMorphInterval = 25;
 
 // Inquiries other programs send a skinned window.
 constexpr UINT kAskSkinned = 45490;
@@ -67,7 +71,7 @@ TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), tex
 
 TzsSkinForm::~TzsSkinForm() {
   if (!attached_) return;
-  StopTracking();
+  StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
 }
 
@@ -93,7 +97,7 @@ void TzsSkinForm::SetSkinnable(bool skinnable) {
 // exists has had its first WM_NCCALCSIZE already, so the frame is
 // recomputed here.
 void TzsSkinForm::ApplyFormSkin() {
-  StopTracking();
+  StopTimers();
   const bool inUse = data_ && !data_->Empty();
   frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_) : FrameSkin{});
   options_.disableSystemMenu = DisableSystemMenu;
@@ -158,11 +162,13 @@ void TzsSkinForm::PaintFrameInto(HDC dc) {
   RestoreDC(dc, saved);
 }
 
+// A changed look: painted now, and objects that morph go on stepping.
 void TzsSkinForm::Repaint() {
   if (!skinnable_ || !IsWindowVisible(window_)) return;
   HDC dc = GetWindowDC(window_);
   PaintFrameInto(dc);
   ReleaseDC(window_, dc);
+  StartMorphing();
 }
 
 void TzsSkinForm::PaintClientBackground(HDC dc) {
@@ -197,6 +203,16 @@ TrackContext TzsSkinForm::Context() const {
 
 void TzsSkinForm::Track(Point p, bool tracking) {
   if (frame_.tracker().Track(p, tracking, Context())) Repaint();
+}
+
+// Objects that morph move toward their new look in steps of the morph timer.
+void TzsSkinForm::StartMorphing() {
+  if (morphing_) return;
+  const auto& objects = frame_.objects();
+  if (std::none_of(objects.begin(), objects.end(), [&](const CaptionObject& o) { return o.Morphs(frame_.skin()); })) {
+    return;
+  }
+  morphing_ = SetTimer(window_, kMorphTimer, kMorphInterval, nullptr) != 0;
 }
 
 void TzsSkinForm::Press(MouseButton button, Point p, WPARAM hit) {
@@ -255,6 +271,12 @@ void TzsSkinForm::StopTracking() {
   tracking_ = false;
 }
 
+void TzsSkinForm::StopTimers() {
+  StopTracking();
+  if (morphing_) KillTimer(window_, kMorphTimer);
+  morphing_ = false;
+}
+
 void TzsSkinForm::OnMinMaxInfo(MINMAXINFO& info) {
   const Size min = frame_.MinSize(Limits);
   const Rect work = WorkAreaOf(window_, true);
@@ -274,7 +296,7 @@ LRESULT CALLBACK TzsSkinForm::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, L
                                            DWORD_PTR self) {
   auto* form = reinterpret_cast<TzsSkinForm*>(self);
   if (msg == WM_NCDESTROY) {
-    form->StopTracking();
+    form->StopTimers();
     RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
     form->attached_ = false;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
@@ -292,7 +314,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case ZSM_SKINCHANGING:
       if (ours) {
         paintSuppressed_ = true;
-        StopTracking();
+        StopTimers();
         frame_.SetSkin({});
       }
       return Default(msg, wParam, lParam);
@@ -411,6 +433,15 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       UpdateFrame();  // a size proposed but not taken must not stay
       return Default(msg, wParam, lParam);
     case WM_TIMER:
+      if (wParam == kMorphTimer) {
+        if (frame_.MorphStep()) {
+          Repaint();
+        } else {
+          KillTimer(window_, kMorphTimer);
+          morphing_ = false;
+        }
+        return 0;
+      }
       if (wParam != kTrackingTimer) return Default(msg, wParam, lParam);
       TrackingTick();
       return 0;

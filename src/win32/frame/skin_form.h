@@ -80,6 +80,8 @@ class TzsSkinForm {
   void DoubleClick(Point p, WPARAM hit);
   void TrackingTick();
   void StopTracking();
+  void StartMorphing();
+  void StopTimers();
   void Run(FrameCommand command, const Rect& anchor);
   void PaintClientBackground(HDC dc);
   void OnMinMaxInfo(MINMAXINFO& info);
@@ -98,6 +100,7 @@ class TzsSkinForm {
   bool paintSuppressed_ = false;
   bool active_ = false;
   bool tracking_ = false;
+  bool morphing_ = false;
   bool attached_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/frame/skin_frame.h"
 #include "core/gfx/blit.h"
 #include "core/gfx/compose.h"
 #include "core/skin/record_pieces.h"
@@ -121,6 +122,38 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   PaintClientBackground(client.view(), embedded.skin, 0);
   EXPECT_TRUE(Shows(client, {0, 0, 277, 179}, embedded.skin.picture, {4, 27, 281, 206}));
   EXPECT_TRUE(Shows(client, {277, 179, 554, 358}, embedded.skin.picture, {4, 27, 281, 206}));
+}
+
+TEST_F(FramePainterTest, MorphingButtonsBlendInSteps) {
+  TzsDataSkinStdButton morphing = *dynamic_cast<const TzsDataSkinStdButton*>(embedded.skin.objects[0]);
+  morphing.morphing = true;
+  FrameSkin skin = embedded.skin;
+  skin.objects[0] = &morphing;
+  SkinFrame frame;
+  frame.SetSkin(skin);
+  frame.SetOptions({BorderIcons::All()});
+  frame.Resize({800, 500});
+  const Rect close{776, 5, 797, 26};
+  auto paintedClose = [&] {
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "", true);
+    return out;
+  };
+  ASSERT_TRUE(frame.objects()[0].Morphs(frame.skin()));
+  frame.objects()[0].active = true;  // the mouse came in
+  EXPECT_TRUE(frame.MorphStep());
+  EXPECT_DOUBLE_EQ(frame.objects()[0].morph, 0.2);
+  const Bitmap between = paintedClose();
+  EXPECT_FALSE(Shows(between, close, Buttons(), {50, 2, 71, 23}));
+  EXPECT_FALSE(Shows(between, close, Buttons(), {3, 2, 24, 23}));
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(frame.MorphStep());
+  EXPECT_FALSE(frame.MorphStep());
+  EXPECT_TRUE(Shows(paintedClose(), close, Buttons(), {3, 2, 24, 23}));
+  // Without effects the look jumps and nothing steps.
+  skin.effects = false;
+  frame.SetSkin(skin);
+  frame.objects()[0].active = true;
+  EXPECT_FALSE(frame.MorphStep());
 }
 
 TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {

@@ -201,6 +201,15 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
   return caption;
 }
 
+std::string HintFor(const CaptionObject& o, const FrameState& s) {
+  if (!o.record) return {};
+  const auto* std = dynamic_cast<const TzsDataSkinStdButton*>(o.record);
+  const bool restoring = (o.command == cmMaximize && s.maximized) || (o.command == cmMinimize && s.minimized) ||
+                         (o.command == cmRollUp && s.rolledUp);
+  if (std && restoring && !std->restoreHint.empty()) return std->restoreHint;
+  return o.record->hint;
+}
+
 const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p) {
   for (const CaptionObject& o : objects) {
     if (o.kind == ObjectKind::kCaption && o.visible && o.rect.Contains(p)) return &o;

@@ -69,6 +69,11 @@ void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeomet
 // window; returns the caption rectangle left between them.
 Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const PlainMetrics& plain);
 
+// The hint a button shows: its restore hint while the window is in the
+// state the button undoes (maximised for maximise, minimised for minimise,
+// rolled up for roll-up) and the skin gives one, else its hint.
+std::string HintFor(const CaptionObject& object, const FrameState& state);
+
 // The first visible caption object containing `p`, or nullptr.
 const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p);
 

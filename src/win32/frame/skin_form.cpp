@@ -202,7 +202,24 @@ TrackContext TzsSkinForm::Context() const {
 }
 
 void TzsSkinForm::Track(Point p, bool tracking) {
-  if (frame_.tracker().Track(p, tracking, Context())) Repaint();
+  const int previous = frame_.tracker().underMouse();
+  if (!frame_.tracker().Track(p, tracking, Context())) return;
+  Repaint();
+  UpdateHint(previous);
+}
+
+// The hint follows the object under the mouse.
+void TzsSkinForm::UpdateHint(int previous) {
+  if (!ShowObjectHint || !hints_) return;
+  const auto& objects = frame_.objects();
+  const auto at = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
+  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) hints_->HideHint();
+  const CaptionObject* now = at(frame_.tracker().underMouse());
+  if (!now) return;
+  const std::string hint = HintFor(*now, frame_.state());
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (!hint.empty()) hints_->ShowHint(hint, now->rect.Offset(r.left, r.top));
 }
 
 // Objects that morph move toward their new look in steps of the morph timer.

@@ -44,6 +44,7 @@ class TzsSkinForm {
   bool AlwaysMinimizeToTray = false;
   bool AlwaysShowInTray = false;
   bool DisableSystemMenu = false;
+  bool ShowObjectHint = false;
   bool Magnetic = false;
   int MagneticSize = 5;
   FrameLimits Limits;
@@ -53,6 +54,8 @@ class TzsSkinForm {
 
   // Where the caption buttons' commands go; the platform's by default.
   void SetCommands(FrameCommands* commands) { commands_ = commands ? commands : &platformCommands_; }
+  // The hint window for the buttons' hints (with ShowObjectHint); none by default.
+  void SetHints(FrameHints* hints) { hints_ = hints; }
   bool Skinnable() const { return skinnable_; }
   void SetSkinnable(bool skinnable);
   const SkinFrame& frame() const { return frame_; }
@@ -75,6 +78,7 @@ class TzsSkinForm {
   Point CursorInWindow() const;
   TrackContext Context() const;
   void Track(Point p, bool tracking);
+  void UpdateHint(int previous);
   void Press(MouseButton button, Point p, WPARAM hit);
   void Release(MouseButton button);
   void DoubleClick(Point p, WPARAM hit);
@@ -93,6 +97,7 @@ class TzsSkinForm {
   CaptionOptions options_;
   PlatformFrameCommands platformCommands_;
   FrameCommands* commands_ = &platformCommands_;
+  FrameHints* hints_ = nullptr;
   SizeMoveMarks sizeMove_;
   SnapState snap_;
   DibSurface surface_;

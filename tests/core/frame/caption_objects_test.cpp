@@ -63,6 +63,15 @@ TEST_F(CaptionLayoutTest, BorderIconsHideButtonsAndTheRestCloseUp) {
   EXPECT_EQ(placed.at("caption"), (Rect{3, 4, 684, 24}));
 }
 
+TEST_F(CaptionLayoutTest, HintsByState) {
+  Layout(800, 500);
+  EXPECT_EQ(HintFor(objects[0], {}), "Close");
+  EXPECT_EQ(HintFor(objects[1], {}), "Maximize");
+  EXPECT_EQ(HintFor(objects[1], {true, false, false}), "Restore");
+  EXPECT_EQ(HintFor(objects[3], {false, false, true}), "Restore");
+  EXPECT_EQ(HintFor(objects[0], {true, false, false}), "Close");
+}
+
 TEST_F(CaptionLayoutTest, PlainFrameButtons) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {BorderIcons{}, false, false});  // the first four: no tray button

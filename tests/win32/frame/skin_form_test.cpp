@@ -141,6 +141,24 @@ TEST_F(SkinFormTest, SkinChangesAndThePlatformFrame) {
   DeleteObject(actual);
 }
 
+struct RecordingHints : FrameHints {
+  std::vector<std::string> log;
+  void ShowHint(const std::string& text, const Rect&) override { log.push_back("show " + text); }
+  void HideHint() override { log.push_back("hide"); }
+};
+
+TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
+  Open();
+  RecordingHints hints;
+  form->zsfrm->SetHints(&hints);
+  form->zsfrm->ShowObjectHint = true;
+  const int w = WindowRect().right - WindowRect().left;
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
+  EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  form->zsfrm->SetHints(nullptr);
+}
+
 // A window hooked twice answers once: the subclass chain does not recurse.
 TEST(SkinFormAttachTest, AttachingTwiceDoesNotRecurse) {
   HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,

@@ -11,6 +11,7 @@ namespace zv {
 class CellTextRenderer : public TextRenderer {
  public:
   CellTextRenderer(int cellWidth, int cellHeight) : cellWidth_(cellWidth), cellHeight_(cellHeight) {}
+  explicit CellTextRenderer(Size cell) : CellTextRenderer(cell.width, cell.height) {}
   Size Measure(const FontSpec& font, std::string_view text) override;
   void Draw(const BitmapView& target, const FontSpec& font, std::string_view text, Point origin,
             const Rect& clip) override;
@@ -18,6 +19,13 @@ class CellTextRenderer : public TextRenderer {
  private:
   int cellWidth_;
   int cellHeight_;
+};
+
+// Measures nothing and draws nothing: previews without text.
+class NoTextRenderer : public TextRenderer {
+ public:
+  Size Measure(const FontSpec&, std::string_view) override { return {}; }
+  void Draw(const BitmapView&, const FontSpec&, std::string_view, Point, const Rect&) override {}
 };
 
 // The platform's text renderer for previews: FreeType with fontconfig on

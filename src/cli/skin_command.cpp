@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/cli_error.h"
+#include "cli/skin_frame_command.h"
 #include "cli/skin_preview_command.h"
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
@@ -256,6 +257,10 @@ std::string SkinInfoText(const std::string& fileBytes) {
 
 int SkinMain(const std::vector<std::string>& args) {
   StdFiles files;
+  if (IsFrameCommand(args)) {
+    std::cout << RunFrameCommand(files, args);
+    return 0;
+  }
   if (args.size() == 3 && args[0] == "unpack") {
     if (!files.IsFolder(args[2])) throw Error("the output folder " + args[2] + " does not exist");
     for (const auto& path : UnpackSkinBytes(files, ReadSkinSource(files, args[1]), args[2])) {
@@ -271,6 +276,10 @@ int SkinMain(const std::vector<std::string>& args) {
     RunSkinPack(files, args[1], args[2]);
     return 0;
   }
+  if (IsFrameCommand(args)) {
+    std::cout << RunFrameCommand(files, args);
+    return 0;
+  }
   if (!args.empty() && (args[0] == "menu" || args[0] == "hint")) {
     std::cout << RunSkinPreview(files, args);
     return 0;
@@ -279,8 +288,8 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << RunSkinRender(files, {args.begin() + 1, args.end()});
     return 0;
   }
-  throw CliError("expected 'skin pack SKIN.INI OUT', 'skin unpack FILE|--embedded DIR', "
-                 "'skin info FILE|--embedded' or 'skin render FILE|--embedded ...'");
+  throw CliError("expected 'skin pack', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
+                 "'hint' (see --help)");
 }
 
 }  // namespace zv

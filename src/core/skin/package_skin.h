@@ -22,6 +22,7 @@ class PackageSkin : public SkinSource {
   // The main picture and the frame mask; empty views when the package has none.
   BitmapView MainPicture() const { return View(package_.picture); }
   BitmapView MaskPicture() const { return View(package_.mask); }
+  BitmapView InactivePicture() const { return View(package_.inactivePicture); }
 
  private:
   static BitmapView View(const std::optional<BmpPicture>& picture);

@@ -23,6 +23,7 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& de
   btn1 = &Add<Button>(*this, "btn1", Rect::FromSize(528, 104, 75, 25), texts::kOpenFolderButton);
   img2 = &Add<TzsSkinLinkImage>(*this, "img2", Rect::FromSize(0, 0, 173, 48));
   CreateSkinComponents();
+  CreateSkinForm();
   TopPnl = &Add<SkinPanelWindow>(*this, "TopPnl", Rect::FromSize(0, 0, 791, 49));
   TopPnl->SetAlign(Align::kTop);
   ConfigureTopPanel(TopPnl->panel());
@@ -50,6 +51,22 @@ void TfrmAd::CreateSkinComponents() {
   zsSkinData1->SetLoading(false);
 }
 
+// As the form description sets it: every caption button, resizable, and
+// minimising to the tray (which has no icon in this program). The designed
+// client size is kept, whatever the platform's own frame measured.
+void TfrmAd::CreateSkinForm() {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  zsfrm = std::make_unique<TzsSkinForm>(hwnd(), services_.text);
+  zsfrm->ClientWidth = client.right;
+  zsfrm->ClientHeight = client.bottom;
+  zsfrm->SetBorderIcons(BorderIcons::All());
+  zsfrm->AlwaysResize = true;
+  zsfrm->AlwaysShowInTray = true;
+  zsfrm->AlwaysMinimizeToTray = true;
+  zsfrm->SetSkinData(zsSkinData1.get());
+}
+
 // The frame's own look: the skinned frame without a caption.
 void TfrmAd::ConfigureTopPanel(TzsSkinPanel& panel) {
   panel.SetBorderStyle(TzsSkinBorderStyle::bvFrame);
@@ -67,8 +84,12 @@ void TfrmAd::ConfigureTopPanel(TzsSkinPanel& panel) {
 }
 
 void TfrmAd::FormShow() {
-  const PromoServices promo{services_.files,  services_.downloader,  services_.pictures,
-                            services_.text,   services_.appDir,      services_.promoBaseUrl,
+  const PromoServices promo{services_.files,
+                            services_.downloader,
+                            services_.pictures,
+                            services_.text,
+                            services_.appDir,
+                            services_.promoBaseUrl,
                             static_cast<ColorRef>(GetSysColor(COLOR_WINDOWTEXT))};
   PromoFormShow(promo, FProductCode, img1->core(), img2->core(), state_.gPromoShown);
 }

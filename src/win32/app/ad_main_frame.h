@@ -8,9 +8,10 @@
 #include "core/skin/skin_list.h"
 
 #include "win32/app/services.h"
+#include "win32/controls/skin_panel_window.h"
 #include "win32/forms/controls.h"
 #include "win32/forms/form.h"
-#include "win32/controls/skin_panel_window.h"
+#include "win32/frame/skin_form.h"
 
 namespace zv::win {
 
@@ -26,6 +27,8 @@ class TfrmAd : public Form {
   // force as soon as it is linked to the list.
   std::unique_ptr<TzsCompressedSkinList> zsCompressedSkinList1;
   std::unique_ptr<TzsSkinData> zsSkinData1;
+  // The skin's frame in place of the platform's.
+  std::unique_ptr<TzsSkinForm> zsfrm;
 
  protected:
   // The derived form's description applies over the base form's.
@@ -33,6 +36,7 @@ class TfrmAd : public Form {
   void FormShow() override;
   void btn1Click();
   void CreateSkinComponents();
+  void CreateSkinForm();
   void ConfigureTopPanel(TzsSkinPanel& panel);
 
   AppServices& services_;

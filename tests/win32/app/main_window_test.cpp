@@ -240,7 +240,8 @@ TEST_F(MainWindowTest, TopPanelIsTheSkinsGroupBoxWithACheckBoxInItsCaption) {
   EXPECT_EQ(panel.Record()->Name(), "panel");
 
   // Frame lines in the skin's button-shadow colour along the bottom and the
-  // sides; the window's own face shows through inside.
+  // sides; the window's own background, the skin's client piece repeated
+  // from the client's corner, shows through inside.
   const Bitmap shot = top.Snapshot();
   ASSERT_EQ(shot.width(), 791);
   ASSERT_EQ(shot.height(), 49);
@@ -249,7 +250,9 @@ TEST_F(MainWindowTest, TopPanelIsTheSkinsGroupBoxWithACheckBoxInItsCaption) {
   EXPECT_TRUE(SameColour(shot.At(400, 48), shadow));
   EXPECT_TRUE(SameColour(shot.At(790, 30), shadow));
   EXPECT_TRUE(SameColour(shot.At(0, 30), shadow));
-  EXPECT_TRUE(SameColour(shot.At(200, 30), GetSysColor(COLOR_BTNFACE)));
+  const Rect clientPiece = form->zsSkinData1->FormInfo().clientRect;
+  EXPECT_TRUE(SameColour(shot.At(200, 30),
+                         ToColorRef(form->zsSkinData1->Picture().At(clientPiece.left + 200, clientPiece.top + 30))));
   const Rect band = panel.CaptionHitRect();
   EXPECT_FALSE(band.IsEmpty());
 

@@ -1,0 +1,220 @@
+#include "core/frame/caption_objects.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "core/skin/rect_rules.h"
+
+namespace zv {
+namespace {
+
+using enum ButtonCommand;
+
+// The order in which buttons line up from the container's far end.
+constexpr ButtonCommand kLineOrder[] = {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray};
+
+std::optional<ObjectKind> KindOf(const TzsDataSkinObject& record) {
+  const std::string_view word = record.TypeWord();
+  if (word == "stdbutton") return ObjectKind::kStdButton;
+  if (word == "button") return ObjectKind::kButton;
+  if (word == "caption") return ObjectKind::kCaption;
+  if (word == "animate") return ObjectKind::kAnimate;
+  if (word == "userobject") return ObjectKind::kUser;
+  return std::nullopt;
+}
+
+ButtonCommand CommandOf(const TzsDataSkinObject& record) {
+  if (const auto* b = dynamic_cast<const TzsDataSkinStdButton*>(&record)) return b->command;
+  if (const auto* a = dynamic_cast<const TzsDataSkinAnimate*>(&record)) return a->command;
+  return cmDefault;
+}
+
+bool Enabled(ButtonCommand command, const CaptionOptions& o) {
+  switch (command) {
+    case cmClose:
+      return true;
+    case cmMaximize:
+      return o.icons.maximize;
+    case cmMinimize:
+      return o.icons.minimize;
+    case cmRollUp:
+      return o.icons.rollUp;
+    case cmMinimizeToTray:
+      return o.icons.minimizeToTray;
+    case cmSysMenu:
+      return o.icons.systemMenu && !o.disableSystemMenu;
+    case cmDefault:
+      return true;
+  }
+  return true;
+}
+
+Size SizeOf(const CaptionObject& o) {
+  const Rect r = o.record ? o.record->skinRect : o.rect;
+  return {std::max(r.Width(), 0), std::max(r.Height(), 0)};
+}
+
+bool Lined(const CaptionObject& o) { return o.visible && o.InPicture() && o.HasCommand(); }
+
+// Objects in line order: the five commands, then the application's own buttons in list order.
+std::vector<CaptionObject*> LineUp(std::vector<CaptionObject>& objects) {
+  std::vector<CaptionObject*> line;
+  for (ButtonCommand command : kLineOrder) {
+    const auto it = std::find_if(objects.begin(), objects.end(),
+                                 [&](const CaptionObject& o) { return Lined(o) && o.command == command; });
+    if (it != objects.end()) line.push_back(&*it);
+  }
+  for (CaptionObject& o : objects) {
+    if (Lined(o) && o.command == cmDefault) line.push_back(&o);
+  }
+  return line;
+}
+
+CaptionObject* FirstCaption(std::vector<CaptionObject>& objects) {
+  const auto it = std::find_if(objects.begin(), objects.end(),
+                               [](const CaptionObject& o) { return o.kind == ObjectKind::kCaption; });
+  return it == objects.end() ? nullptr : &*it;
+}
+
+CaptionObject* SystemMenuButton(std::vector<CaptionObject>& objects) {
+  const auto it = std::find_if(objects.begin(), objects.end(),
+                               [](const CaptionObject& o) { return Lined(o) && o.command == cmSysMenu; });
+  return it == objects.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+const std::string& CaptionObject::Name() const {
+  static const std::string kDefault;
+  return record ? record->Name() : kDefault;
+}
+
+bool CaptionObject::Morphs(const FrameSkin& skin) const {
+  return record && record->morphing && !IsNullRect(record->activeSkinRect) && skin.effects &&
+         skin.ActivePicture(record->activePictureIndex).width() > 0;
+}
+
+std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin) {
+  std::vector<CaptionObject> objects;
+  for (const TzsDataSkinObject* record : skin.objects) {
+    const auto kind = KindOf(*record);
+    if (!kind) continue;
+    CaptionObject o;
+    o.record = record;
+    o.kind = *kind;
+    o.command = CommandOf(*record);
+    o.rect = record->skinRect;
+    objects.push_back(o);
+  }
+  return objects;
+}
+
+std::vector<CaptionObject> DefaultCaptionButtons() {
+  std::vector<CaptionObject> objects;
+  for (ButtonCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmSysMenu, cmMinimizeToTray}) {
+    CaptionObject o;
+    o.command = command;
+    o.rect = {0, 0, 1, 1};
+    objects.push_back(o);
+  }
+  return objects;
+}
+
+void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options) {
+  for (CaptionObject& o : objects) {
+    if (!o.HasCommand()) continue;
+    if (options.hideCaptionButtons) {
+      o.enabled = false;
+    } else if (o.command == cmDefault) {
+      // Only the application's handler shows its own buttons; none is linked.
+      o.enabled = true;
+      o.visible = false;
+      continue;
+    } else {
+      o.enabled = Enabled(o.command, options);
+    }
+    o.visible = o.enabled || !o.InPicture();
+  }
+}
+
+void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g) {
+  for (CaptionObject& o : objects) {
+    if (!o.InPicture() && o.record) o.rect = MapSkinRect(g, o.record->skinRect);
+  }
+  const bool hasButtons = !IsNullRect(g.buttons);
+  const bool hasCaption = !IsNullRect(g.caption);
+  if (!hasButtons && !hasCaption) return;
+  const Rect container = hasButtons ? g.buttons : g.caption;
+  const int gap = g.buttonsOffset;
+  const int y = container.top;
+  CaptionObject* caption = FirstCaption(objects);
+  CaptionObject* sysMenu = SystemMenuButton(objects);
+  auto placeAt = [](CaptionObject& o, int x, int top) {
+    const Size s = SizeOf(o);
+    o.rect = Rect::FromSize(x, top, s.width, s.height);
+  };
+  if (!g.buttonsInLeft) {
+    int x = container.right;
+    for (CaptionObject* o : LineUp(objects)) {
+      const int w = SizeOf(*o).width;
+      placeAt(*o, x - w, y);
+      x -= w + gap;
+    }
+    if (!hasButtons && caption) caption->rect.right = x + gap;
+    if (!hasCaption) return;
+    int left = g.caption.left;
+    if (sysMenu) {
+      const Size s = SizeOf(*sysMenu);
+      placeAt(*sysMenu, left, g.caption.top + g.caption.Height() / 2 - s.height / 2);
+      left += s.width + gap;
+      // Without a system-menu button the caption starts at the caption
+      // rectangle, not `gap` pixels over the border before it.
+      if (caption) caption->rect.left = left - gap;
+    } else if (caption) {
+      caption->rect.left = left;
+    }
+    return;
+  }
+  int x = container.left;
+  std::vector<CaptionObject*> line = LineUp(objects);
+  if (!hasButtons && sysMenu) line.push_back(sysMenu);
+  for (CaptionObject* o : line) {
+    placeAt(*o, x, y);
+    x += SizeOf(*o).width + gap;
+  }
+  if (!hasButtons && caption) caption->rect.left = x + gap;
+}
+
+Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const PlainMetrics& plain) {
+  const int s = plain.buttonSize;
+  Rect caption{plain.border, plain.border, width - plain.border, plain.captionHeight};
+  int x = caption.right;
+  for (CaptionObject* o : LineUp(objects)) {
+    o->rect = Rect::FromSize(x - s, 4, s, s);
+    x -= s;
+  }
+  caption.right = x;
+  if (CaptionObject* sysMenu = SystemMenuButton(objects)) {
+    sysMenu->rect = Rect::FromSize(caption.left, 4, s, s);
+    caption.left += s;
+  }
+  return caption;
+}
+
+std::string HintFor(const CaptionObject& o, const FrameState& s) {
+  if (!o.record) return {};
+  const auto* std = dynamic_cast<const TzsDataSkinStdButton*>(o.record);
+  const bool restoring = (o.command == cmMaximize && s.maximized) || (o.command == cmMinimize && s.minimized) ||
+                         (o.command == cmRollUp && s.rolledUp);
+  if (std && restoring && !std->restoreHint.empty()) return std->restoreHint;
+  return o.record->hint;
+}
+
+const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p) {
+  for (const CaptionObject& o : objects) {
+    if (o.kind == ObjectKind::kCaption && o.visible && o.rect.Contains(p)) return &o;
+  }
+  return nullptr;
+}
+
+}  // namespace zv

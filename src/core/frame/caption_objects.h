@@ -1,0 +1,80 @@
+#pragma once
+// Caption objects: the caption and its buttons, one per frame entry of the
+// skin's object list, laid out along the caption and shown or hidden by
+// the window's border icons.
+#include <string>
+#include <vector>
+
+#include "core/frame/frame_skin.h"
+#include "core/frame/geometry.h"
+
+namespace zv {
+
+enum class ObjectKind { kButton, kStdButton, kCaption, kAnimate, kUser };
+
+struct CaptionObject {
+  const TzsDataSkinObject* record = nullptr;  // nullptr: a default button of the plain frame
+  ObjectKind kind = ObjectKind::kStdButton;
+  ButtonCommand command = ButtonCommand::cmDefault;
+  Rect rect;
+  bool enabled = true;
+  bool visible = true;
+  bool active = false;  // hovered (buttons) or the window active (caption)
+  bool mouseIn = false;
+  bool down = false;
+  double morph = 0;  // 0 the normal look, 1 the active look
+
+  // Whether the look moves from normal to active in steps: the skin asks
+  // for it, has an active look, and effects are on.
+  bool Morphs(const FrameSkin& skin) const;
+  // Part of the active pictures and placed by the layout, rather than cut
+  // from the frame picture at a fixed place.
+  bool InPicture() const { return record ? record->skinRectInAPicture : true; }
+  bool IsButton() const { return kind == ObjectKind::kButton || kind == ObjectKind::kStdButton; }
+  bool HasCommand() const { return kind == ObjectKind::kStdButton || kind == ObjectKind::kAnimate; }
+  const std::string& Name() const;
+};
+
+// The window's BorderIcons; at creation the first four, this program all five.
+struct BorderIcons {
+  bool systemMenu = true;
+  bool minimize = true;
+  bool maximize = true;
+  bool rollUp = true;
+  bool minimizeToTray = false;
+  static BorderIcons All() { return {true, true, true, true, true}; }
+};
+
+struct CaptionOptions {
+  BorderIcons icons;
+  bool disableSystemMenu = false;
+  bool hideCaptionButtons = false;
+};
+
+// One object per caption entry of the skin, in list order; menu items and
+// main-menu-bar entries make none.
+std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin);
+// The six buttons of the plain frame: close, maximise, minimise, roll-up,
+// system menu, minimise to tray.
+std::vector<CaptionObject> DefaultCaptionButtons();
+
+// Enables and shows each button by the border icons; a button drawn as
+// part of the frame picture stays visible and only stops reacting.
+void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options);
+
+// Places the objects: frame objects by MapSkinRect, the buttons along the
+// buttons (or caption) rectangle, the caption between them.
+void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g);
+// The plain frame's layout of its default buttons for a `width` wide
+// window; returns the caption rectangle left between them.
+Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const PlainMetrics& plain);
+
+// The hint a button shows: its restore hint while the window is in the
+// state the button undoes (maximised for maximise, minimised for minimise,
+// rolled up for roll-up) and the skin gives one, else its hint.
+std::string HintFor(const CaptionObject& object, const FrameState& state);
+
+// The first visible caption object containing `p`, or nullptr.
+const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p);
+
+}  // namespace zv

@@ -1,0 +1,98 @@
+#pragma once
+// The mouse over the caption objects: which object is under the mouse,
+// which is pressed, their looks, and the command a completed click runs.
+#include <vector>
+
+#include "core/frame/caption_objects.h"
+#include "core/frame/frame_commands.h"
+
+namespace zv {
+
+enum class MouseButton { kLeft, kRight };
+
+struct TrackContext {
+  bool windowActive = true;
+  bool inSizeMove = false;
+  FrameState state;
+  bool alwaysMinimizeToTray = false;
+};
+
+struct PressResult {
+  bool capture = false;                        // the window captures the mouse until the release
+  FrameCommand command = FrameCommand::kNone;  // run at the press (the system menu)
+  bool changed = false;                        // a look changed: repaint
+};
+
+struct ReleaseResult {
+  bool releaseCapture = false;
+  FrameCommand command = FrameCommand::kNone;
+  bool changed = false;
+};
+
+class CaptionTracker {
+ public:
+  static constexpr int kNone = -1;
+
+  void Reset(std::vector<CaptionObject>* objects);
+  int underMouse() const { return underMouse_; }
+  int pressed() const { return pressed_; }
+
+  // Finds the object under `p` (window coordinates) and moves the hover to
+  // it; with `tracking` off every object leaves. Returns whether a look
+  // changed. Nothing happens while the window is inactive or moving.
+  bool Track(Point p, bool tracking, const TrackContext& context);
+  // Every object leaves (before a command, at deactivation).
+  bool LeaveAll();
+  PressResult Press(MouseButton button, Point p, const TrackContext& context);
+  // `p` is where the button came up; the object's hover decides whether
+  // the click completes.
+  ReleaseResult Release(MouseButton button, const TrackContext& context);
+  // Another window took the capture: the pressed button comes up, no command runs.
+  bool CaptureLost();
+  // The command of a double-click on the system-menu button, if that is
+  // the object under the mouse.
+  FrameCommand DoubleClick() const;
+  // A press on the caption moves the window: nothing stays pressed.
+  void ClearPressed() { pressed_ = kNone; }
+
+ private:
+  CaptionObject* At(int index) const;
+  void Enter(CaptionObject& o);
+  void Leave(CaptionObject& o);
+
+  std::vector<CaptionObject>* objects_ = nullptr;
+  int underMouse_ = kNone;
+  int previous_ = kNone;
+  int pressed_ = kNone;
+};
+
+// The platform's move and size loop as the frame sees it. A loop ends the
+// same way however it started (the caption, a border, the keyboard), so
+// the moving flag never outlives it; a press during which a loop ran and
+// ended is the end of a drag, not a fresh press on the caption.
+class SizeMoveMarks {
+ public:
+  bool inSizeMove() const { return inSizeMove_; }
+  void EnterLoop() { inSizeMove_ = true; }
+  void ExitLoop() {
+    inSizeMove_ = false;
+    loopEnded_ = true;
+  }
+  // Called as a button press arrives, before the platform handles it.
+  void BeginPress() { loopEnded_ = false; }
+  // After the platform has handled the press: whether a loop ran in it.
+  bool LoopEndedInPress() const { return loopEnded_; }
+
+ private:
+  bool inSizeMove_ = false;
+  bool loopEnded_ = false;
+};
+
+// What a completed click on a button with `command` asks for in `state`.
+FrameCommand CommandFor(ButtonCommand command, const TrackContext& context);
+
+// A double-click on the caption: restore a minimised or maximised window,
+// maximise a normal one, otherwise roll up or down.
+FrameCommand CaptionDoubleClickCommand(const FrameState& state, bool resizable, bool maximizeIcon);
+
+}  // namespace zv

@@ -1,0 +1,79 @@
+#pragma once
+// One window's skinned frame as a whole: the skin, the options, the size
+// and state, and everything derived from them (geometry, caption objects,
+// mask bands). The Win32 component and the command line both drive it;
+// it recomputes only when the size, state, skin or options change.
+#include <string>
+#include <vector>
+
+#include "core/frame/caption_objects.h"
+#include "core/frame/caption_tracker.h"
+#include "core/frame/frame_painter.h"
+#include "core/frame/frame_shape.h"
+#include "core/frame/frame_skin.h"
+#include "core/frame/geometry.h"
+
+namespace zv {
+
+class SkinFrame {
+ public:
+  // An empty skin gives the plain frame.
+  void SetSkin(FrameSkin skin);
+  void SetOptions(const CaptionOptions& options);
+  void SetState(const FrameState& state);
+  void Resize(Size size);
+  void SetToolWindow(bool toolWindow);
+
+  bool Skinned() const { return !skin_.Empty(); }
+  const FrameSkin& skin() const { return skin_; }
+  const CaptionOptions& options() const { return options_; }
+  const FrameState& state() const { return state_; }
+  Size size() const { return size_; }
+  const FrameGeometry& geometry() const { return geometry_; }
+  const std::vector<CaptionObject>& objects() const { return objects_; }
+  std::vector<CaptionObject>& objects() { return objects_; }
+  CaptionTracker& tracker() { return tracker_; }
+  const PlainMetrics& plain() const { return plain_; }
+
+  // Window coordinates.
+  Rect ClientRect() const;
+  // WM_NCCALCSIZE: the client rectangle for a proposed window rectangle.
+  Rect ClientFromWindow(const Rect& window) const;
+  // The caption rectangle of the frame (FORMINFO "captionrect" stretched,
+  // or the plain caption between the default buttons).
+  Rect CaptionRect() const;
+  // Where the caption text may go: the caption object's text rectangle.
+  Rect CaptionTextRect() const;
+  Size MinSize(const FrameLimits& limits) const;
+
+  // Moves every morphing object's factor 0.2 toward its look (1 while
+  // active, 0 otherwise); returns whether any moved (repaint, step again).
+  bool MorphStep();
+
+  HitCode HitTest(Point p, bool resizable, bool inSizeMove) const;
+  // The window region's rectangles; the whole window without a mask.
+  std::vector<Rect> Region() const;
+  bool PointInShape(Point p) const;
+
+  // The frame picture into the whole-window `target`; the client area is
+  // left as it was. Nothing when the window is below its minimum size.
+  void Paint(const BitmapView& target, TextRenderer& text, const std::string& caption, bool active,
+             const PlainColors& colors = {}) const;
+
+ private:
+  void Rebuild();
+  void Relayout();
+
+  FrameSkin skin_;
+  CaptionOptions options_;
+  FrameState state_;
+  Size size_;
+  PlainMetrics plain_;
+  FrameGeometry geometry_;
+  Rect plainCaption_;
+  std::vector<CaptionObject> objects_;
+  CaptionTracker tracker_;
+  MaskBands bands_;
+};
+
+}  // namespace zv

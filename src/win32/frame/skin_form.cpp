@@ -1,0 +1,507 @@
+#include "win32/frame/skin_form.h"
+
+// Sections: commands, attachment, skin changes, painting, the message hook.
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "win32/gfx/regions.h"
+#include "win32/platform/monitor.h"
+#include "win32/platform/text.h"
+
+namespace zv::win {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 0x7A73;  // "zs"
+constexpr UINT_PTR kTrackingTimer = 0x7A74;
+constexpr UINT kTrackingInterval = 50;
+constexpr UINT_PTR kMorphTimer = 0x7A75;
+constexpr UINT kMorphInterval = 25;
+
+// Inquiries other programs send a skinned window.
+constexpr UINT kAskSkinned = 45490;
+constexpr UINT kAskPaintFrame = 45513;
+constexpr UINT kAskPaintFrameToo = 48203;
+constexpr LRESULT kSkinnedAnswer = 12853;
+constexpr LRESULT kPlatformFrameAnswer = 12852;
+constexpr LRESULT kPaintedAnswer = 12851;
+constexpr LPARAM kPaintFrameTooKey = 16802;
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+std::string WindowCaption(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+}  // namespace
+
+void PlatformFrameCommands::Run(FrameCommand command, const Rect&) {
+  WPARAM sc = 0;
+  switch (command) {
+    case FrameCommand::kClose:
+      sc = SC_CLOSE;
+      break;
+    case FrameCommand::kMaximize:
+      sc = SC_MAXIMIZE;
+      break;
+    case FrameCommand::kRestore:
+      sc = SC_RESTORE;
+      break;
+    case FrameCommand::kMinimize:
+    case FrameCommand::kMinimizeToTray:  // no tray icon yet: the taskbar keeps the window
+      sc = SC_MINIMIZE;
+      break;
+    case FrameCommand::kNone:
+    case FrameCommand::kRollUp:
+    case FrameCommand::kSystemMenu:
+      return;
+  }
+  // Posted: the command may destroy the window whose message is being handled.
+  PostMessageW(window_, WM_SYSCOMMAND, sc, 0);
+}
+
+TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), text_(text), platformCommands_(window) {
+  attached_ = SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  active_ = GetActiveWindow() == window_;
+  ApplyFormSkin();
+}
+
+TzsSkinForm::~TzsSkinForm() {
+  if (!attached_) return;
+  StopTimers();
+  RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+}
+
+void TzsSkinForm::SetSkinData(TzsSkinData* data) {
+  data_ = data;
+  if (data_) skinnable_ = data_->SkinnableForm();
+  ApplyFormSkin();
+}
+
+void TzsSkinForm::SetBorderIcons(const BorderIcons& icons) {
+  options_.icons = icons;
+  options_.disableSystemMenu = DisableSystemMenu;
+  frame_.SetOptions(options_);
+  Repaint();
+}
+
+void TzsSkinForm::SetSkinnable(bool skinnable) {
+  skinnable_ = skinnable;
+  ApplyFormSkin();
+}
+
+// The skin in force becomes the frame; a window subclassed after it
+// exists has had its first WM_NCCALCSIZE already, so the frame is
+// recomputed here.
+void TzsSkinForm::ApplyFormSkin() {
+  StopTimers();
+  const bool inUse = data_ && !data_->Empty();
+  frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_) : FrameSkin{});
+  options_.disableSystemMenu = DisableSystemMenu;
+  frame_.SetOptions(options_);
+  if (!skinnable_) {
+    SetWindowRgn(window_, nullptr, TRUE);
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  RECT r{};
+  GetWindowRect(window_, &r);
+  const Rect client = frame_.ClientFromWindow(ToRect(r));
+  int w = r.right - r.left, h = r.bottom - r.top;
+  const bool normal = !IsZoomed(window_) && !IsIconic(window_);
+  if (normal && ClientWidth > 0) w += ClientWidth - client.Width();
+  if (normal && ClientHeight > 0) h += ClientHeight - client.Height();
+  const Size min = frame_.MinSize(Limits);
+  w = std::max(w, min.width);
+  h = std::max(h, min.height);
+  SetWindowPos(window_, nullptr, 0, 0, w, h, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateFrame();
+}
+
+void TzsSkinForm::UpdateFrame() {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  frame_.SetState({IsZoomed(window_) != FALSE, IsIconic(window_) != FALSE, false});
+  frame_.Resize({r.right - r.left, r.bottom - r.top});
+  if (frame_.state().minimized || BelowMinimum()) return;
+  UpdateRegion();
+  Repaint();
+}
+
+void TzsSkinForm::UpdateRegion() {
+  HRGN region = RegionFromRects(frame_.Region());
+  // Once the window has it, the region is the system's: never deleted here.
+  if (!SetWindowRgn(window_, region, TRUE) && region) DeleteObject(region);
+}
+
+bool TzsSkinForm::Resizable() const {
+  return AlwaysResize || (GetWindowLongW(window_, GWL_STYLE) & WS_THICKFRAME) != 0;
+}
+
+bool TzsSkinForm::BelowMinimum() const {
+  const Size min = frame_.MinSize({});
+  return frame_.size().width < min.width || frame_.size().height < min.height;
+}
+
+// Painting
+
+void TzsSkinForm::PaintFrameInto(HDC dc) {
+  if (paintSuppressed_ || BelowMinimum()) return;
+  const Size size = frame_.size();
+  surface_.Resize(size);
+  frame_.Paint(surface_.view(), text_, WindowCaption(window_), active_);
+  GdiFlush();
+  const Rect client = frame_.ClientRect();
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  BitBlt(dc, 0, 0, size.width, size.height, surface_.dc(), 0, 0, SRCCOPY);
+  RestoreDC(dc, saved);
+}
+
+// A changed look: painted now, and objects that morph go on stepping.
+void TzsSkinForm::Repaint() {
+  if (!skinnable_ || !IsWindowVisible(window_)) return;
+  HDC dc = GetWindowDC(window_);
+  PaintFrameInto(dc);
+  ReleaseDC(window_, dc);
+  StartMorphing();
+}
+
+void TzsSkinForm::PaintClientBackground(HDC dc) {
+  RECT r{};
+  GetClientRect(window_, &r);
+  DibSurface client;
+  client.Resize({r.right, r.bottom});
+  zv::PaintClientBackground(client.view(), frame_.skin(), static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)));
+  BitBlt(dc, 0, 0, r.right, r.bottom, client.dc(), 0, 0, SRCCOPY);
+}
+
+// The mouse
+
+Point TzsSkinForm::WindowPoint(LPARAM screenPoint) const {
+  RECT r{};
+  GetWindowRect(window_, &r);
+  // Signed: monitors left of or above the primary one have negative coordinates.
+  return {GET_X_LPARAM(screenPoint) - r.left, GET_Y_LPARAM(screenPoint) - r.top};
+}
+
+Point TzsSkinForm::CursorInWindow() const {
+  POINT c{};
+  GetCursorPos(&c);
+  return WindowPoint(MAKELPARAM(c.x, c.y));
+}
+
+// The form's own active state: a click that activates the window reaches
+// the buttons even when the activation is announced after it.
+TrackContext TzsSkinForm::Context() const {
+  return {GetActiveWindow() == window_, sizeMove_.inSizeMove(), frame_.state(), AlwaysMinimizeToTray};
+}
+
+void TzsSkinForm::Track(Point p, bool tracking) {
+  const int previous = frame_.tracker().underMouse();
+  if (!frame_.tracker().Track(p, tracking, Context())) return;
+  Repaint();
+  UpdateHint(previous);
+}
+
+// The hint follows the object under the mouse.
+void TzsSkinForm::UpdateHint(int previous) {
+  if (!ShowObjectHint || !hints_) return;
+  const auto& objects = frame_.objects();
+  const auto at = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
+  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) hints_->HideHint();
+  const CaptionObject* now = at(frame_.tracker().underMouse());
+  if (!now) return;
+  const std::string hint = HintFor(*now, frame_.state());
+  RECT r{};
+  GetWindowRect(window_, &r);
+  if (!hint.empty()) hints_->ShowHint(hint, now->rect.Offset(r.left, r.top));
+}
+
+// Objects that morph move toward their new look in steps of the morph timer.
+void TzsSkinForm::StartMorphing() {
+  if (morphing_) return;
+  const auto& objects = frame_.objects();
+  if (std::none_of(objects.begin(), objects.end(), [&](const CaptionObject& o) { return o.Morphs(frame_.skin()); })) {
+    return;
+  }
+  morphing_ = SetTimer(window_, kMorphTimer, kMorphInterval, nullptr) != 0;
+}
+
+void TzsSkinForm::Press(MouseButton button, Point p, WPARAM hit) {
+  const PressResult press = frame_.tracker().Press(button, p, Context());
+  if (hit == HTCAPTION) frame_.tracker().ClearPressed();
+  if (press.capture && hit != HTCAPTION) SetCapture(window_);
+  if (press.changed) Repaint();
+  if (press.command != FrameCommand::kNone) {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    const CaptionObject& pressed = frame_.objects()[static_cast<std::size_t>(frame_.tracker().pressed())];
+    Run(press.command, pressed.rect.Offset(r.left, r.top));
+  }
+}
+
+void TzsSkinForm::Release(MouseButton button) {
+  const ReleaseResult release = frame_.tracker().Release(button, Context());
+  if (release.releaseCapture && GetCapture() == window_) ReleaseCapture();
+  if (release.changed) Repaint();
+  Run(release.command, {});
+}
+
+void TzsSkinForm::DoubleClick(Point p, WPARAM hit) {
+  Press(MouseButton::kLeft, p, hit);
+  FrameCommand command = frame_.tracker().DoubleClick();
+  if (command == FrameCommand::kNone && hit == HTCAPTION) {
+    command = CaptionDoubleClickCommand(frame_.state(), Resizable(), options_.icons.maximize);
+  }
+  frame_.tracker().ClearPressed();
+  Run(command, {});
+}
+
+void TzsSkinForm::Run(FrameCommand command, const Rect& anchor) {
+  if (command != FrameCommand::kNone) commands_->Run(command, anchor);
+}
+
+void TzsSkinForm::TrackingTick() {
+  if (GetActiveWindow() != window_) return;
+  POINT c{};
+  GetCursorPos(&c);
+  if (WindowFromPoint(c) != window_ || sizeMove_.inSizeMove()) {
+    StopTracking();
+    if (frame_.tracker().LeaveAll()) Repaint();
+    return;
+  }
+  const Point p = CursorInWindow();
+  if (!frame_.ClientRect().Contains(p)) {
+    Track(p, true);
+  } else if (frame_.tracker().underMouse() != CaptionTracker::kNone) {
+    Track({-1, -1}, true);
+  }
+}
+
+void TzsSkinForm::StopTracking() {
+  if (tracking_) KillTimer(window_, kTrackingTimer);
+  tracking_ = false;
+}
+
+void TzsSkinForm::StopTimers() {
+  StopTracking();
+  if (morphing_) KillTimer(window_, kMorphTimer);
+  morphing_ = false;
+}
+
+void TzsSkinForm::OnMinMaxInfo(MINMAXINFO& info) {
+  const Size min = frame_.MinSize(Limits);
+  const Rect work = WorkAreaOf(window_, true);
+  const Rect monitor = WorkAreaOf(window_, false);
+  const Size max = MaxFrameSize(work, Limits);
+  info.ptMinTrackSize = {min.width, min.height};
+  info.ptMaxTrackSize = {max.width, max.height};
+  // The platform maximises: to the work area, since the frame has no
+  // border hanging outside the monitor.
+  info.ptMaxSize = {work.Width(), work.Height()};
+  info.ptMaxPosition = {work.left - monitor.left, work.top - monitor.top};
+}
+
+// The hook
+
+LRESULT CALLBACK TzsSkinForm::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+  auto* form = reinterpret_cast<TzsSkinForm*>(self);
+  if (msg == WM_NCDESTROY) {
+    form->StopTimers();
+    RemoveWindowSubclass(hwnd, SubclassProc, kSubclassId);
+    form->attached_ = false;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  return form->OnMessage(msg, wParam, lParam);
+}
+
+LRESULT TzsSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(window_, msg, wParam, lParam);
+}
+
+LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const bool ours = data_ && reinterpret_cast<TzsSkinData*>(wParam) == data_;
+  switch (msg) {
+    case ZSM_SKINCHANGING:
+      if (ours) {
+        paintSuppressed_ = true;
+        StopTimers();
+        frame_.SetSkin({});
+      }
+      return Default(msg, wParam, lParam);
+    case ZSM_SKINCHANGED:
+      if (ours) {
+        paintSuppressed_ = false;
+        ApplyFormSkin();
+      }
+      return Default(msg, wParam, lParam);
+    case ZSM_FORMSKINNABLECHANGED:
+      if (ours) SetSkinnable(data_->SkinnableForm());
+      return Default(msg, wParam, lParam);
+    case kAskSkinned:
+      return skinnable_ ? kSkinnedAnswer : kPlatformFrameAnswer;
+    default:
+      break;
+  }
+  if (!skinnable_) return Default(msg, wParam, lParam);
+  switch (msg) {
+    case kAskPaintFrame:
+      if (wParam) PaintFrameInto(reinterpret_cast<HDC>(wParam));
+      return kPaintedAnswer;
+    case kAskPaintFrameToo:
+      if (lParam != kPaintFrameTooKey) return Default(msg, wParam, lParam);
+      if (wParam) PaintFrameInto(reinterpret_cast<HDC>(wParam));
+      return kPaintFrameTooKey;
+    case WM_NCCALCSIZE: {
+      RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+      const Rect client = frame_.ClientFromWindow(ToRect(*r));
+      *r = {client.left, client.top, client.right, client.bottom};
+      return 0;
+    }
+    case WM_NCHITTEST: {
+      const Point p = WindowPoint(lParam);
+      const HitCode hit = frame_.HitTest(p, Resizable(), sizeMove_.inSizeMove());
+      if (hit == kHtObject && !tracking_) {
+        Track(p, true);
+        tracking_ = SetTimer(window_, kTrackingTimer, kTrackingInterval, nullptr) != 0;
+      }
+      return hit;
+    }
+    case WM_NCPAINT: {
+      HDC dc = GetWindowDC(window_);
+      PaintFrameInto(dc);
+      ReleaseDC(window_, dc);
+      return 0;
+    }
+    case WM_NCACTIVATE:
+      active_ = wParam != FALSE;
+      if (!active_) {
+        StopTracking();
+        frame_.tracker().LeaveAll();
+      }
+      Repaint();
+      return TRUE;
+    case WM_PRINT:
+      if (lParam & PRF_NONCLIENT) PaintFrameInto(reinterpret_cast<HDC>(wParam));
+      return Default(msg, wParam, lParam & ~PRF_NONCLIENT);
+    case WM_SETTEXT:
+    case WM_SETICON: {
+      // The platform paints its own caption here; the skin's goes over it.
+      const LRESULT result = Default(msg, wParam, lParam);
+      Repaint();
+      return result;
+    }
+    case WM_ERASEBKGND:
+      if (!frame_.Skinned()) return Default(msg, wParam, lParam);
+      PaintClientBackground(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_SIZE: {
+      snap_ = {};
+      const LRESULT result = Default(msg, wParam, lParam);
+      UpdateFrame();
+      return result;
+    }
+    case WM_SIZING: {
+      // The shape for the coming size, in place before the window takes it.
+      const LRESULT result = Default(msg, wParam, lParam);
+      const Rect proposed = ToRect(*reinterpret_cast<RECT*>(lParam));
+      frame_.Resize({proposed.Width(), proposed.Height()});
+      if (!BelowMinimum()) UpdateRegion();
+      return result;
+    }
+    case WM_GETMINMAXINFO: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return result;
+    }
+    case WM_MOVING: {
+      RECT& proposed = *reinterpret_cast<RECT*>(lParam);
+      if (frame_.state().maximized) {
+        GetWindowRect(window_, &proposed);
+        return TRUE;
+      }
+      if (Magnetic) {
+        const Rect r = ToRect(proposed);
+        POINT c{};
+        GetCursorPos(&c);
+        const Point at = SnapToWorkArea(r, WorkAreaOf(window_, true), MagneticSize, {c.x, c.y}, snap_);
+        proposed = {at.x, at.y, at.x + r.Width(), at.y + r.Height()};
+      }
+      return Default(msg, wParam, lParam);
+    }
+    case WM_ENTERSIZEMOVE: {
+      POINT c{};
+      GetCursorPos(&c);
+      snap_.cursorAtSnap = {c.x, c.y};
+      StopTracking();
+      if (frame_.tracker().LeaveAll()) Repaint();
+      sizeMove_.EnterLoop();
+      return Default(msg, wParam, lParam);
+    }
+    case WM_EXITSIZEMOVE:
+      StopTracking();
+      sizeMove_.ExitLoop();
+      UpdateFrame();  // a size proposed but not taken must not stay
+      return Default(msg, wParam, lParam);
+    case WM_TIMER:
+      if (wParam == kMorphTimer) {
+        if (frame_.MorphStep()) {
+          Repaint();
+        } else {
+          KillTimer(window_, kMorphTimer);
+          morphing_ = false;
+        }
+        return 0;
+      }
+      if (wParam != kTrackingTimer) return Default(msg, wParam, lParam);
+      TrackingTick();
+      return 0;
+    case WM_NCMOUSEMOVE:
+      Track(WindowPoint(lParam), true);
+      return Default(msg, wParam, lParam);
+    case WM_MOUSEMOVE:
+      if (GetCapture() == window_ && frame_.tracker().pressed() != CaptionTracker::kNone) Track(CursorInWindow(), true);
+      return Default(msg, wParam, lParam);
+    case WM_NCLBUTTONDOWN: {
+      sizeMove_.BeginPress();
+      const LRESULT result = Default(msg, wParam, lParam);
+      if (!sizeMove_.LoopEndedInPress()) Press(MouseButton::kLeft, WindowPoint(lParam), wParam);
+      return result;
+    }
+    case WM_NCRBUTTONDOWN:
+      Press(MouseButton::kRight, WindowPoint(lParam), wParam);
+      if (wParam == HTCAPTION && !DisableSystemMenu) {
+        const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        Run(FrameCommand::kSystemMenu, {at.x, at.y, at.x, at.y});
+      }
+      return 0;
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:
+      Release(MouseButton::kLeft);
+      return Default(msg, wParam, lParam);
+    case WM_NCRBUTTONUP:
+      // The platform would open its own system menu here.
+      Release(MouseButton::kRight);
+      return 0;
+    case WM_RBUTTONUP:
+      Release(MouseButton::kRight);
+      return Default(msg, wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+      // The platform would maximise by itself; the frame decides.
+      DoubleClick(WindowPoint(lParam), wParam);
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != window_ && frame_.tracker().CaptureLost()) Repaint();
+      return Default(msg, wParam, lParam);
+    default:
+      return Default(msg, wParam, lParam);
+  }
+}
+
+}  // namespace zv::win

@@ -1,0 +1,65 @@
+#include "cli/skin_frame_command.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/cli_error.h"
+#include "cli/skin_command.h"
+#include "core/base/bmp.h"
+#include "embedded/default_skin.h"
+#include "fakes.h"
+
+namespace zv {
+namespace {
+
+struct SkinFrameCommandTest : ::testing::Test {
+  test::FakeFiles files;
+  void SetUp() override { SetEmbeddedSkin(DefaultSkinStream()); }
+  void TearDown() override { SetEmbeddedSkin({}); }
+  std::string Run(std::vector<std::string> args) { return RunFrameCommand(files, args); }
+  static bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+};
+
+TEST_F(SkinFrameCommandTest, FrameJsonOfTheEmbeddedSkin) {
+  const std::string json = Run({"frame", "--embedded", "--size", "800x500", "--json"});
+  EXPECT_TRUE(Has(json,
+                  "{\"size\": [800, 500], \"client\": [4, 27, 796, 496], \"caption\": [3, 5, 797, 24], "
+                  "\"captionText\": [21, 6, 683, 24], \"minSize\": [200, 31], \"objects\": ["))
+      << json;
+  EXPECT_TRUE(Has(json,
+                  "{\"name\": \"closebutton\", \"kind\": \"stdbutton\", \"command\": \"cmclose\", "
+                  "\"rect\": [776, 5, 797, 26], \"visible\": true, \"enabled\": true}"));
+  EXPECT_TRUE(
+      Has(json, "{\"name\": \"caption\", \"kind\": \"caption\", \"command\": null, \"rect\": [17, 4, 684, 24]"));
+  const std::string fewer = Run({"frame", "--embedded", "--icons", "minimize", "--size", "800x500", "--json"});
+  EXPECT_TRUE(Has(fewer, "\"command\": \"cmmaximize\", \"rect\": [50, 25, 71, 46], \"visible\": false"));
+  EXPECT_TRUE(Has(Run({"frame", "--embedded", "--size", "800x500"}), "client: 4 27 796 496\n"));
+}
+
+TEST_F(SkinFrameCommandTest, HitTestAndRegion) {
+  EXPECT_EQ(Run({"hittest", "--embedded", "--size", "800x500", "400,12", "400,250", "1,250", "785,15"}),
+            "400,12 2\n400,250 1\n1,250 10\n785,15 19\n");
+  EXPECT_EQ(Run({"hittest", "--embedded", "--size", "800x500", "--state", "maximized", "1,250"}), "1,250 19\n");
+  // The rolled-up strip keeps its rounded corners.
+  const std::string strip = Run({"region", "--embedded", "--size", "300x31", "--state", "rolledup"});
+  EXPECT_EQ(strip.substr(0, strip.find('\n')), "4 0 296 1");
+  EXPECT_TRUE(Has(strip, "\n4 30 296 31\n"));
+  EXPECT_THROW(Run({"region", "--embedded", "--size", "300x31", "--state", "upside"}), CliError);
+  EXPECT_THROW(Run({"hittest", "--embedded", "--size", "300x31", "4;5"}), CliError);
+  EXPECT_THROW(Run({"frame", "--embedded"}), CliError);
+}
+
+TEST_F(SkinFrameCommandTest, RenderDrawsTheWholeWindow) {
+  const std::string line = Run({"render", "--embedded", "--frame", "400x300", "--hot", "closebutton", "--cell", "7x13",
+                                "--caption", "Zorvane", "out.bmp"});
+  EXPECT_EQ(line, "out.bmp: 400 x 300, 32-bit\n");
+  const std::string& bytes = files.files.at("out.bmp");
+  const Bitmap b = DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  EXPECT_EQ(b.At(0, 0).a, 0);  // outside the rounded corner
+  EXPECT_EQ(b.At(200, 150).a, 255);
+  // The caption text in cells of the active colour 11168318 (0xAA6A3E).
+  EXPECT_EQ(ToColorRef(b.At(22, 12)), 11168318u);
+  EXPECT_THROW(Run({"render", "--embedded", "--frame", "400x300", "--hot", "nosuch", "out.bmp"}), CliError);
+}
+
+}  // namespace
+}  // namespace zv

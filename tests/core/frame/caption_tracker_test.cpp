@@ -1,0 +1,120 @@
+#include "core/frame/caption_tracker.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/frame_fixture.h"
+
+namespace zv {
+namespace {
+
+struct CaptionTrackerTest : ::testing::Test {
+  test::EmbeddedFrameSkin embedded;
+  std::vector<CaptionObject> objects;
+  CaptionTracker tracker;
+  TrackContext context;
+
+  void SetUp() override {
+    objects = BuildCaptionObjects(embedded.skin);
+    ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
+    LayoutCaptionObjects(objects, ComputeFrameGeometry(embedded.skin.info, embedded.skin.PictureSize(), {800, 500}));
+    tracker.Reset(&objects);
+  }
+  const CaptionObject& Close() const { return objects[0]; }
+  static constexpr Point kOnClose{785, 15};
+  static constexpr Point kOnMax{760, 15};
+  static constexpr Point kOff{400, 300};
+};
+
+TEST_F(CaptionTrackerTest, HoverPressDragOffAndBack) {
+  EXPECT_TRUE(tracker.Track(kOnClose, true, context));
+  EXPECT_TRUE(Close().active);
+  const PressResult press = tracker.Press(MouseButton::kLeft, kOnClose, context);
+  EXPECT_TRUE(press.capture);
+  EXPECT_EQ(press.command, FrameCommand::kNone);
+  EXPECT_TRUE(Close().down);
+  // Dragged off: the normal look, and another button does not light up.
+  EXPECT_TRUE(tracker.Track(kOff, true, context));
+  EXPECT_FALSE(Close().active);
+  tracker.Track(kOnMax, true, context);
+  EXPECT_FALSE(objects[1].active);
+  // Released off the button: no command.
+  ReleaseResult release = tracker.Release(MouseButton::kLeft, context);
+  EXPECT_TRUE(release.releaseCapture);
+  EXPECT_EQ(release.command, FrameCommand::kNone);
+  EXPECT_FALSE(Close().down);
+
+  // Dragged back on: down again, and the release closes.
+  tracker.Press(MouseButton::kLeft, kOnClose, context);
+  tracker.Track(kOff, true, context);
+  tracker.Track(kOnClose, true, context);
+  EXPECT_TRUE(Close().active && Close().down && Close().mouseIn);
+  release = tracker.Release(MouseButton::kLeft, context);
+  EXPECT_EQ(release.command, FrameCommand::kClose);
+  EXPECT_FALSE(Close().active);  // every object left before the command
+}
+
+TEST_F(CaptionTrackerTest, CaptureLostReleasesWithoutCommand) {
+  tracker.Press(MouseButton::kLeft, kOnClose, context);
+  EXPECT_TRUE(tracker.CaptureLost());
+  EXPECT_FALSE(Close().down);
+  EXPECT_EQ(tracker.Release(MouseButton::kLeft, context).command, FrameCommand::kNone);
+}
+
+TEST_F(CaptionTrackerTest, CommandsByStateAndButton) {
+  tracker.Press(MouseButton::kRight, kOnClose, context);
+  EXPECT_EQ(tracker.Release(MouseButton::kRight, context).command, FrameCommand::kNone);
+
+  context.state.maximized = true;
+  tracker.Press(MouseButton::kLeft, kOnMax, context);
+  EXPECT_EQ(tracker.Release(MouseButton::kLeft, context).command, FrameCommand::kRestore);
+
+  context.alwaysMinimizeToTray = true;
+  EXPECT_EQ(CommandFor(ButtonCommand::cmMinimize, context), FrameCommand::kMinimizeToTray);
+  context.alwaysMinimizeToTray = false;
+  context.state = {false, true, false};
+  EXPECT_EQ(CommandFor(ButtonCommand::cmMinimize, context), FrameCommand::kRestore);
+
+  // The system-menu button opens its menu at the press; a double-click on it closes.
+  const PressResult menu = tracker.Press(MouseButton::kLeft, {8, 12}, context);
+  EXPECT_EQ(menu.command, FrameCommand::kSystemMenu);
+  EXPECT_EQ(tracker.DoubleClick(), FrameCommand::kClose);
+
+  // Pressing the caption itself captures nothing (the platform moves the window).
+  tracker.Release(MouseButton::kLeft, context);
+  EXPECT_FALSE(tracker.Press(MouseButton::kLeft, {300, 10}, context).capture);
+
+  EXPECT_EQ(CaptionDoubleClickCommand({}, true, true), FrameCommand::kMaximize);
+  EXPECT_EQ(CaptionDoubleClickCommand({true, false, false}, true, true), FrameCommand::kRestore);
+  EXPECT_EQ(CaptionDoubleClickCommand({}, true, false), FrameCommand::kRollUp);
+  EXPECT_EQ(CaptionDoubleClickCommand({false, true, false}, true, true), FrameCommand::kRestore);
+}
+
+TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {
+  context.windowActive = false;
+  EXPECT_FALSE(tracker.Track(kOnClose, true, context));
+  EXPECT_FALSE(Close().active);
+  context = {};
+  context.inSizeMove = true;
+  EXPECT_FALSE(tracker.Track(kOnClose, true, context));
+  EXPECT_EQ(tracker.underMouse(), CaptionTracker::kNone);
+}
+
+TEST(SizeMoveMarksTest, LoopEndsHoweverItStarted) {
+  SizeMoveMarks marks;
+  // A loop from the keyboard: the flag goes with it, the next press is a press.
+  marks.EnterLoop();
+  marks.ExitLoop();
+  EXPECT_FALSE(marks.inSizeMove());
+  marks.BeginPress();
+  EXPECT_FALSE(marks.LoopEndedInPress());
+  // A drag of the caption: the loop runs inside the press.
+  marks.BeginPress();
+  marks.EnterLoop();
+  EXPECT_TRUE(marks.inSizeMove());
+  marks.ExitLoop();
+  EXPECT_TRUE(marks.LoopEndedInPress());
+  EXPECT_FALSE(marks.inSizeMove());
+}
+
+}  // namespace
+}  // namespace zv

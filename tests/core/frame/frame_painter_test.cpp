@@ -1,0 +1,178 @@
+#include "core/frame/frame_painter.h"
+
+#include <gtest/gtest.h>
+
+#include "core/frame/skin_frame.h"
+#include "core/gfx/blit.h"
+#include "core/gfx/compose.h"
+#include "core/skin/record_pieces.h"
+#include "fake_text_renderer.h"
+#include "frame/frame_fixture.h"
+
+namespace zv {
+namespace {
+
+constexpr Pixel kMarker{1, 2, 3, 4};
+
+struct FramePainterTest : ::testing::Test {
+  test::EmbeddedFrameSkin embedded;
+  test::FakeTextRenderer text;
+  FrameGeometry geometry;
+  std::vector<CaptionObject> objects;
+  FramePaint paint;
+
+  Bitmap Paint(Size s, const std::string& caption = "", bool active = true) {
+    geometry = ComputeFrameGeometry(embedded.skin.info, embedded.skin.PictureSize(), s);
+    if (objects.empty()) {
+      objects = BuildCaptionObjects(embedded.skin);
+      ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
+    }
+    LayoutCaptionObjects(objects, geometry);
+    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state};
+    Bitmap out(s.width, s.height, kMarker);
+    PaintSkinnedFrame(out.view(), paint);
+    return out;
+  }
+  // Whether `area` of `out` shows `from` of `picture` pixel for pixel.
+  static bool Shows(const Bitmap& out, const Rect& area, const BitmapView& picture, const Rect& from) {
+    for (int y = 0; y < area.Height(); ++y) {
+      for (int x = 0; x < area.Width(); ++x) {
+        const Pixel a = out.At(area.left + x, area.top + y), b = picture.At(from.left + x, from.top + y);
+        if (a.r != b.r || a.g != b.g || a.b != b.b) return false;
+      }
+    }
+    return true;
+  }
+  BitmapView Buttons() const { return embedded.skin.ActivePicture(0); }
+};
+
+TEST_F(FramePainterTest, BandsAsComposedAndClientUntouched) {
+  for (const Size s : {Size{800, 500}, Size{285, 210}}) {
+    const Bitmap out = Paint(s);
+    const SkinPieces pieces = PiecesOf(embedded.skin.info, embedded.skin.picture, embedded.skin.picture.bounds());
+    const FrameBands bands = ComposeFrameBands(
+        s, pieces, {geometry.leftTop, geometry.rightTop, geometry.leftBottom, geometry.rightBottom, geometry.client});
+    auto& left = const_cast<Bitmap&>(bands.left);
+    auto& bottom = const_cast<Bitmap&>(bands.bottom);
+    EXPECT_TRUE(Shows(out, {0, 27, 4, s.height - 4}, left.view(), {0, 0, 4, s.height - 31}));
+    EXPECT_TRUE(Shows(out, {0, s.height - 4, s.width, s.height}, bottom.view(), {0, 0, s.width, 4}));
+    // The top band outside the objects.
+    auto& top = const_cast<Bitmap&>(bands.top);
+    EXPECT_TRUE(Shows(out, {0, 0, s.width, 4}, top.view(), {0, 0, s.width, 4}));
+    for (int y = geometry.client.top; y < geometry.client.bottom; ++y) {
+      for (int x = geometry.client.left; x < geometry.client.right; ++x) ASSERT_EQ(out.At(x, y), kMarker);
+    }
+  }
+}
+
+TEST_F(FramePainterTest, ButtonLooksByState) {
+  Bitmap out = Paint({800, 500});
+  const Rect close{776, 5, 797, 26}, max{753, 5, 774, 26};
+  EXPECT_TRUE(Shows(out, close, Buttons(), {50, 2, 71, 23}));
+  EXPECT_TRUE(Shows(out, {3, 8, 17, 20}, Buttons(), {36, 186, 50, 198}));
+  objects[0].active = objects[0].mouseIn = true;
+  out = Paint({800, 500});
+  EXPECT_TRUE(Shows(out, close, Buttons(), {3, 2, 24, 23}));
+  objects[0].down = true;
+  out = Paint({800, 500});
+  EXPECT_TRUE(Shows(out, close, Buttons(), {27, 2, 48, 23}));
+  paint.state.maximized = true;
+  out = Paint({800, 500});
+  EXPECT_TRUE(Shows(out, max, Buttons(), {50, 48, 71, 69}));
+}
+
+TEST_F(FramePainterTest, CaptionTextWithShadowNeverUnderTheButtons) {
+  Paint({800, 500}, "Zorvane");
+  ASSERT_EQ(text.calls.size(), 2u);
+  EXPECT_EQ(text.calls[0].font.color, 16777215u);  // the white shadow first
+  EXPECT_EQ(text.calls[0].origin, (Point{22, 10}));
+  EXPECT_EQ(text.calls[1].font.color, 11168318u);
+  EXPECT_EQ(text.calls[1].font.name, "Arial");
+  EXPECT_EQ(text.calls[1].font.height, 16);
+  EXPECT_EQ(text.calls[1].origin, (Point{21, 9}));
+  EXPECT_EQ(text.calls[1].clip, (Rect{17, 4, 684, 24}));
+
+  // Inactive: only the text colour differs with the embedded skin.
+  text.calls.clear();
+  Paint({800, 500}, "Zorvane", false);
+  EXPECT_EQ(text.calls[1].font.color, 16111036u);
+  EXPECT_EQ(Paint({800, 500}).pixels(), Paint({800, 500}, "", false).pixels());
+
+  text.calls.clear();
+  Paint({300, 200}, std::string(200, 'x'));
+  const auto& last = text.calls.back();
+  EXPECT_EQ(last.text.substr(last.text.size() - 3), "...");
+  EXPECT_LE(last.origin.x + static_cast<int>(last.text.size()) * text.cellWidth, 300 - 117);
+}
+
+TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
+  std::vector<CaptionObject> plain = DefaultCaptionButtons();
+  ApplyBorderIcons(plain, {});
+  const Rect caption = LayoutPlainButtons(plain, 200, PlainMetrics::For(false));
+  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}};
+  Bitmap out(200, 100, kMarker);
+  PaintPlainFrame(out.view(), p);
+  EXPECT_EQ(ToColorRef(out.At(0, 50)), p.colors.light3d);
+  EXPECT_EQ(ToColorRef(out.At(199, 50)), p.colors.darkShadow3d);
+  EXPECT_EQ(out.At(100, 60), kMarker);
+  EXPECT_EQ(text.calls.back().text, "Plain");
+
+  // The client piece of the main picture, repeated from the client's corner.
+  Bitmap client(600, 400);
+  PaintClientBackground(client.view(), embedded.skin, 0);
+  EXPECT_TRUE(Shows(client, {0, 0, 277, 179}, embedded.skin.picture, {4, 27, 281, 206}));
+  EXPECT_TRUE(Shows(client, {277, 179, 554, 358}, embedded.skin.picture, {4, 27, 281, 206}));
+}
+
+TEST_F(FramePainterTest, MorphingButtonsBlendInSteps) {
+  TzsDataSkinStdButton morphing = *dynamic_cast<const TzsDataSkinStdButton*>(embedded.skin.objects[0]);
+  morphing.morphing = true;
+  FrameSkin skin = embedded.skin;
+  skin.objects[0] = &morphing;
+  SkinFrame frame;
+  frame.SetSkin(skin);
+  frame.SetOptions({BorderIcons::All()});
+  frame.Resize({800, 500});
+  const Rect close{776, 5, 797, 26};
+  auto paintedClose = [&] {
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "", true);
+    return out;
+  };
+  ASSERT_TRUE(frame.objects()[0].Morphs(frame.skin()));
+  frame.objects()[0].active = true;  // the mouse came in
+  EXPECT_TRUE(frame.MorphStep());
+  EXPECT_DOUBLE_EQ(frame.objects()[0].morph, 0.2);
+  const Bitmap between = paintedClose();
+  EXPECT_FALSE(Shows(between, close, Buttons(), {50, 2, 71, 23}));
+  EXPECT_FALSE(Shows(between, close, Buttons(), {3, 2, 24, 23}));
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(frame.MorphStep());
+  EXPECT_FALSE(frame.MorphStep());
+  EXPECT_TRUE(Shows(paintedClose(), close, Buttons(), {3, 2, 24, 23}));
+  // Without effects the look jumps and nothing steps.
+  skin.effects = false;
+  frame.SetSkin(skin);
+  frame.objects()[0].active = true;
+  EXPECT_FALSE(frame.MorphStep());
+}
+
+TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
+  FrameSkin bad = embedded.skin;
+  bad.info.clientRect = {-50, 9000, 3, -7};
+  bad.info.leftTopPoint = {100000, 5};
+  bad.info.rightTopPoint = {-3, 2};
+  const FrameGeometry g = ComputeFrameGeometry(bad.info, bad.PictureSize(), {120, 40});
+  std::vector<CaptionObject> none;
+  Bitmap out(120, 40, kMarker);
+  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}});
+  EXPECT_EQ(out.width(), 120);
+
+  // A client piece of no width: the face colour, no tiling.
+  bad.info.clientRect = {10, 10, 10, 30};
+  Bitmap client(50, 50, kMarker);
+  PaintClientBackground(client.view(), bad, Rgb(1, 2, 3));
+  EXPECT_EQ(ToColorRef(client.At(49, 49)), Rgb(1, 2, 3));
+}
+
+}  // namespace
+}  // namespace zv

@@ -1,0 +1,119 @@
+#include "core/frame/frame_shape.h"
+
+#include <gtest/gtest.h>
+
+#include "frame/frame_fixture.h"
+
+namespace zv {
+namespace {
+
+struct FrameShapeTest : ::testing::Test {
+  test::EmbeddedFrameSkin embedded;
+  FrameGeometry geometry;
+  MaskBands bands;
+  std::vector<CaptionObject> objects;
+
+  void SizeTo(int w, int h) {
+    geometry = ComputeFrameGeometry(embedded.skin.info, embedded.skin.PictureSize(), {w, h});
+    bands = ComposeMaskBands(embedded.skin.info, embedded.skin.mask, geometry);
+    objects = BuildCaptionObjects(embedded.skin);
+    ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
+    LayoutCaptionObjects(objects, geometry);
+  }
+  // Every row's covered columns, from the rectangles.
+  static std::vector<std::vector<bool>> Cover(const std::vector<Rect>& rects, Size s) {
+    std::vector<std::vector<bool>> rows(static_cast<std::size_t>(s.height), std::vector<bool>(s.width, false));
+    for (const Rect& r : rects) {
+      for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+          EXPECT_FALSE(rows[y][x]) << "overlap at " << x << "," << y;
+          rows[y][x] = true;
+        }
+      }
+    }
+    return rows;
+  }
+  HitCode Hit(Point p, FrameState state = {}, bool objectUnderMouse = false) {
+    HitTestInput in{&geometry, &bands, &objects, state, true, objectUnderMouse, false, 3};
+    return HitTestSkinned(p, in);
+  }
+};
+
+TEST_F(FrameShapeTest, RegionRowsAtTheCornersAndAgreementWithPointInShape) {
+  for (const Size s : {Size{300, 200}, Size{300, 31}, Size{285, 210}}) {
+    SizeTo(s.width, s.height);
+    const auto rows = Cover(FrameRegion(bands, s), s);
+    const int w = s.width, h = s.height;
+    // Rounded corners four pixels deep, at every size.
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_FALSE(rows[i][3 - i]) << s.height;
+      EXPECT_TRUE(rows[i][4 - i]) << s.height << " row " << i;
+      EXPECT_FALSE(rows[i][w - 4 + i]);
+      EXPECT_TRUE(rows[i][w - 5 + i]);
+      EXPECT_FALSE(rows[h - 1 - i][3 - i]);
+      EXPECT_TRUE(rows[h - 1 - i][4 - i]);
+      EXPECT_FALSE(rows[h - 1 - i][w - 4 + i]);
+    }
+    EXPECT_TRUE(rows[h / 2][0]);
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) ASSERT_EQ(PointInShape(bands, {x, y}), rows[y][x]) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(FrameShapeTest, HitCodesAroundEveryEdgeAndCorner) {
+  SizeTo(800, 500);
+  EXPECT_EQ(Hit({4, 1}), kHtTopLeft);
+  EXPECT_EQ(Hit({2, 6}), kHtTopLeft);
+  EXPECT_EQ(Hit({795, 2}), kHtTopRight);
+  EXPECT_EQ(Hit({1, 495}), kHtBottomLeft);
+  EXPECT_EQ(Hit({798, 497}), kHtBottomRight);
+  EXPECT_EQ(Hit({400, 1}), kHtTop);
+  EXPECT_EQ(Hit({400, 498}), kHtBottom);
+  EXPECT_EQ(Hit({1, 250}), kHtLeft);
+  EXPECT_EQ(Hit({798, 250}), kHtRight);
+  EXPECT_EQ(Hit({400, 250}), kHtClient);
+  EXPECT_EQ(Hit({400, 12}), kHtCaption);
+  EXPECT_EQ(Hit({785, 15}), kHtObject);  // close button
+  EXPECT_EQ(Hit({400, 25}), kHtObject);  // bare frame under the caption
+  // The corner zones size only on the border itself.
+  EXPECT_EQ(Hit({7, 6}), kHtObject);
+  // A point on the mask rectangle's right edge lies outside it.
+  EXPECT_EQ(Hit({797, 250}), kHtRight);
+
+  // Maximised: no sizing codes; rolled up: caption or object only.
+  EXPECT_EQ(Hit({1, 250}, {true, false, false}), kHtObject);
+  EXPECT_EQ(Hit({400, 250}, {true, false, false}), kHtClient);
+  EXPECT_EQ(Hit({400, 12}, {false, false, true}), kHtCaption);
+  EXPECT_EQ(Hit({400, 250}, {false, false, true}), kHtObject);
+  // A pressed button keeps the frame answering "object".
+  EXPECT_EQ(Hit({400, 1}, {}, true), kHtObject);
+  EXPECT_EQ(Hit({400, 12}, {}, true), kHtCaption);
+}
+
+TEST_F(FrameShapeTest, PlainFrameHitCodes) {
+  PlainHitInput in{{300, 200}, {20, 3, 229, 19}, PlainMetrics::For(false), {}, true, false};
+  EXPECT_EQ(HitTestPlain({0, 0}, in), kHtTopLeft);
+  EXPECT_EQ(HitTestPlain({299, 100}, in), kHtRight);
+  EXPECT_EQ(HitTestPlain({100, 10}, in), kHtCaption);
+  EXPECT_EQ(HitTestPlain({100, 100}, in), kHtClient);
+  EXPECT_EQ(HitTestPlain({290, 10}, in), kHtObject);
+  in.state.maximized = true;
+  EXPECT_EQ(HitTestPlain({0, 0}, in), kHtObject);
+}
+
+TEST_F(FrameShapeTest, HostileMaskAreaGivesABoundedShape) {
+  SkinFormInfo bad = embedded.skin.info;
+  bad.maskRectArea = {-100, 50000, 9000, -3};
+  bad.leftTopPoint = {90000, -5};
+  const FrameGeometry g = ComputeFrameGeometry(bad, embedded.skin.PictureSize(), {120, 40});
+  const MaskBands b = ComposeMaskBands(bad, embedded.skin.mask, g);
+  for (const Bitmap* band : {&b.top, &b.bottom, &b.left, &b.right}) {
+    EXPECT_LE(band->width(), 285);
+    EXPECT_LE(band->height(), 210);
+  }
+  for (const Rect& r : FrameRegion(b, {120, 40})) EXPECT_EQ(r.Intersect({0, 0, 120, 40}), r);
+}
+
+}  // namespace
+}  // namespace zv

@@ -1,0 +1,178 @@
+// The main window wearing the skin's frame, against the core's answers.
+#include "win32/frame/skin_form.h"
+
+#include "core/app/texts.h"
+
+#include "win32/gfx/regions.h"
+#include "win32/win32_fixture.h"
+
+namespace zv::win::test {
+namespace {
+
+class SkinFormTest : public MainWindowTest {
+ protected:
+  HWND hwnd() const { return form->hwnd(); }
+  RECT WindowRect() const {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r;
+  }
+  LRESULT HitAt(int x, int y) const {
+    const RECT r = WindowRect();
+    return SendMessageW(hwnd(), WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
+  }
+  void Mouse(UINT msg, WPARAM hit, int x, int y) const {
+    const RECT r = WindowRect();
+    SendMessageW(hwnd(), msg, hit, MAKELPARAM(r.left + x, r.top + y));
+  }
+};
+
+TEST_F(SkinFormTest, ClientAreaHitCodesRegionAndLimits) {
+  Open();
+  const RECT r = WindowRect();
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd(), &origin);
+  EXPECT_EQ(origin.x - r.left, 4);
+  EXPECT_EQ(origin.y - r.top, 27);
+  EXPECT_EQ(client.right, w - 8);
+  EXPECT_EQ(client.bottom, h - 31);
+  EXPECT_EQ(client.right, 791);  // the designed client size is kept
+
+  EXPECT_EQ(HitAt(w / 2, 12), HTCAPTION);
+  EXPECT_EQ(HitAt(1, h / 2), HTLEFT);
+  EXPECT_EQ(HitAt(w - 2, h - 2), HTBOTTOMRIGHT);
+  EXPECT_EQ(HitAt(w / 2, h / 2), HTCLIENT);
+  EXPECT_EQ(HitAt(w - 10, 15), HTOBJECT);  // the close button
+  // While a button is under the mouse the bare frame answers "object" too.
+  EXPECT_EQ(HitAt(1, h / 2), HTOBJECT);
+
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(hwnd(), actual), ERROR);
+  HRGN expected = RegionFromRects(form->zsfrm->frame().Region());
+  EXPECT_TRUE(EqualRgn(actual, expected));
+  EXPECT_TRUE(PtInRegion(actual, w / 2, 0));
+  EXPECT_FALSE(PtInRegion(actual, 0, 0));  // the rounded corner
+  DeleteObject(actual);
+  DeleteObject(expected);
+
+  // On a monitor left of and above the primary one the coordinates are negative.
+  SetWindowPos(hwnd(), nullptr, -1500, -300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(WindowRect().left, -1500);
+  EXPECT_EQ(HitAt(w / 2, 12), HTCAPTION);
+  EXPECT_EQ(HitAt(w / 2, h / 2), HTCLIENT);
+
+  MINMAXINFO info{};
+  SendMessageW(hwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.x, 200);
+  EXPECT_EQ(info.ptMinTrackSize.y, 31);
+}
+
+TEST_F(SkinFormTest, InquiriesAndTheFramePicture) {
+  Open();
+  EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12853);
+  const SkinFrame& frame = form->zsfrm->frame();
+  const Size size = frame.size();
+  DibSurface printed;
+  printed.Resize(size);
+  EXPECT_EQ(SendMessageW(hwnd(), 45513, reinterpret_cast<WPARAM>(printed.dc()), 0), 12851);
+  EXPECT_EQ(SendMessageW(hwnd(), 48203, reinterpret_cast<WPARAM>(printed.dc()), 16802), 16802);
+  SendMessageW(hwnd(), WM_PRINT, reinterpret_cast<WPARAM>(printed.dc()), PRF_NONCLIENT);
+  GdiFlush();
+
+  Bitmap expected(size.width, size.height);
+  frame.Paint(expected.view(), text, texts::kMainCaption, GetActiveWindow() == hwnd());
+  const Rect client = frame.ClientRect();
+  int differing = 0;
+  for (int y = 0; y < size.height; ++y) {
+    for (int x = 0; x < size.width; ++x) {
+      if (client.Contains({x, y})) continue;
+      const Pixel a = printed.view().At(x, y), b = expected.At(x, y);
+      if (a.r != b.r || a.g != b.g || a.b != b.b) ++differing;
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(SkinFormTest, CloseButtonClosesAndCaptureLossCancels) {
+  Open();
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  const int w = WindowRect().right - WindowRect().left;
+  // Pressed, then another window takes the capture: nothing happens.
+  Mouse(WM_NCLBUTTONDOWN, HTOBJECT, w - 10, 15);
+  EXPECT_EQ(GetCapture(), hwnd());
+  ReleaseCapture();
+  Mouse(WM_NCLBUTTONUP, HTOBJECT, w - 10, 15);
+  PumpMessages();
+  ASSERT_TRUE(IsWindow(hwnd()));
+
+  Mouse(WM_NCLBUTTONDOWN, HTOBJECT, w - 10, 15);
+  Mouse(WM_NCLBUTTONUP, HTOBJECT, w - 10, 15);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(form->hwnd()));
+}
+
+TEST_F(SkinFormTest, SkinChangesAndThePlatformFrame) {
+  Open();
+  // The skin is put in force again: the frame follows the new pictures.
+  form->zsSkinData1->SetSkinList(form->zsCompressedSkinList1.get());
+  PumpMessages();
+  HRGN actual = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(hwnd(), actual), ERROR);
+  HRGN expected = RegionFromRects(form->zsfrm->frame().Region());
+  EXPECT_TRUE(EqualRgn(actual, expected));
+  DeleteObject(expected);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  EXPECT_EQ(client.right, 791);
+
+  // Not skinnable: the platform's frame, no region, and the inquiry says so.
+  form->zsSkinData1->SetSkinnableForm(false);
+  PumpMessages();
+  EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12852);
+  EXPECT_EQ(GetWindowRgn(hwnd(), actual), ERROR);
+  EXPECT_NE(SendMessageW(hwnd(), WM_NCHITTEST, 0, MAKELPARAM(WindowRect().left + 1, WindowRect().top + 1)), HTOBJECT);
+  form->zsSkinData1->SetSkinnableForm(true);
+  PumpMessages();
+  EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12853);
+  EXPECT_NE(GetWindowRgn(hwnd(), actual), ERROR);
+  DeleteObject(actual);
+}
+
+struct RecordingHints : FrameHints {
+  std::vector<std::string> log;
+  void ShowHint(const std::string& text, const Rect&) override { log.push_back("show " + text); }
+  void HideHint() override { log.push_back("hide"); }
+};
+
+TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
+  Open();
+  RecordingHints hints;
+  form->zsfrm->SetHints(&hints);
+  form->zsfrm->ShowObjectHint = true;
+  const int w = WindowRect().right - WindowRect().left;
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
+  EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  form->zsfrm->SetHints(nullptr);
+}
+
+// A window hooked twice answers once: the subclass chain does not recurse.
+TEST(SkinFormAttachTest, AttachingTwiceDoesNotRecurse) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  GdiTextRenderer text;
+  {
+    TzsSkinForm first(window, text);
+    TzsSkinForm second(window, text);
+    EXPECT_EQ(SendMessageW(window, 45490, 0, 0), 12853);
+    EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(200, 150)), HTCLIENT);
+  }
+  DestroyWindow(window);
+}
+
+}  // namespace
+}  // namespace zv::win::test

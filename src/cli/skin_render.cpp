@@ -55,7 +55,25 @@ class PreviewHost : public SkinControlHost {
   NoText text_;
 };
 
+// The picture a control paints off screen, rendered straight into the
+// bitmap that is written out: copying it onto a canvas first would double
+// the memory a large preview takes.
+class PreviewControl : public TzsSkinCustomControl {
+ public:
+  using TzsSkinCustomControl::TzsSkinCustomControl;
+  Bitmap Picture(Size size) {
+    LookUpSkinRecord();
+    FitSizeToSkin(size);
+    // A fixed record makes a bitmap of its own size.
+    Bitmap picture = Sizing() == SkinSizing::kFixed ? Bitmap() : Bitmap(size.width, size.height);
+    RenderSkinned(picture);
+    return picture;
+  }
+};
+
 ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemColor(SystemColorIndex(color)) : color; }
+
+std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
 
 }  // namespace
 
@@ -69,16 +87,25 @@ Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size 
   }
   PreviewHost host;
   host.bounds = Rect::FromSize(0, 0, size.width, size.height);
-  TzsSkinCustomControl control(host, name);
+  PreviewControl control(host, name);
   control.SetSkinData(&skin);  // fits the size to the record
   control.SetBounds(host.bounds);
   if (control.Sizing() == SkinSizing::kNoSkin) throw Error("the control record " + name + " has an empty skinrect");
-  Bitmap out(host.bounds.Width(), host.bounds.Height());
-  control.Paint(out.view());
-  return out;
+  // A fixed or one-way record sets its own size, which must keep to the cap too.
+  const Size fitted{host.bounds.Width(), host.bounds.Height()};
+  if (!IsRenderSize(fitted)) {
+    throw Error("the control record " + name + " renders at " + SizeText(fitted) + ", beyond the limit of " +
+                SizeText({kMaxRenderSide, kMaxRenderSide}));
+  }
+  return control.Picture(fitted);
+}
+
+bool IsRenderSize(Size size) {
+  return size.width >= 1 && size.height >= 1 && size.width <= kMaxRenderSide && size.height <= kMaxRenderSide;
 }
 
 Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
+  if (!IsRenderSize(size)) throw Error("cannot render a frame of " + SizeText(size));
   const BitmapView main = skin.MainPicture();
   if (main.width() <= 0) throw Error("the skin has no main picture");
   const SkinFormInfo& info = skin.Definition().formInfo;
@@ -125,8 +152,9 @@ Size ParseRenderSize(const std::string& text) {
   auto number = [&](std::string_view part) {
     int value = 0;
     const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
-    if (ec != std::errc() || end != part.data() + part.size() || value < 1 || value > 8192) {
-      throw CliError("expected a size WxH with sides from 1 to 8192, got '" + text + "'");
+    if (ec != std::errc() || end != part.data() + part.size() || value < 1 || value > kMaxRenderSide) {
+      throw CliError("expected a size WxH with sides from 1 to " + std::to_string(kMaxRenderSide) + ", got '" + text +
+                     "'");
     }
     return value;
   };
@@ -153,9 +181,13 @@ std::string RunSkinRender(Files& files, const std::vector<std::string>& args) {
   } else {
     throw CliError(kForm);
   }
-  const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, bits));
+  // The picture moves into the encoder's input rather than being copied.
+  BmpPicture image;
+  image.bitCount = bits;
+  image.bitmap = std::move(picture);
+  const std::vector<std::uint8_t> bytes = EncodeBmp(image);
   files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  return out + ": " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) + ", " +
+  return out + ": " + std::to_string(image.bitmap.width()) + " x " + std::to_string(image.bitmap.height()) + ", " +
          std::to_string(bits) + "-bit\n";
 }
 

@@ -10,20 +10,27 @@
 
 namespace zv {
 
+// No side of a rendered picture is longer than this.
+constexpr int kMaxRenderSide = 8192;
+bool IsRenderSize(Size size);
+
 // The control record `name` at `size` (the size the record's sizing mode
 // allows; a fixed record keeps its own). Throws zv::Error for an unknown
-// record, one without frame geometry, or one without a picture.
+// record, one without frame geometry, one without a picture, or one whose
+// own size is not an IsRenderSize.
 Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size);
 
-// The window frame at `size`: the four bands from the main picture, the
-// client area in the skin's button face colour; alpha 255 inside the mask's
-// region, 0 outside (everywhere 255 without a mask).
+// The window frame at `size` (an IsRenderSize, else zv::Error): the four
+// bands from the main picture, the client area in the skin's button face
+// colour; alpha 255 inside the mask's region, 0 outside (everywhere 255
+// without a mask).
 Bitmap RenderSkinFrame(const PackageSkin& skin, Size size);
 
 // Reads a compressed skin file into a skin.
 PackageSkin LoadSkinFile(Files& files, const std::string& path);
 
-// "W x H" as "WxH"; throws CliError for anything else or sides outside 1..8192.
+// "W x H" as "WxH"; throws CliError for anything else or sides outside
+// 1..kMaxRenderSide.
 Size ParseRenderSize(const std::string& text);
 
 // args after "render": FILE (--control NAME --size WxH | --frame WxH) OUT.bmp.

@@ -50,12 +50,15 @@ SkinPackage SampleSkin() {
       "[FORMINFO]\r\nlefttoppoint=10,12\r\nrighttoppoint=50,12\r\nleftbottompoint=10,36\r\n"
       "rightbottompoint=50,36\r\nclientrect=4,12,56,36\r\n"
       "[SKINCOLORS]\r\ncbtnface=12632256\r\n"
-      "[SKINCONTROLS]\r\ncount=4\r\n0=panel:panel\r\n1=bar:panel\r\n2=fixed:panel\r\n3=label:stdlabel\r\n"
+      "[SKINCONTROLS]\r\ncount=6\r\n0=panel:panel\r\n1=bar:panel\r\n2=fixed:panel\r\n3=label:stdlabel\r\n"
+      "4=giant:panel\r\n5=tall:panel\r\n"
       "[panel]\r\npictureindex=0\r\nskinrect=0,0,30,20\r\nlefttoppoint=5,5\r\nrighttoppoint=25,5\r\n"
       "leftbottompoint=5,15\r\nrightbottompoint=25,15\r\nclientrect=2,2,28,18\r\n"
       "[bar]\r\npictureindex=0\r\nskinrect=0,0,30,20\r\nlefttoppoint=5,0\r\nrighttoppoint=25,0\r\n"
       "clientrect=2,2,28,18\r\n"
-      "[fixed]\r\npictureindex=0\r\nskinrect=0,0,30,20\r\nclientrect=2,2,28,18\r\n";
+      "[fixed]\r\npictureindex=0\r\nskinrect=0,0,30,20\r\nclientrect=2,2,28,18\r\n"
+      "[giant]\r\npictureindex=0\r\nskinrect=0,0,8193,20\r\n"
+      "[tall]\r\npictureindex=0\r\nskinrect=0,0,30,200000\r\nlefttoppoint=5,0\r\nrighttoppoint=25,0\r\n";
   return package;
 }
 
@@ -104,6 +107,10 @@ TEST(SkinRenderTest, ControlsAreComposedByTheirSizingMode) {
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "panel", "--size", "0x8", "x.bmp"}), CliError);
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "panel", "--size", "9x", "x.bmp"}), CliError);
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--size", "9x9"}), CliError);
+  // Records that set their own size keep to the same cap: a fixed one, and
+  // a horizontal one whose height is its skin rectangle's.
+  EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "giant", "--size", "8x8", "x.bmp"}), Error);
+  EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "tall", "--size", "8x8", "x.bmp"}), Error);
   EXPECT_EQ(files.files.count("x.bmp"), 0u);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/base/bmp.h"
+#include "core/base/byte_stream.h"
 #include "core/skin/package.h"
 
 namespace zv::test {
@@ -39,6 +40,29 @@ inline SkinPackage SamplePackage() {
                             SamplePicture(32, 2, 2, 6)};
   package.definitionText = "[VERSION]\r\nskinname=Sample\r\n\r\n[PICTURES]\r\n";
   return package;
+}
+
+// A blank 1-bit BMP: a few bytes a row, yet width x height pixels decoded.
+inline std::vector<std::uint8_t> BlankBmp(int width, int height) {
+  const auto stride = static_cast<std::uint32_t>((width + 31) / 32 * 4);
+  const std::uint32_t offset = kBmpFileHeaderSize + 40 + 8;
+  std::vector<std::uint8_t> bytes;
+  ByteWriter w(bytes);
+  w.WriteU8('B');
+  w.WriteU8('M');
+  w.WriteU32(offset + stride * height);
+  w.WriteU32(0);
+  w.WriteU32(offset);
+  w.WriteU32(40);
+  w.WriteI32(width);
+  w.WriteI32(height);
+  w.WriteU16(1);
+  w.WriteU16(1);
+  for (int i = 0; i < 6; ++i) w.WriteU32(0);  // no compression, sizes, resolution, colour counts
+  w.WriteU32(0);                              // black
+  w.WriteU32(0x00FFFFFF);                     // white
+  bytes.resize(bytes.size() + static_cast<std::size_t>(stride) * height, 0);
+  return bytes;
 }
 
 inline std::span<const std::uint8_t> Bytes(const std::string& text) {

@@ -2,8 +2,16 @@
 // Integer geometry. Rectangles are half-open: left and top inside, right and
 // bottom outside.
 #include <algorithm>
+#include <limits>
 
 namespace zv {
+
+// A sum worked in 64 bits, held inside the int range: coordinates read
+// from a skin may lie anywhere in it.
+constexpr int ClampToInt(long long value) {
+  return static_cast<int>(
+      std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 struct Point {
   int x = 0;

@@ -1,6 +1,7 @@
 #include "core/gfx/blit.h"
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace zv {
@@ -45,32 +46,40 @@ void StretchBlit(const BitmapView& dst, const Rect& clip, const Rect& to, const 
   if (to.IsEmpty() || from.IsEmpty()) return;
   const Rect dc = to.Intersect(clip).Intersect(dst.bounds());
   if (dc.IsEmpty()) return;
-  const long long fw = from.Width(), fh = from.Height(), tw = to.Width(), th = to.Height();
+  // Rectangles from a skin may span more than an int holds. No picture or
+  // target comes near a billion pixels, and below that the sampling fits
+  // in 64 bits.
+  constexpr long long kMaxSpan = 1LL << 30;
+  const long long fw = 0LL + from.right - from.left, fh = 0LL + from.bottom - from.top;
+  const long long tw = 0LL + to.right - to.left, th = 0LL + to.bottom - to.top;
+  if (fw > kMaxSpan || fh > kMaxSpan || tw > kMaxSpan || th > kMaxSpan) return;
   // Source column for each destination column, sampled at pixel centres.
   std::vector<int> columns(static_cast<std::size_t>(dc.Width()));
   for (int x = dc.left; x < dc.right; ++x) {
-    columns[static_cast<std::size_t>(x - dc.left)] = from.left + static_cast<int>(((2LL * (x - to.left) + 1) * fw) / (2 * tw));
+    columns[static_cast<std::size_t>(x - dc.left)] =
+        from.left + static_cast<int>(((2 * (0LL + x - to.left) + 1) * fw) / (2 * tw));
   }
   const std::size_t bytes = static_cast<std::size_t>(dc.Width()) * sizeof(Pixel);
   const bool columnsInside = columns.front() >= 0 && columns.back() < src.width();
-  int lastRow = -1;  // source row of the previous destination row, when it was copied whole
+  // The source row of the previous destination row, when that row was
+  // copied whole. No row number can stand for "none": rows above the
+  // picture are negative too.
+  std::optional<int> lastRow;
   for (int y = dc.top; y < dc.bottom; ++y) {
-    const int sy = from.top + static_cast<int>(((2LL * (y - to.top) + 1) * fh) / (2 * th));
+    const int sy = from.top + static_cast<int>(((2 * (0LL + y - to.top) + 1) * fh) / (2 * th));
     Pixel* out = dst.Row(y) + dc.left;
     if (sy == lastRow) {  // enlarging: repeat the row just made
       std::memcpy(out, dst.Row(y - 1) + dc.left, bytes);
       continue;
     }
-    if (sy < 0 || sy >= src.height()) {
-      lastRow = -1;
-      continue;
-    }
+    lastRow.reset();
+    if (sy < 0 || sy >= src.height()) continue;
     const Pixel* in = src.Row(sy);
     for (std::size_t i = 0; i < columns.size(); ++i) {
       const int sx = columns[i];
       if (sx >= 0 && sx < src.width()) out[i] = in[sx];
     }
-    lastRow = columnsInside ? sy : -1;
+    if (columnsInside) lastRow = sy;
   }
 }
 

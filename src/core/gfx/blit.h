@@ -29,15 +29,16 @@ void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, con
 
 // Calls copy(position, length) for each copy of a piece `tile` long laid from
 // `start` to `end`, the last one cut short. A piece of no size is not
-// repeated at all (it would never advance).
+// repeated at all (it would never advance). Worked in 64 bits, so no
+// position or length taken from a skin can overflow.
 template <typename Copy>
 void Tile(int start, int end, int tile, Copy copy) {
   if (tile <= 0) return;
-  const int n = (end - start) / tile;
-  for (int i = 0; i <= n; ++i) {
-    const int pos = start + i * tile;
-    const int len = tile - std::max(0, pos + tile - end);
-    if (len > 0) copy(pos, len);
+  const long long n = (static_cast<long long>(end) - start) / tile;
+  for (long long i = 0; i <= n; ++i) {
+    const long long pos = start + i * tile;
+    const long long len = tile - std::max(0LL, pos + tile - end);
+    if (len > 0) copy(static_cast<int>(pos), static_cast<int>(len));
   }
 }
 

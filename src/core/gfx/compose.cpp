@@ -51,6 +51,11 @@ void ResizeTo(Bitmap& bitmap, int width, int height) {
   if (bitmap.width() != width || bitmap.height() != height) bitmap = Bitmap(width, height);
 }
 
+// How much of a band `full` long can show in a target `room` long. A band
+// is made only that large, so a client rectangle far outside the target (a
+// top 200000 rows down, say) costs no more than the target itself.
+int Shown(long long full, int room) { return static_cast<int>(std::clamp<long long>(full, 0, room)); }
+
 Rect ClientPiece(const SkinPieces& skin) {
   return skin.points.clientRect.Offset(skin.skinRect.left, skin.skinRect.top);
 }
@@ -188,20 +193,23 @@ FrameBands ComposeFrameBands(Size size, const SkinPieces& skin, const SkinPoints
   const int h = size.height;
   const int sl = skin.skinRect.left, st = skin.skinRect.top, sr = skin.skinRect.right, sb = skin.skinRect.bottom;
 
-  if (w > 0 && nr.top > 0 && k.rightTop.x - k.leftTop.x > 0) {
-    bands.top = Bitmap(w, nr.top);
+  // Rows past the target's bottom are left out of the top band.
+  const int topHeight = Shown(nr.top, h);
+  if (w > 0 && topHeight > 0 && k.rightTop.x - k.leftTop.x > 0) {
+    bands.top = Bitmap(w, topHeight);
     const BitmapView t = bands.top.view();
-    const Rect middle{sl + k.leftTop.x, st, sl + k.rightTop.x, st + nr.top};
+    const Rect middle{sl + k.leftTop.x, st, sl + k.rightTop.x, st + topHeight};
     if (skin.topStretch) {
-      MiddleAcross(t, p, middle, fitted.leftTop.x, fitted.rightTop.x, 0, nr.top, true);
+      MiddleAcross(t, p, middle, fitted.leftTop.x, fitted.rightTop.x, 0, topHeight, true);
     } else {
-      MiddleAcross(t, p, middle, 0, w, 0, nr.top, false);
+      MiddleAcross(t, p, middle, 0, w, 0, topHeight, false);
     }
-    Blit(t, Point{0, 0}, p, Rect{sl, st, sl + k.leftTop.x, st + nr.top});
-    Blit(t, Point{fitted.rightTop.x, 0}, p, Rect{sl + k.rightTop.x, st, sr, st + nr.top});
+    Blit(t, Point{0, 0}, p, Rect{sl, st, sl + k.leftTop.x, st + topHeight});
+    Blit(t, Point{fitted.rightTop.x, 0}, p, Rect{sl + k.rightTop.x, st, sr, st + topHeight});
   }
 
-  const int bottomHeight = h - nr.bottom;
+  // The bottom band ends at the target's bottom, so it keeps its last rows.
+  const int bottomHeight = Shown(static_cast<long long>(h) - nr.bottom, h);
   if (w > 0 && bottomHeight > 0 && k.rightBottom.x - k.leftBottom.x > 0) {
     bands.bottom = Bitmap(w, bottomHeight);
     const BitmapView t = bands.bottom.view();
@@ -216,8 +224,13 @@ FrameBands ComposeFrameBands(Size size, const SkinPieces& skin, const SkinPoints
     Blit(t, Point{fitted.rightBottom.x, 0}, p, Rect{sl + k.rightBottom.x, top, sr, sb});
   }
 
-  // The side bands fill what the top and bottom bands leave.
+  // The side bands fill what the top and bottom bands leave. The left band
+  // shows its first columns, the right band (at the target's right edge)
+  // its last, so its source starts as many columns later as are left out.
   const int sideHeight = h - bands.top.height() - bands.bottom.height();
+  const long long rightFull = static_cast<long long>(w) - nr.right;
+  const int leftWidth = Shown(nr.left, w);
+  const int rightWidth = Shown(rightFull, w);
   struct Side {
     Bitmap* band;
     int width;
@@ -228,8 +241,9 @@ FrameBands ComposeFrameBands(Size size, const SkinPieces& skin, const SkinPoints
     bool stretch;
   };
   const Side sides[] = {
-      {&bands.left, nr.left, sl, sl + nr.left, k.leftTop.y, k.leftBottom.y, skin.leftStretch},
-      {&bands.right, w - nr.right, sl + cr.right, sr, k.rightTop.y, k.rightBottom.y, skin.rightStretch},
+      {&bands.left, leftWidth, sl, sl + leftWidth, k.leftTop.y, k.leftBottom.y, skin.leftStretch},
+      {&bands.right, rightWidth, ClampToInt(static_cast<long long>(sl) + cr.right + (rightFull - rightWidth)), sr,
+       k.rightTop.y, k.rightBottom.y, skin.rightStretch},
   };
   for (const Side& side : sides) {
     if (side.width <= 0 || sideHeight <= 0 || side.lower - side.upper <= 0) continue;

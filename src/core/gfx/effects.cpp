@@ -7,8 +7,6 @@
 namespace zv {
 namespace {
 
-std::uint8_t Channel(double value) { return static_cast<std::uint8_t>(RoundChannel(value)); }
-
 template <typename F>
 void ForEachPixel(const BitmapView& bitmap, F f) {
   for (int y = 0; y < bitmap.height(); ++y) {
@@ -18,9 +16,10 @@ void ForEachPixel(const BitmapView& bitmap, F f) {
 }
 
 // Split-blur neighbour index: below 0 use the pixel's own index, past the
-// end n - i (kept inside, since i = 0 would reach one past the end).
-int Before(int i, int d) { return i - d < 0 ? i : i - d; }
-int After(int i, int d, int n) { return i + d >= n ? std::min(n - i, n - 1) : i + d; }
+// end n - i (kept inside, since i = 0 would reach one past the end). The
+// tests compare d with the room left, so no radius can overflow.
+int Before(int i, int d) { return d > i ? i : i - d; }
+int After(int i, int d, int n) { return d >= n - i ? std::min(n - i, n - 1) : i + d; }
 
 }  // namespace
 
@@ -41,17 +40,27 @@ int RoundRatio(long long num, long long den) {
   return static_cast<int>(std::min(q, 255LL));
 }
 
+long long AmountInMillionths(double amount) {
+  if (!(amount > 0)) return 0;  // also NaN
+  if (amount >= 1) return kMillion;
+  return std::llround(amount * kMillion);
+}
+
 void Lighten(const BitmapView& bitmap, double amount) {
-  const double x = std::clamp(amount, 0.0, 1.0);
+  const long long x = AmountInMillionths(amount);
   ForEachPixel(bitmap, [x](Pixel& p) {
-    for (std::uint8_t* c : {&p.b, &p.g, &p.r}) *c = Channel((1 - x) * *c + 255 * x);
+    for (std::uint8_t* c : {&p.b, &p.g, &p.r}) {
+      *c = static_cast<std::uint8_t>(RoundRatio((kMillion - x) * *c + 255 * x, kMillion));
+    }
   });
 }
 
 void Darken(const BitmapView& bitmap, double amount) {
-  const double x = std::clamp(amount, 0.0, 1.0);
+  const long long x = AmountInMillionths(amount);
   ForEachPixel(bitmap, [x](Pixel& p) {
-    for (std::uint8_t* c : {&p.b, &p.g, &p.r}) *c = Channel((1 - x) * *c);
+    for (std::uint8_t* c : {&p.b, &p.g, &p.r}) {
+      *c = static_cast<std::uint8_t>(RoundRatio((kMillion - x) * *c, kMillion));
+    }
   });
 }
 

@@ -19,6 +19,10 @@ namespace zv {
 int RoundChannel(double value);
 // num / den (den > 0) to the nearest integer, halves to even, clamped to 0..255.
 int RoundRatio(long long num, long long den);
+// An amount clamped to 0..1 in whole millionths, so that decimal amounts
+// (0.3, 0.5) are exact and a channel result that is a half rounds as one.
+constexpr long long kMillion = 1'000'000;
+long long AmountInMillionths(double amount);
 
 // A number from 0 to n - 1.
 using RandomSource = std::function<int(int n)>;

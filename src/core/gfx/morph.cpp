@@ -40,10 +40,20 @@ class Ramp {
   double w_ = 0;
 };
 
+// (1 - x)·P + x·A with x in whole millionths, as lighten and darken do it.
 void Blend(const BitmapView& n, const BitmapView& a, double x) {
-  x = std::clamp(x, 0.0, 1.0);
+  const long long k = AmountInMillionths(x);
+  const auto mix = [k](std::uint8_t& p, std::uint8_t q) {
+    p = static_cast<std::uint8_t>(RoundRatio((kMillion - k) * p + k * q, kMillion));
+  };
   for (int y = 0; y < n.height(); ++y) {
-    for (int c = 0; c < n.width(); ++c) Mix(n.Row(y)[c], a.Row(y)[c], 1 - x);
+    Pixel* p = n.Row(y);
+    const Pixel* q = a.Row(y);
+    for (int c = 0; c < n.width(); ++c) {
+      mix(p[c].b, q[c].b);
+      mix(p[c].g, q[c].g);
+      mix(p[c].r, q[c].r);
+    }
   }
 }
 

@@ -19,34 +19,60 @@ bool IsBlack(const Pixel& p) {
 
 constexpr Pixel kOutside{255, 255, 255, 0};
 
-// A band of the mask laid out as the frame bands are: `middle` repeated
-// along the band from `start` to `end` and cut there, then the end pieces.
+// The part of a mask band placed at `at` in the window that lies inside the
+// window. Only that part is ever allocated, so a band far larger than the
+// window (a client rectangle 200000 rows down, say) costs no more than the
+// window; copies go to band coordinates and are clipped to the part.
+class VisibleBand {
+ public:
+  VisibleBand(const Rect& window, Point at, int width, int height)
+      : at_(at),
+        area_(Rect{at.x, at.y, ClampToInt(0LL + at.x + width), ClampToInt(0LL + at.y + height)}.Intersect(window)) {
+    if (!area_.IsEmpty()) bitmap_ = Bitmap(area_.Width(), area_.Height(), kOutside);
+  }
+  bool IsEmpty() const { return area_.IsEmpty(); }
+  // The band's columns and rows past these do not show.
+  int ShownWidth() const { return ClampToInt(0LL + area_.right - at_.x); }
+  int ShownHeight() const { return ClampToInt(0LL + area_.bottom - at_.y); }
+  void Copy(Point to, const BitmapView& mask, const Rect& from) {
+    const Point at{ClampToInt(0LL + to.x + at_.x - area_.left), ClampToInt(0LL + to.y + at_.y - area_.top)};
+    Blit(bitmap_.view(), at, mask, from);
+  }
+  std::vector<Rect> Runs() { return RegionFromMask(bitmap_.view(), area_.left, area_.top); }
+
+ private:
+  Point at_;
+  Rect area_;
+  Bitmap bitmap_;
+};
+
+// A band laid out as the frame bands are: `middle` repeated along it from
+// `start` to `end` and cut there (or where the band stops showing), then
+// the end pieces.
 struct Piece {
   Rect from;
   Point to;
 };
 
-Bitmap BandAcross(const BitmapView& mask, int width, int height, const Rect& middle, int start, int end,
-                  const Piece (&ends)[2]) {
-  Bitmap band(width, height, kOutside);
-  const BitmapView b = band.view();
-  Tile(start, end, middle.Width(), [&](int x, int len) {
-    Blit(b, Point{x, 0}, mask, Rect{middle.left, middle.top, middle.left + len, middle.bottom});
+std::vector<Rect> BandAcross(VisibleBand band, const BitmapView& mask, const Rect& middle, int start, int end,
+                             const Piece (&ends)[2]) {
+  if (band.IsEmpty()) return {};
+  Tile(start, std::min(end, band.ShownWidth()), middle.Width(), [&](int x, int len) {
+    band.Copy(Point{x, 0}, mask, Rect{middle.left, middle.top, middle.left + len, middle.bottom});
   });
-  for (const Piece& p : ends) Blit(b, p.to, mask, p.from);
-  return band;
+  for (const Piece& p : ends) band.Copy(p.to, mask, p.from);
+  return band.Runs();
 }
 
-Bitmap BandDown(const BitmapView& mask, int width, int height, const Rect& middle, const Piece (&ends)[2]) {
-  Bitmap band(width, height, kOutside);
-  const BitmapView b = band.view();
-  Tile(0, height, middle.Height(), [&](int y, int len) {
-    Blit(b, Point{0, y}, mask, Rect{middle.left, middle.top, middle.right, middle.top + len});
+std::vector<Rect> BandDown(VisibleBand band, const BitmapView& mask, const Rect& middle, const Piece (&ends)[2]) {
+  if (band.IsEmpty()) return {};
+  Tile(0, band.ShownHeight(), middle.Height(), [&](int y, int len) {
+    band.Copy(Point{0, y}, mask, Rect{middle.left, middle.top, middle.right, middle.top + len});
   });
   for (const Piece& p : ends) {
-    if (!p.from.IsEmpty()) Blit(b, p.to, mask, p.from);
+    if (!p.from.IsEmpty()) band.Copy(p.to, mask, p.from);
   }
-  return band;
+  return band.Runs();
 }
 
 // Keeps the parts inside the window.
@@ -89,29 +115,35 @@ std::vector<Rect> RegionFromFrameMask(const SkinPoints& record, const SkinPoints
   std::vector<Rect> rects;
 
   if (width > 0 && cr.top > 0) {
-    Bitmap top = BandAcross(mask, width, cr.top, Rect{lt.x, 0, rt.x, cr.top}, fitted.leftTop.x,
-                                  fitted.rightTop.x,
-                                  {{Rect{0, 0, lt.x, cr.top}, {0, 0}}, {Rect{rt.x, 0, mw, cr.top}, {fitted.rightTop.x, 0}}});
-    Append(rects, RegionFromMask(top.view(), 0, 0), window);
+    Append(rects,
+           BandAcross(VisibleBand(window, {0, 0}, width, cr.top), mask, Rect{lt.x, 0, rt.x, cr.top}, fitted.leftTop.x,
+                      fitted.rightTop.x,
+                      {{Rect{0, 0, lt.x, cr.top}, {0, 0}}, {Rect{rt.x, 0, mw, cr.top}, {fitted.rightTop.x, 0}}}),
+           window);
   }
   if (width > 0 && mh - cr.bottom > 0) {
     const int h = mh - cr.bottom;
-    Bitmap bottom =
-        BandAcross(mask, width, h, Rect{lb.x, cr.bottom, rb.x, mh}, fitted.leftBottom.x, fitted.rightBottom.x,
-                   {{Rect{0, cr.bottom, lb.x, mh}, {0, 0}}, {Rect{rb.x, cr.bottom, mw, mh}, {fitted.rightBottom.x, 0}}});
-    Append(rects, RegionFromMask(bottom.view(), 0, ncr.bottom), window);
+    Append(rects,
+           BandAcross(
+               VisibleBand(window, {0, ncr.bottom}, width, h), mask, Rect{lb.x, cr.bottom, rb.x, mh},
+               fitted.leftBottom.x, fitted.rightBottom.x,
+               {{Rect{0, cr.bottom, lb.x, mh}, {0, 0}}, {Rect{rb.x, cr.bottom, mw, mh}, {fitted.rightBottom.x, 0}}}),
+           window);
   }
   if (cr.left > 0 && sideHeight > 0) {
-    Bitmap left = BandDown(mask, cr.left, sideHeight, Rect{0, lt.y, cr.left, lb.y},
-                           {{Rect{0, cr.top, cr.left, lt.y}, {0, 0}},
-                            {Rect{0, lb.y, cr.left, cr.bottom}, {0, sideHeight - (cr.bottom - lb.y)}}});
-    Append(rects, RegionFromMask(left.view(), 0, ncr.top), window);
+    Append(rects,
+           BandDown(VisibleBand(window, {0, ncr.top}, cr.left, sideHeight), mask, Rect{0, lt.y, cr.left, lb.y},
+                    {{Rect{0, cr.top, cr.left, lt.y}, {0, 0}},
+                     {Rect{0, lb.y, cr.left, cr.bottom}, {0, sideHeight - (cr.bottom - lb.y)}}}),
+           window);
   }
   if (mw - cr.right > 0 && sideHeight > 0) {
-    Bitmap right = BandDown(mask, mw - cr.right, sideHeight, Rect{cr.right, rt.y, mw, rb.y},
-                            {{Rect{cr.right, cr.top, mw, rt.y}, {0, 0}},
-                             {Rect{cr.right, rb.y, mw, cr.bottom}, {0, sideHeight - (cr.bottom - rb.y)}}});
-    Append(rects, RegionFromMask(right.view(), ncr.right, ncr.top), window);
+    Append(rects,
+           BandDown(VisibleBand(window, {ncr.right, ncr.top}, mw - cr.right, sideHeight), mask,
+                    Rect{cr.right, rt.y, mw, rb.y},
+                    {{Rect{cr.right, cr.top, mw, rt.y}, {0, 0}},
+                     {Rect{cr.right, rb.y, mw, cr.bottom}, {0, sideHeight - (cr.bottom - rb.y)}}}),
+           window);
   }
   Append(rects, {ncr}, window);
   return rects;

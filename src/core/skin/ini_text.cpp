@@ -84,7 +84,19 @@ std::optional<int> ParseIniInteger(std::string_view text) {
   return static_cast<int>(bits);
 }
 
+void CheckIniTextSize(std::string_view text) {
+  if (text.size() > kMaxIniTextBytes) {
+    throw Error("skin definition text larger than " + std::to_string(kMaxIniTextBytes) + " bytes");
+  }
+  std::size_t lines = 0;
+  ForEachLine(text, [&](std::string_view) { ++lines; });
+  if (lines > kMaxIniTextLines) {
+    throw Error("skin definition text longer than " + std::to_string(kMaxIniTextLines) + " lines");
+  }
+}
+
 IniText IniText::Parse(std::string_view text) {
+  CheckIniTextSize(text);
   IniText ini;
   Section* current = nullptr;
   ForEachLine(text, [&](std::string_view raw) {

@@ -21,9 +21,20 @@ namespace zv {
 // ASCII letters keep two different characters apart.
 std::string AnsiUpperKey(std::string_view text);
 
+// How much text one IniText is parsed from: far beyond a real skin
+// definition (the embedded one has 45 KB in 2,194 lines), far below what
+// the parsed lines would take in memory.
+constexpr std::size_t kMaxIniTextBytes = 8u << 20;
+constexpr std::size_t kMaxIniTextLines = 1u << 18;
+
+// Throws zv::Error when `text` has more bytes or lines than those limits;
+// takes no memory, so it can run before anything is split or parsed.
+void CheckIniTextSize(std::string_view text);
+
 class IniText {
  public:
   IniText() = default;
+  // Checks the text with CheckIniTextSize first.
   static IniText Parse(std::string_view text);
   static IniText FromLines(const std::vector<std::string>& lines);
 

@@ -15,9 +15,14 @@ std::optional<std::span<const std::uint8_t>> ReadFlaggedPicture(ByteReader& read
   return ReadPicture(reader);
 }
 
-std::optional<BmpPicture> Decode(const std::optional<std::span<const std::uint8_t>>& image) {
+BmpPicture Decode(std::span<const std::uint8_t> image, PictureBudget& budget) {
+  budget.Take(image);
+  return ReadBmp(image);
+}
+
+std::optional<BmpPicture> Decode(const std::optional<std::span<const std::uint8_t>>& image, PictureBudget& budget) {
   if (!image) return std::nullopt;
-  return ReadBmp(*image);
+  return Decode(*image, budget);
 }
 
 void WriteFlaggedPicture(const std::optional<BmpPicture>& picture, ByteWriter& writer) {
@@ -26,6 +31,17 @@ void WriteFlaggedPicture(const std::optional<BmpPicture>& picture, ByteWriter& w
 }
 
 }  // namespace
+
+void PictureBudget::Take(std::span<const std::uint8_t> image) {
+  const BmpInfo info = ReadBmpInfo(image);
+  pixels_ += static_cast<std::uint64_t>(info.width) * static_cast<std::uint64_t>(info.height);
+  if (++pictures_ > kMaxPackagePictures) {
+    throw Error("a skin package holds at most " + std::to_string(kMaxPackagePictures) + " pictures");
+  }
+  if (pixels_ > kMaxPackagePixels) {
+    throw Error("the pictures of a skin package hold at most " + std::to_string(kMaxPackagePixels) + " pixels");
+  }
+}
 
 PackageLayout ParsePackage(std::span<const std::uint8_t> bytes) {
   ByteReader reader(bytes);
@@ -40,9 +56,11 @@ PackageLayout ParsePackage(std::span<const std::uint8_t> bytes) {
       if (ReadFlaggedPicture(reader)) ++layout.discardedPictures;
     }
   }
-  // Each picture takes at least a file header, so a huge count runs out of
-  // bytes long before it runs out of memory.
   const std::int32_t count = reader.ReadI32();
+  if (count > kMaxPackagePictures) {
+    throw Error("a skin package holds at most " + std::to_string(kMaxPackagePictures) + " active pictures, not " +
+                std::to_string(count));
+  }
   for (std::int32_t i = 0; i < count; ++i) layout.activePictures.push_back(ReadPicture(reader));
   layout.definitionText = reader.ReadRest();
   return layout;
@@ -53,11 +71,12 @@ SkinPackage ReadPackage(std::span<const std::uint8_t> bytes) {
   SkinPackage package;
   package.version = layout.version;
   if (!IsAcceptedVersion(layout.version)) return package;
-  package.picture = Decode(layout.picture);
-  package.inactivePicture = Decode(layout.inactivePicture);
-  package.mask = Decode(layout.mask);
+  PictureBudget budget;
+  package.picture = Decode(layout.picture, budget);
+  package.inactivePicture = Decode(layout.inactivePicture, budget);
+  package.mask = Decode(layout.mask, budget);
   package.activePictures.reserve(layout.activePictures.size());
-  for (const auto& image : layout.activePictures) package.activePictures.push_back(ReadBmp(image));
+  for (const auto& image : layout.activePictures) package.activePictures.push_back(Decode(image, budget));
   package.definitionText.assign(layout.definitionText.begin(), layout.definitionText.end());
   return package;
 }

@@ -3,6 +3,13 @@
 #include "core/gfx/regions.h"
 
 namespace zv {
+namespace {
+
+// A skin's points may lie near the ends of the int range.
+int Moved(int v, long long d) { return ClampToInt(v + d); }
+Point Moved(Point p, long long dx, long long dy) { return {Moved(p.x, dx), Moved(p.y, dy)}; }
+
+}  // namespace
 
 SkinSizing DeriveSizing(const SkinPieces& pieces) {
   const SkinPoints& p = pieces.points;
@@ -15,32 +22,33 @@ SkinSizing DeriveSizing(const SkinPieces& pieces) {
 
 Size FitSizeToSkin(SkinSizing sizing, const SkinPieces& pieces, Size proposed, SkinPoints& fitted) {
   const SkinPoints& p = pieces.points;
+  const Rect& c = p.clientRect;
   const int sw = pieces.skinRect.Width();
   const int sh = pieces.skinRect.Height();
-  const int dW = proposed.width - sw;
-  const int dH = proposed.height - sh;
+  const long long dW = 0LL + proposed.width - sw;
+  const long long dH = 0LL + proposed.height - sh;
   switch (sizing) {
     case SkinSizing::kNoSkin:
       return proposed;
     case SkinSizing::kFixed:
-      fitted.clientRect = p.clientRect;
+      fitted.clientRect = c;
       return {sw, sh};
     case SkinSizing::kBoth:
       fitted.leftTop = p.leftTop;
-      fitted.rightTop = {p.rightTop.x + dW, p.rightTop.y};
-      fitted.leftBottom = {p.leftBottom.x, p.leftBottom.y + dH};
-      fitted.rightBottom = {p.rightBottom.x + dW, p.rightBottom.y + dH};
-      fitted.clientRect = {p.clientRect.left, p.clientRect.top, p.clientRect.right + dW, p.clientRect.bottom + dH};
+      fitted.rightTop = Moved(p.rightTop, dW, 0);
+      fitted.leftBottom = Moved(p.leftBottom, 0, dH);
+      fitted.rightBottom = Moved(p.rightBottom, dW, dH);
+      fitted.clientRect = {c.left, c.top, Moved(c.right, dW), Moved(c.bottom, dH)};
       return proposed;
     case SkinSizing::kHorizontal:
       fitted.leftTop = p.leftTop;
-      fitted.rightTop = {p.rightTop.x + dW, p.rightTop.y};
-      fitted.clientRect = {p.clientRect.left, p.clientRect.top, p.clientRect.right + dW, p.clientRect.bottom};
+      fitted.rightTop = Moved(p.rightTop, dW, 0);
+      fitted.clientRect = {c.left, c.top, Moved(c.right, dW), c.bottom};
       return {proposed.width, sh};
     case SkinSizing::kVertical:
       fitted.leftTop = p.leftTop;
-      fitted.leftBottom = {p.leftBottom.x, p.leftBottom.y + dH};
-      fitted.clientRect = {p.clientRect.left, p.clientRect.top, p.clientRect.right, p.clientRect.bottom + dH};
+      fitted.leftBottom = Moved(p.leftBottom, 0, dH);
+      fitted.clientRect = {c.left, c.top, c.right, Moved(c.bottom, dH)};
       return {sw, proposed.height};
   }
   return proposed;
@@ -60,14 +68,14 @@ std::vector<Rect> ShapeFromMask(SkinSizing sizing, const SkinPieces& pieces, con
       break;
     case SkinSizing::kHorizontal:
       // One band across: the bottom points follow the top ones.
-      fit.rightTop = {record.rightTop.x + size.width - pieces.skinRect.Width(), record.rightTop.y};
+      fit.rightTop = Moved(record.rightTop, 0LL + size.width - pieces.skinRect.Width(), 0);
       record.leftBottom = record.leftTop;
       record.rightBottom = record.rightTop;
       fit.leftBottom = fit.leftTop;
       fit.rightBottom = fit.rightTop;
       break;
     case SkinSizing::kVertical:
-      fit.leftBottom = {record.leftBottom.x, record.leftBottom.y + size.height - pieces.skinRect.Height()};
+      fit.leftBottom = Moved(record.leftBottom, 0, 0LL + size.height - pieces.skinRect.Height());
       record.rightTop = record.leftTop;
       record.rightBottom = record.leftBottom;
       fit.rightTop = fit.leftTop;

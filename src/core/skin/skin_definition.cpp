@@ -15,8 +15,10 @@ std::optional<int> ListIndex(std::string_view key, int count) {
   return value;
 }
 
+// Every entry may become a record, so they are counted against the budget
+// before any record is made.
 template <class Records, class Create>
-void ReadList(const IniText& ini, std::string_view section, Records& target, Create create) {
+void ReadList(const IniText& ini, std::string_view section, Records& target, Create create, std::size_t& budget) {
   const int count = ini.ReadInteger(section, "count", 0);
   if (count <= 0) return;
   std::vector<int> indexes;
@@ -25,6 +27,10 @@ void ReadList(const IniText& ini, std::string_view section, Records& target, Cre
   }
   std::sort(indexes.begin(), indexes.end());
   indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+  if (indexes.size() > budget) {
+    throw Error("a skin definition lists at most " + std::to_string(kMaxSkinRecords) + " records");
+  }
+  budget -= indexes.size();
   for (const int index : indexes) {
     const std::string entry = ini.ReadString(section, std::to_string(index), "");
     const std::size_t colon = entry.find(':');
@@ -38,12 +44,12 @@ void ReadList(const IniText& ini, std::string_view section, Records& target, Cre
 
 }  // namespace
 
-void ReadObjectList(const IniText& ini, std::string_view section, ObjectRecords& target) {
-  ReadList(ini, section, target, CreateObjectRecord);
+void ReadObjectList(const IniText& ini, std::string_view section, ObjectRecords& target, std::size_t& budget) {
+  ReadList(ini, section, target, CreateObjectRecord, budget);
 }
 
-void ReadControlList(const IniText& ini, std::string_view section, ControlRecords& target) {
-  ReadList(ini, section, target, CreateControlRecord);
+void ReadControlList(const IniText& ini, std::string_view section, ControlRecords& target, std::size_t& budget) {
+  ReadList(ini, section, target, CreateControlRecord, budget);
 }
 
 SkinDefinition ReadSkinDefinition(const IniText& ini) {
@@ -54,8 +60,9 @@ SkinDefinition ReadSkinDefinition(const IniText& ini) {
   skin.popupWindow.LoadFromIni(ini);
   skin.hintWindow.LoadFromIni(ini);
   skin.colors.LoadFromIni(ini);
-  ReadObjectList(ini, "SKINOBJECTS", skin.objects);
-  ReadControlList(ini, "SKINCONTROLS", skin.controls);
+  std::size_t budget = kMaxSkinRecords;
+  ReadObjectList(ini, "SKINOBJECTS", skin.objects, budget);
+  ReadControlList(ini, "SKINCONTROLS", skin.controls, budget);
   return skin;
 }
 

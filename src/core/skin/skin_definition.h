@@ -16,12 +16,18 @@ namespace zv {
 using ObjectRecords = std::vector<std::unique_ptr<TzsDataSkinObject>>;
 using ControlRecords = std::vector<std::unique_ptr<TzsDataSkinControl>>;
 
+// Object and control records of one definition together; the embedded skin
+// has 77.
+constexpr std::size_t kMaxSkinRecords = 4096;
+
 // Reads a list section ("count", then "0", "1", ... each "name:typeword"):
 // appends one loaded record per entry whose type word is known, in index
 // order; other entries are skipped. Only keys present in the section are
-// visited, so a huge "count" costs nothing.
-void ReadObjectList(const IniText& ini, std::string_view section, ObjectRecords& target);
-void ReadControlList(const IniText& ini, std::string_view section, ControlRecords& target);
+// visited, so a huge "count" costs nothing. The entries are taken from
+// `budget` (the records still allowed) before any record is made; more
+// entries than that raise zv::Error.
+void ReadObjectList(const IniText& ini, std::string_view section, ObjectRecords& target, std::size_t& budget);
+void ReadControlList(const IniText& ini, std::string_view section, ControlRecords& target, std::size_t& budget);
 
 struct SkinDefinition {
   SkinVersionInfo version;
@@ -35,7 +41,8 @@ struct SkinDefinition {
 };
 
 // Reads every section. Missing sections read as defaults; an unreadable
-// point or rect throws ConvertError, an absurd list count zv::Error.
+// point or rect throws ConvertError, an absurd list count or more than
+// kMaxSkinRecords records zv::Error.
 SkinDefinition ReadSkinDefinition(const IniText& ini);
 SkinDefinition ParseSkinDefinition(std::string_view text);
 

@@ -8,14 +8,17 @@ namespace zv {
 
 namespace {
 
-BmpPicture LoadPicture(Files& files, const std::string& path) {
-  const std::string bytes = files.ReadAll(path);
-  return ReadBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+BmpPicture LoadPicture(Files& files, const std::string& path, PictureBudget& budget) {
+  const std::string text = files.ReadAll(path);
+  const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  budget.Take(bytes);
+  return ReadBmp(bytes);
 }
 
-std::optional<BmpPicture> LoadOptionalPicture(Files& files, const std::string& folder, const std::string& name) {
+std::optional<BmpPicture> LoadOptionalPicture(Files& files, const std::string& folder, const std::string& name,
+                                              PictureBudget& budget) {
   if (name.empty()) return std::nullopt;
-  return LoadPicture(files, folder + name);
+  return LoadPicture(files, folder + name, budget);
 }
 
 }  // namespace
@@ -37,11 +40,15 @@ std::string FolderPart(std::string_view path) {
 
 SkinPackage LoadSkinFolder(Files& files, const std::string& folder, const PackagePictureNames& names,
                            const std::vector<std::string>& lines) {
+  // The package must read back, so it is built within the same budget.
+  PictureBudget budget;
   SkinPackage package;
-  package.picture = LoadOptionalPicture(files, folder, names.picture);
-  package.inactivePicture = LoadOptionalPicture(files, folder, names.inactivePicture);
-  package.mask = LoadOptionalPicture(files, folder, names.mask);
-  for (const auto& name : names.activePictures) package.activePictures.push_back(LoadPicture(files, folder + name));
+  package.picture = LoadOptionalPicture(files, folder, names.picture, budget);
+  package.inactivePicture = LoadOptionalPicture(files, folder, names.inactivePicture, budget);
+  package.mask = LoadOptionalPicture(files, folder, names.mask, budget);
+  for (const auto& name : names.activePictures) {
+    package.activePictures.push_back(LoadPicture(files, folder + name, budget));
+  }
   package.definitionText = JoinLines(lines);
   return package;
 }

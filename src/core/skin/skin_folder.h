@@ -34,8 +34,9 @@ std::optional<std::string> FirstMissingSkinSection(const IniText& ini);
 std::string FolderPart(std::string_view path);
 
 // Loads every named picture from folder + name (a missing file raises the
-// file error, a bad picture EInvalidGraphic) and takes `lines` as the
-// definition text, each line followed by CR LF.
+// file error, a bad picture EInvalidGraphic, pictures beyond a package's
+// PictureBudget zv::Error) and takes `lines` as the definition text, each
+// line followed by CR LF.
 SkinPackage LoadSkinFolder(Files& files, const std::string& folder, const PackagePictureNames& names,
                            const std::vector<std::string>& lines);
 

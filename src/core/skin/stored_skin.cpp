@@ -41,7 +41,9 @@ void TzsCompressedStoredSkin::Pack(const SkinPackage& package) {
 }
 
 bool TzsCompressedStoredSkin::BuildFromSkinIni(Files& files, const std::string& path) {
-  const std::vector<std::string> lines = SplitLines(files.ReadAll(path));
+  const std::string text = files.ReadAll(path);
+  CheckIniTextSize(text);  // before its lines take memory
+  const std::vector<std::string> lines = SplitLines(text);
   const IniText ini = IniText::FromLines(lines);
   if (FirstMissingSkinSection(ini)) return false;
   SkinPictureNames names;

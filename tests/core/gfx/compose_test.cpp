@@ -279,5 +279,39 @@ TEST(ComposeFrameBands, StretchedBandsAndSkippedBands) {
   EXPECT_EQ(b.bottom.height(), 4);
 }
 
+TEST(ComposeFrameBands, BandsAreNeverLargerThanTheTarget) {
+  FrameSkin f;
+  const Point none{-1, -1};
+  // A client rectangle far below and above the target: top and bottom bands
+  // keep the rows that can show, the top its first, the bottom its last.
+  SkinPoints fitted = f.Fitted(100, 80);
+  fitted.clientRect.top = 1'000'000'000;
+  fitted.clientRect.bottom = -1'000'000'000;
+  FrameBands b = ComposeFrameBands({100, 80}, f.skin, fitted);
+  ASSERT_EQ(b.top.width(), 100);
+  ASSERT_EQ(b.top.height(), 80);
+  EXPECT_EQ(SourceOf(b.top.At(0, 36)), (Point{2, 39}));
+  EXPECT_EQ(SourceOf(b.top.At(0, 37)), none);  // below the picture
+  ASSERT_EQ(b.bottom.height(), 80);
+  EXPECT_EQ(SourceOf(b.bottom.At(0, 79)), (Point{2, 32}));
+  EXPECT_EQ(SourceOf(b.bottom.At(0, 47)), (Point{2, 0}));
+  EXPECT_EQ(SourceOf(b.bottom.At(0, 46)), none);
+  EXPECT_EQ(b.left.width(), 0);  // nothing left between them
+
+  // Side bands wider than the target: the left keeps its first columns, the
+  // right (drawn at the target's right edge) its last.
+  fitted = f.Fitted(100, 80);
+  fitted.clientRect = Rect{1'000'000'000, 0, -1, 80};
+  b = ComposeFrameBands({100, 80}, f.skin, fitted);
+  ASSERT_EQ(b.left.width(), 100);
+  ASSERT_EQ(b.left.height(), 80);
+  EXPECT_EQ(SourceOf(b.left.At(10, 1)), (Point{12, 10}));
+  EXPECT_EQ(SourceOf(b.left.At(48, 1)), none);  // right of the picture
+  ASSERT_EQ(b.right.width(), 100);              // 101 wide, drawn from x = -1
+  EXPECT_EQ(SourceOf(b.right.At(0, 1)), (Point{39, 10}));
+  EXPECT_EQ(SourceOf(b.right.At(2, 1)), (Point{41, 10}));
+  EXPECT_EQ(SourceOf(b.right.At(3, 1)), none);
+}
+
 }  // namespace
 }  // namespace zv

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <set>
 
@@ -67,6 +68,16 @@ TEST(Effects, LightenDarkenAndInvert) {
   Bitmap c = OnePixel(Grey(100));
   Darken(c.view(), 0.3);
   EXPECT_EQ(c.At(0, 0), Grey(70));
+  // Exact halves round to even although 1 - 0.3 is not exact in binary.
+  Bitmap half = OnePixel(Grey(45));
+  Darken(half.view(), 0.3);
+  EXPECT_EQ(half.At(0, 0), Grey(32));  // round(31.5)
+  half = OnePixel(Grey(5));
+  Lighten(half.view(), 0.29);
+  EXPECT_EQ(half.At(0, 0), Grey(78));  // round(77.5)
+  half = OnePixel(Grey(5));
+  Lighten(half.view(), 0.23);
+  EXPECT_EQ(half.At(0, 0), Grey(62));  // round(62.5)
   Bitmap d = OnePixel(Pixel{0x0F, 0xF0, 0x55, 3});
   Invert(d.view());
   EXPECT_EQ(d.At(0, 0), (Pixel{0xF0, 0x0F, 0xAA, 3}));
@@ -130,6 +141,13 @@ TEST(Effects, SplitBlurAveragesDiagonalNeighboursAndClampsAtTheEdges) {
 
   SplitBlur(column.view(), 0);
   EXPECT_EQ(column.At(0, 0).b, 50);
+
+  // Any radius past the picture reads the same pixels; the largest must not
+  // overflow on the way.
+  Bitmap huge(3, 1);
+  for (int x = 0; x < 3; ++x) huge.At(x, 0) = Grey(40 * x);
+  SplitBlur(huge.view(), std::numeric_limits<int>::max());
+  EXPECT_EQ(huge.pixels(), wide.pixels());
 }
 
 TEST(Effects, InactiveEffectsByIndex) {
@@ -185,6 +203,9 @@ TEST(Morph, BlendEndpointsAndMiddle) {
   }
   EXPECT_EQ(half.At(5, 0), (Pixel{25, 0, 102, 5}));  // round(25), round(102.5)
   EXPECT_EQ(half.At(1, 0), (Pixel{5, 0, 100, 5}));   // round(100.5)
+  Bitmap dark = OnePixel(Grey(45));
+  Morph(dark.view(), OnePixel(Grey(0)).view(), MorphKind::mkDefault, 0.3);
+  EXPECT_EQ(dark.At(0, 0), Grey(32));  // round(31.5), as darken
 
   // Pictures of different size: unchanged.
   Bitmap other(9, 3);

@@ -129,5 +129,32 @@ TEST(RegionFromFrameMask, CrossedPointsGiveNoRegion) {
   EXPECT_EQ(cover.At(25, 20), kBlack);  // client
 }
 
+TEST(RegionFromFrameMask, BandsFarBeyondTheWindowCostOnlyTheWindow) {
+  // Bands a billion rows long give the same region as bands that merely
+  // pass the window's edge: only what shows is ever made.
+  FrameMask f;
+  const auto tallTop = [&](int far) {  // a client rectangle `far` rows down
+    SkinPoints record = f.record;
+    record.clientRect.top = far;
+    SkinPoints fitted = f.Fitted(50, 40);
+    fitted.clientRect.top = fitted.clientRect.bottom = far;
+    return Coverage(RegionFromFrameMask(record, fitted, 50, 40, f.mask.view()), 50, 40);
+  };
+  const auto tallSides = [&](int far) {  // side bands reaching `far` down
+    SkinPoints fitted = f.Fitted(50, 40);
+    fitted.clientRect.bottom = fitted.leftBottom.y = fitted.rightBottom.y = far;
+    return Coverage(RegionFromFrameMask(f.record, fitted, 50, 40, f.mask.view()), 50, 40);
+  };
+  const Bitmap top = tallTop(100);
+  EXPECT_EQ(tallTop(1'000'000'000).pixels(), top.pixels());
+  EXPECT_EQ(top.At(0, 0), kWhite);   // the mask's own corner
+  EXPECT_EQ(top.At(5, 15), kBlack);  // the mask's last row
+  EXPECT_EQ(top.At(5, 16), kWhite);  // the band below the mask
+  const Bitmap sides = tallSides(100);
+  EXPECT_EQ(tallSides(1'000'000'000).pixels(), sides.pixels());
+  EXPECT_EQ(sides.At(0, 38), kBlack);  // the left band goes on to the window's bottom
+  EXPECT_EQ(sides.At(0, 39), kWhite);  // with its notch every 8 rows
+}
+
 }  // namespace
 }  // namespace zv

@@ -68,5 +68,16 @@ TEST(SkinFolderTest, MissingOrBadPicturesStopTheBuild) {
   EXPECT_THROW(LoadSkinFolder(files, "", {"", "", "", {""}}, {}), FileOpenError);  // a missing list item
 }
 
+TEST(SkinFolderTest, PicturesBeyondAPackageBudgetStopTheBuild) {
+  // 2 MB on disk, the whole budget of pixels decoded: with one more pixel
+  // beside it the package would not read back.
+  test::FakeFiles files;
+  const auto full = test::BlankBmp(4096, 4096);
+  const auto dot = test::BlankBmp(1, 1);
+  files.files["full.bmp"] = std::string(full.begin(), full.end());
+  files.files["dot.bmp"] = std::string(dot.begin(), dot.end());
+  EXPECT_THROW(LoadSkinFolder(files, "", {"dot.bmp", "", "", {"full.bmp"}}, {}), Error);
+}
+
 }  // namespace
 }  // namespace zv

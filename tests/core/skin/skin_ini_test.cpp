@@ -124,3 +124,13 @@ TEST(SkinIni, HostileTextNeverCrashes) {
   EXPECT_FALSE(ini.HasSection("y"));  // NUL ends the text
   EXPECT_EQ(IniText::Parse(ini.ToText()).Find("x", ""), std::string(999, '='));
 }
+
+TEST(SkinIni, OverlongTextIsRefusedBeforeItIsParsed) {
+  EXPECT_THROW(IniText::Parse(std::string(zv::kMaxIniTextBytes + 1, ' ')), zv::Error);
+  std::string lines;
+  for (std::size_t i = 0; i < zv::kMaxIniTextLines; ++i) lines += "a\n";
+  EXPECT_NO_THROW(zv::CheckIniTextSize(lines));
+  EXPECT_NO_THROW(IniText::Parse(lines));
+  EXPECT_THROW(zv::CheckIniTextSize(lines + "a"), zv::Error);
+  EXPECT_THROW(IniText::Parse(lines + "[a]"), zv::Error);
+}

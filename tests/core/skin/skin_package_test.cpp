@@ -147,5 +147,37 @@ TEST(SkinPackageTest, PictureLengthFieldsAreChecked) {
   EXPECT_THROW(ReadPackage(shortened), EInvalidGraphic);
 }
 
+std::vector<std::uint8_t> PackageOf(const std::vector<std::vector<std::uint8_t>>& pictures) {
+  std::vector<std::uint8_t> bytes;
+  ByteWriter w(bytes);
+  w.WriteI32(3);
+  for (int flag = 0; flag < 3; ++flag) w.WriteU8(1);
+  w.WriteI32(static_cast<std::int32_t>(pictures.size()));
+  for (const auto& picture : pictures) w.WriteBytes(picture);
+  return bytes;
+}
+
+using test::BlankBmp;
+
+TEST(SkinPackageTest, PicturesAreCountedBeforeTheyAreDecoded) {
+  // Pictures of 8 M pixels take 32 MB apiece once decoded, from 1 MB of
+  // package: the budget refuses the one that passes it before decoding it.
+  const auto half = BlankBmp(4096, 2048);
+  PictureBudget budget;
+  budget.Take(half);
+  budget.Take(half);  // exactly the budget
+  EXPECT_THROW(budget.Take(BlankBmp(1, 1)), Error);
+  EXPECT_THROW(ReadPackage(PackageOf({BlankBmp(1, 1), BlankBmp(4096, 4096)})), Error);
+
+  // More pictures than a package may hold, however small.
+  const std::vector<std::vector<std::uint8_t>> many(kMaxPackagePictures + 1, BlankBmp(1, 1));
+  EXPECT_THROW(ParsePackage(PackageOf(many)), Error);
+  EXPECT_EQ(ParsePackage(PackageOf({many.begin(), many.end() - 1})).activePictures.size(),
+            static_cast<std::size_t>(kMaxPackagePictures));
+  PictureBudget counted;
+  for (int i = 0; i < kMaxPackagePictures; ++i) counted.Take(many[0]);
+  EXPECT_THROW(counted.Take(many[0]), Error);
+}
+
 }  // namespace
 }  // namespace zv

@@ -165,6 +165,21 @@ TEST(SkinRecords, ListsSkipBadEntriesAndKeepOrder) {
   EXPECT_EQ(skin.controls[2]->Name(), "far");
 }
 
+TEST(SkinRecords, RecordsBeyondTheBudgetAreRefusedBeforeAnyIsMade) {
+  // Objects and controls draw on one budget.
+  const auto definition = [](std::size_t objects, std::size_t controls) {
+    std::string text = "[SKINOBJECTS]\r\ncount=99999\r\n";
+    for (std::size_t i = 0; i < objects; ++i) text += std::to_string(i) + "=c:caption\r\n";
+    text += "[SKINCONTROLS]\r\ncount=99999\r\n";
+    for (std::size_t i = 0; i < controls; ++i) text += std::to_string(i) + "=p:panel\r\n";
+    return text;
+  };
+  const SkinDefinition full = ParseSkinDefinition(definition(2, kMaxSkinRecords - 2));
+  EXPECT_EQ(full.objects.size() + full.controls.size(), kMaxSkinRecords);
+  EXPECT_THROW(ParseSkinDefinition(definition(2, kMaxSkinRecords - 1)), Error);
+  EXPECT_THROW(ParseSkinDefinition(definition(kMaxSkinRecords + 1, 0)), Error);
+}
+
 TEST(SkinRecords, NonPositiveCountReadsNothing) {
   for (const char* count : {"0", "-3", "x", ""}) {
     const SkinDefinition skin =

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/skin/compression.h"
+#include "core/skin/ini_text.h"
 #include "core/skin/skin_list.h"
 #include "fakes.h"
 #include "skin_test_pictures.h"
@@ -104,6 +105,11 @@ TEST(StoredSkinTest, FailedPackKeepsThePreviousSkin) {
   SkinPackage bad = test::SamplePackage();
   bad.activePictures[1].indices.clear();  // cannot be written
   EXPECT_THROW(skin.Pack(bad), Error);
+  EXPECT_EQ(skin.CompressedData(), before);
+  // A skin.ini too long to be a definition is refused before it is split.
+  test::FakeFiles files;
+  files.files["skin.ini"] = std::string(kMaxIniTextLines + 1, '\n');
+  EXPECT_THROW(skin.BuildFromSkinIni(files, "skin.ini"), Error);
   EXPECT_EQ(skin.CompressedData(), before);
 }
 

@@ -134,6 +134,18 @@ LRESULT CALLBACK MenuMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Sent messages: another program taking the activation (a click in its
+// window) ends the menu, as it ends a platform menu.
+LRESULT CALLBACK MenuSentMessageHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code >= 0 && gActiveHost) {
+    const CWPSTRUCT& sent = *reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (sent.message == WM_ACTIVATEAPP && !sent.wParam && gActiveHost->Menu().Visible()) {
+      gActiveHost->Menu().CloseAll();
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
 
 void WindowMenuClient::MenuClosed() { SendMessageW(window_, kMsgMenuClosed, 0, 0); }
@@ -177,11 +189,13 @@ SkinMenuHost::SkinMenuHost(HWND owner, const MenuSkin& skin) : owner_(owner), sk
   menu_ = std::make_unique<TzsSkinMenu>(*this, &form_);
   hint_ = std::make_unique<TzsSkinHint>(*this, skin_);
   hook_ = SetWindowsHookExW(WH_GETMESSAGE, MenuMessageHook, nullptr, GetCurrentThreadId());
+  sentHook_ = SetWindowsHookExW(WH_CALLWNDPROC, MenuSentMessageHook, nullptr, GetCurrentThreadId());
 }
 
 SkinMenuHost::~SkinMenuHost() {
   if (gActiveHost == this) gActiveHost = nullptr;
   if (hook_) UnhookWindowsHookEx(hook_);
+  if (sentHook_) UnhookWindowsHookEx(sentHook_);
   hint_.reset();
   menu_.reset();
   if (timerWindow_) DestroyWindow(timerWindow_);

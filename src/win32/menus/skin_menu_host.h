@@ -1,9 +1,10 @@
 #pragma once
 // The skinned menus and hint in real windows: top-level popup windows that
 // never take the focus, timers on a message window, keys and outside clicks
-// caught by a message hook while a menu is open, and commands sent to the
-// owner window as WM_COMMAND. TzsSkinPopupMenu shows a platform popup menu
-// (HMENU) through this machinery.
+// caught by a message hook while a menu is open (losing the activation to
+// another program closes it too), and commands sent to the owner window as
+// WM_COMMAND. TzsSkinPopupMenu shows a platform popup menu (HMENU) through
+// this machinery.
 #include <windows.h>
 
 #include <functional>
@@ -69,6 +70,7 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
   GdiTextRenderer text_;
   HWND timerWindow_ = nullptr;
   HHOOK hook_ = nullptr;
+  HHOOK sentHook_ = nullptr;
   WindowMenuClient form_;
   std::unique_ptr<TzsSkinMenu> menu_;
   std::unique_ptr<TzsSkinHint> hint_;

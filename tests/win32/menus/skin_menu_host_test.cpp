@@ -98,6 +98,25 @@ TEST_F(SkinMenuHostTest, PopupFromAMenuAnswersKeysAndRunsTheCommand) {
   DestroyMenu(menu);
 }
 
+TEST_F(SkinMenuHostTest, AnotherProgramTakingTheActivationClosesTheMenu) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, 101, L"Alpha");
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  TzsSkinPopupMenu popup(host, menu);
+  popup.Popup(120, 120);
+  Pump();
+  ASSERT_TRUE(host.Menu().Visible());
+  SendMessageW(owner, WM_ACTIVATEAPP, TRUE, 0);  // this program activated: the menu stays
+  EXPECT_TRUE(host.Menu().Visible());
+  SendMessageW(owner, WM_ACTIVATEAPP, FALSE, 0);
+  Pump();
+  EXPECT_FALSE(host.Menu().Visible());
+  EXPECT_FALSE(Visible(L"ZvSkinPopupWindow"));
+  EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed}));
+  EXPECT_TRUE(gCommands.empty());
+  DestroyMenu(menu);
+}
+
 TEST_F(SkinMenuHostTest, HintShowsAndHides) {
   SkinMenuHost host(owner, MenuSkinOf(skin));
   host.Hint().ShowAt({200, 200}, {"One@Two", "", nullptr, 0});

@@ -315,6 +315,8 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (ours) {
         paintSuppressed_ = true;
         StopTimers();
+        CloseSystemMenu();
+        menuHost_.reset();  // its pictures are the old skin's
         frame_.SetSkin({});
       }
       return Default(msg, wParam, lParam);
@@ -392,7 +394,22 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return result;
     }
     case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_KEYMENU) {
+        // An open skinned menu ends; Alt+Space opens ours, not the platform's.
+        if (SystemMenuOpen()) {
+          CloseSystemMenu();
+          return 0;
+        }
+        if (lParam == VK_SPACE) {
+          if (!DisableSystemMenu) ShowSystemMenu(SystemButtonAnchor());
+          return 0;
+        }
+        return Default(msg, wParam, lParam);
+      }
       if (!OnWindowCommand(wParam)) return 0;
+      return Default(msg, wParam, lParam);
+    case WM_COMMAND:
+      if (OnSystemMenuCommand(wParam)) return 0;
       return Default(msg, wParam, lParam);
     case WM_DISPLAYCHANGE:
       states_.MonitorsChanged();

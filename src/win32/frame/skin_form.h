@@ -14,9 +14,11 @@
 #include "core/frame/frame_commands.h"
 #include "core/frame/skin_frame.h"
 #include "core/frame/snapping.h"
+#include "core/frame/system_menu.h"
 #include "core/frame/window_state_machine.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/skin_data.h"
+#include "win32/menus/skin_menu_host.h"
 #include "win32/platform/dib_surface.h"
 
 namespace zv::win {
@@ -57,6 +59,12 @@ class TzsSkinForm : private WindowStateHost {
   void SetSkinnable(bool skinnable);
   const SkinFrame& frame() const { return frame_; }
   WindowStateMachine& states() { return states_; }
+  // The skinned system menu's items for the window as it is now.
+  std::vector<SystemMenuItem> SystemMenuItems() const;
+  // Opens the system menu at `anchor` (screen; an empty rectangle is a point).
+  void ShowSystemMenu(const Rect& anchor);
+  // The menus' machinery once a system menu was shown; null before.
+  SkinMenuHost* MenuHost() const { return menuHost_.get(); }
   const WindowStateMachine& states() const { return states_; }
 
   // Draws the frame into `dc` (whole-window coordinates), as WM_NCPAINT does.
@@ -93,6 +101,12 @@ class TzsSkinForm : private WindowStateHost {
   // WM_SYSCOMMAND's window commands; true when the platform carries it out.
   bool OnWindowCommand(WPARAM command);
   void OnPlatformSize(WPARAM kind);
+  // The system menu (skin_form_sysmenu.cpp).
+  Rect SystemButtonAnchor() const;
+  bool SystemMenuOpen() const;
+  void CloseSystemMenu();
+  bool OnSystemMenuCommand(WPARAM command);
+  void RunSystemMenuItem(const std::string& name);
 
   static void RegisterLiving(const TzsSkinForm* form, bool alive);
 
@@ -118,6 +132,9 @@ class TzsSkinForm : private WindowStateHost {
   CaptionOptions options_;
   WindowStateMachine states_{*this};
   FrameCommands* commands_ = nullptr;
+  std::unique_ptr<SkinMenuHost> menuHost_;
+  std::vector<SystemMenuItem> systemMenuItems_;
+  MenuNode systemMenuRoot_;
   FrameHints* hints_ = nullptr;
   SizeMoveMarks sizeMove_;
   SnapState snap_;

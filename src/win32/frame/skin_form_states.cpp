@@ -44,7 +44,7 @@ FrameState TzsSkinForm::CurrentState() const {
 
 // Without a linked tray icon, minimising to the tray minimises to the taskbar:
 // a visible button that did nothing would be a broken promise.
-void TzsSkinForm::RunOwn(FrameCommand command, const Rect&) {
+void TzsSkinForm::RunOwn(FrameCommand command, const Rect& anchor) {
   switch (command) {
     case FrameCommand::kClose:
       // Posted: closing may destroy the window whose message is being handled.
@@ -55,7 +55,7 @@ void TzsSkinForm::RunOwn(FrameCommand command, const Rect&) {
     case FrameCommand::kMinimize:
     case FrameCommand::kMinimizeToTray: states_.ChangeWindowState(WindowState::wsMinimized); break;
     case FrameCommand::kRollUp: states_.SetRolledUp(!states_.RolledUp()); break;
-    case FrameCommand::kSystemMenu:
+    case FrameCommand::kSystemMenu: ShowSystemMenu(anchor); break;
     case FrameCommand::kNone: break;
   }
 }

@@ -225,6 +225,54 @@ TEST_F(SkinFormTest, RollUpLeavesTheCaptionStripAndBack) {
   EXPECT_EQ(Bounds(), normal);
 }
 
+// The names of the open system menu's items, or nothing when it is closed.
+std::vector<std::string> OpenMenuNames(TzsSkinForm& skinForm) {
+  std::vector<std::string> names;
+  SkinMenuHost* host = skinForm.MenuHost();
+  if (!host || !host->Menu().Visible()) return names;
+  for (const TzsSkinMenuItem& item : host->Menu().LevelAt(0).Items()) names.push_back(item.node->name);
+  return names;
+}
+
+TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  const std::vector<std::string> normal{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"};
+  const int w = WindowRect().right - WindowRect().left;
+  Mouse(WM_NCRBUTTONDOWN, HTCAPTION, w / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
+  EXPECT_EQ(OpenMenuNames(skinForm), normal);
+  // Opened at the cursor.
+  EXPECT_EQ(skinForm.MenuHost()->Menu().LevelAt(0).Bounds().left, WindowRect().left + w / 2);
+
+  // The keyboard goes to the open menu: Esc closes it.
+  PostMessageW(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpMessages();
+  EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+
+  // Alt+Space opens it again, with the items of the maximised window.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+  EXPECT_EQ(OpenMenuNames(skinForm),
+            (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"}));
+  // SC_KEYMENU while it is open closes it and goes no further.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+
+  // The chosen item runs the state operation: restore, by keyboard.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+  TzsSkinPopupWindow& level = skinForm.MenuHost()->Menu().LevelAt(0);
+  for (int i = 0; i < 6 && (level.ActiveIndex() < 0 || level.Items()[level.ActiveIndex()].node->name != "ZSF_RESTORE");
+       ++i) {
+    PostMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    PumpMessages();
+  }
+  PostMessageW(hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsZoomed(hwnd()));
+  EXPECT_EQ(State(), WindowState::wsNormal);
+}
+
 struct RecordingHints : FrameHints {
   std::vector<std::string> log;
   void ShowHint(const std::string& text, const Rect&) override { log.push_back("show " + text); }

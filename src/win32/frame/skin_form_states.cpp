@@ -75,7 +75,20 @@ void TzsSkinForm::OnPlatformSize(WPARAM kind) {
   }
 }
 
+// A minimised window's own rectangle is the platform's parking place; the
+// one it comes back to is its normal placement (workspace coordinates).
 Rect TzsSkinForm::Bounds() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
+    Rect normal = ToRect(placement.rcNormalPosition);
+    if (!(GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+      RECT work{};
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+      normal = normal.Offset(work.left, work.top);
+    }
+    return normal;
+  }
   RECT r{};
   GetWindowRect(window_, &r);
   return ToRect(r);

@@ -198,10 +198,19 @@ TEST_F(SkinFormTest, MaximiseAndRestoreByButtonsAndPlatformCommands) {
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(Bounds(), normal);
 
+  // Maximised from the taskbar's menu while minimised: restore still knows
+  // the normal rectangle, not the minimised window's parking place.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_TRUE(IsZoomed(hwnd()));
+  EXPECT_EQ(Bounds(), target);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(Bounds(), normal);
+
   // Without a tray icon the tray button minimises to the taskbar.
   ClickButton(ButtonCommand::cmMinimizeToTray);
   EXPECT_TRUE(IsIconic(hwnd()));
-  EXPECT_EQ(minimized, 2);
+  EXPECT_EQ(minimized, 3);
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_EQ(Bounds(), normal);
   form->zsfrm->states().OnMinimize = nullptr;

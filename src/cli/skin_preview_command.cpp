@@ -17,8 +17,8 @@
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
 #include "core/base/bmp.h"
-#include "core/menus/skin_hint.h"
 #include "core/frame/system_menu.h"
+#include "core/menus/skin_hint.h"
 #include "core/menus/skin_menu.h"
 
 namespace zv {

@@ -43,7 +43,8 @@ std::vector<std::string> NamesIn(const std::string& json) {
   std::vector<std::string> names;
   for (std::size_t at = json.find("\"name\": "); at != std::string::npos; at = json.find("\"name\": ", at + 1)) {
     const std::size_t start = at + 8;
-    names.push_back(json.compare(start, 4, "null") == 0 ? "" : json.substr(start + 1, json.find('"', start + 1) - start - 1));
+    names.push_back(
+        json.compare(start, 4, "null") == 0 ? "" : json.substr(start + 1, json.find('"', start + 1) - start - 1));
   }
   return names;
 }

@@ -19,10 +19,14 @@ std::vector<const TzsSkinForm*>& LivingForms() {
 
 std::optional<WindowState> CommandState(WPARAM command) {
   switch (command & 0xFFF0) {
-    case SC_MINIMIZE: return WindowState::wsMinimized;
-    case SC_MAXIMIZE: return WindowState::wsMaximized;
-    case SC_RESTORE: return WindowState::wsNormal;
-    default: return std::nullopt;
+    case SC_MINIMIZE:
+      return WindowState::wsMinimized;
+    case SC_MAXIMIZE:
+      return WindowState::wsMaximized;
+    case SC_RESTORE:
+      return WindowState::wsNormal;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -50,13 +54,24 @@ void TzsSkinForm::RunOwn(FrameCommand command, const Rect& anchor) {
       // Posted: closing may destroy the window whose message is being handled.
       PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
-    case FrameCommand::kMaximize: states_.ChangeWindowState(WindowState::wsMaximized); break;
-    case FrameCommand::kRestore: states_.ChangeWindowState(WindowState::wsNormal); break;
+    case FrameCommand::kMaximize:
+      states_.ChangeWindowState(WindowState::wsMaximized);
+      break;
+    case FrameCommand::kRestore:
+      states_.ChangeWindowState(WindowState::wsNormal);
+      break;
     case FrameCommand::kMinimize:
-    case FrameCommand::kMinimizeToTray: states_.ChangeWindowState(WindowState::wsMinimized); break;
-    case FrameCommand::kRollUp: states_.SetRolledUp(!states_.RolledUp()); break;
-    case FrameCommand::kSystemMenu: ShowSystemMenu(anchor); break;
-    case FrameCommand::kNone: break;
+    case FrameCommand::kMinimizeToTray:
+      states_.ChangeWindowState(WindowState::wsMinimized);
+      break;
+    case FrameCommand::kRollUp:
+      states_.SetRolledUp(!states_.RolledUp());
+      break;
+    case FrameCommand::kSystemMenu:
+      ShowSystemMenu(anchor);
+      break;
+    case FrameCommand::kNone:
+      break;
   }
 }
 
@@ -68,10 +83,17 @@ bool TzsSkinForm::OnWindowCommand(WPARAM command) {
 
 void TzsSkinForm::OnPlatformSize(WPARAM kind) {
   switch (kind) {
-    case SIZE_MAXIMIZED: states_.PlatformStateChanged(WindowState::wsMaximized); break;
-    case SIZE_MINIMIZED: states_.PlatformStateChanged(WindowState::wsMinimized); break;
-    case SIZE_RESTORED: states_.PlatformStateChanged(WindowState::wsNormal); break;
-    default: break;
+    case SIZE_MAXIMIZED:
+      states_.PlatformStateChanged(WindowState::wsMaximized);
+      break;
+    case SIZE_MINIMIZED:
+      states_.PlatformStateChanged(WindowState::wsMinimized);
+      break;
+    case SIZE_RESTORED:
+      states_.PlatformStateChanged(WindowState::wsNormal);
+      break;
+    default:
+      break;
   }
 }
 

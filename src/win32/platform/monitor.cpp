@@ -28,10 +28,8 @@ unsigned AutoHideEdges(const RECT& monitor) {
     UINT edge;
     unsigned bit;
   };
-  constexpr std::array<EdgeBit, 4> kEdges{{{ABE_LEFT, kAutoHideLeft},
-                                           {ABE_TOP, kAutoHideTop},
-                                           {ABE_RIGHT, kAutoHideRight},
-                                           {ABE_BOTTOM, kAutoHideBottom}}};
+  constexpr std::array<EdgeBit, 4> kEdges{
+      {{ABE_LEFT, kAutoHideLeft}, {ABE_TOP, kAutoHideTop}, {ABE_RIGHT, kAutoHideRight}, {ABE_BOTTOM, kAutoHideBottom}}};
   unsigned edges = 0;
   for (const EdgeBit& e : kEdges) {
     APPBARDATA data{};

@@ -280,7 +280,7 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << RunFrameCommand(files, args);
     return 0;
   }
-  if (!args.empty() && (args[0] == "menu" || args[0] == "hint")) {
+  if (!args.empty() && (args[0] == "menu" || args[0] == "sysmenu" || args[0] == "hint")) {
     std::cout << RunSkinPreview(files, args);
     return 0;
   }

@@ -50,6 +50,8 @@ FrameArgs ParseArgs(const std::vector<std::string>& args) {
   return parsed;
 }
 
+}  // namespace
+
 FrameState ParseState(const std::string& word) {
   if (word == "normal") return {};
   if (word == "maximized") return {true, false, false};
@@ -78,6 +80,8 @@ BorderIcons ParseIcons(const std::string& list) {
   }
   return icons;
 }
+
+namespace {
 
 Point ParsePointArg(const std::string& text) {
   const auto comma = text.find(',');

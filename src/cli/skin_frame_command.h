@@ -14,6 +14,10 @@ namespace zv {
 bool IsFrameCommand(const std::vector<std::string>& args);
 std::string RunFrameCommand(Files& files, const std::vector<std::string>& args);
 
+// --state normal|maximized|rolledup|minimized and --icons sysmenu,minimize,...
+FrameState ParseState(const std::string& word);
+BorderIcons ParseIcons(const std::string& list);
+
 // The frame picture of the whole window: the client background, the
 // frame, its buttons and caption; alpha 255 inside the window's region, 0
 // (and no colour) outside.

@@ -13,9 +13,11 @@
 
 #include "cli/cell_text_renderer.h"
 #include "cli/cli_error.h"
+#include "cli/skin_frame_command.h"
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
 #include "core/base/bmp.h"
+#include "core/frame/system_menu.h"
 #include "core/menus/skin_hint.h"
 #include "core/menus/skin_menu.h"
 
@@ -26,6 +28,9 @@ namespace {
 constexpr const char* kMenuForm =
     "expected 'skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B] "
     "[--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]'";
+constexpr const char* kSysMenuForm =
+    "expected 'skin sysmenu FILE|--embedded [--state normal|maximized|rolledup|minimized] [--icons LIST] "
+    "[--cell CWxCH] [--json] [--render OUT.bmp]'";
 constexpr const char* kHintForm =
     "expected 'skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B] "
     "[--cell CWxCH] [--json] [--render OUT.bmp]'";
@@ -229,6 +234,48 @@ void WritePicture(Files& files, const std::string& out, Bitmap& picture, const s
   files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
+// The menu opened at --at with the items of `root`; `named` adds each
+// item's name to the JSON (null for a separator).
+std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNode& root, int maxItems, bool named) {
+  const PackageSkin skin = LoadSkinFile(files, a.source);
+  PreviewPlatform platform(*c.text, c.work);
+  TzsSkinMenu menu(platform, nullptr);
+  menu.Options.maxMenuItemsInWindow = maxItems;
+  menu.Open(nullptr, MenuSkinOf(skin), c.work, root, {c.at.x, c.at.y, c.at.x, c.at.y});
+  TzsSkinPopupWindow& w = *menu.Top();
+  std::ostringstream out;
+  if (a.json) {
+    out << "{\"window\": " << JsonRect(w.Bounds()) << ", \"itemsRect\": " << JsonRect(w.ItemsRect())
+        << ", \"items\": [";
+    for (std::size_t i = 0; i < w.Items().size(); ++i) {
+      const TzsSkinMenuItem& item = w.Items()[i];
+      out << (i ? ", " : "") << "{\"caption\": " << JsonString(item.node->caption);
+      if (named) out << ", \"name\": " << (item.node->name.empty() ? "null" : JsonString(item.node->name));
+      out << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonString(item.node->shortcut))
+          << ", \"rect\": " << JsonRect(item.rect) << ", \"visible\": " << (item.visible ? "true" : "false") << "}";
+    }
+    out << "], \"region\": " << JsonRects(w.Region()) << "}\n";
+  } else {
+    out << "window " << TextRect(w.Bounds()) << ", " << w.WindowSize().width << " x " << w.WindowSize().height
+        << (w.Scrollable() ? ", scrolls" : "") << "\nitems " << TextRect(w.ItemsRect()) << "\n";
+    for (const TzsSkinMenuItem& item : w.Items()) {
+      out << "  " << (item.visible ? TextRect(item.rect) : std::string("(hidden)")) << "  "
+          << ToTerminal(item.node->caption);
+      if (!item.node->shortcut.empty()) out << "  [" << ToTerminal(item.node->shortcut) << "]";
+      if (named && !item.node->name.empty()) out << "  " << item.node->name;
+      out << "\n";
+    }
+    out << "region " << w.Region().size() << " rectangles\n";
+  }
+  if (auto it = a.values.find("--render"); it != a.values.end()) {
+    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
+    w.Paint(picture.view());
+    WritePicture(files, it->second, picture, w.Region());
+    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+  }
+  return out.str();
+}
+
 std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
   const PreviewArgs a = ParseArgs(args, {"--at", "--work", "--max-items", "--cell", "--render"}, kMenuForm);
   if (a.items.empty()) throw CliError(std::string("no --item; ") + kMenuForm);
@@ -242,44 +289,42 @@ std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRend
     if (tab != std::string::npos) node.shortcut = item.substr(tab + 1);
     root.children.push_back(std::move(node));
   }
-  const PackageSkin skin = LoadSkinFile(files, a.source);
-  PreviewPlatform platform(*c.text, c.work);
-  TzsSkinMenu menu(platform, nullptr);
+  int maxItems = 0;
   if (auto it = a.values.find("--max-items"); it != a.values.end()) {
-    menu.Options.maxMenuItemsInWindow = ParseNumbers(it->second, 1, "a count N")[0];
-    if (menu.Options.maxMenuItemsInWindow < 0) throw CliError("--max-items must not be negative");
+    maxItems = ParseNumbers(it->second, 1, "a count N")[0];
+    if (maxItems < 0) throw CliError("--max-items must not be negative");
   }
-  menu.Open(nullptr, MenuSkinOf(skin), c.work, root, {c.at.x, c.at.y, c.at.x, c.at.y});
-  TzsSkinPopupWindow& w = *menu.Top();
-  std::ostringstream out;
-  if (a.json) {
-    out << "{\"window\": " << JsonRect(w.Bounds()) << ", \"itemsRect\": " << JsonRect(w.ItemsRect())
-        << ", \"items\": [";
-    for (std::size_t i = 0; i < w.Items().size(); ++i) {
-      const TzsSkinMenuItem& item = w.Items()[i];
-      out << (i ? ", " : "") << "{\"caption\": " << JsonString(item.node->caption)
-          << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonString(item.node->shortcut))
-          << ", \"rect\": " << JsonRect(item.rect) << ", \"visible\": " << (item.visible ? "true" : "false") << "}";
-    }
-    out << "], \"region\": " << JsonRects(w.Region()) << "}\n";
-  } else {
-    out << "window " << TextRect(w.Bounds()) << ", " << w.WindowSize().width << " x " << w.WindowSize().height
-        << (w.Scrollable() ? ", scrolls" : "") << "\nitems " << TextRect(w.ItemsRect()) << "\n";
-    for (const TzsSkinMenuItem& item : w.Items()) {
-      out << "  " << (item.visible ? TextRect(item.rect) : std::string("(hidden)")) << "  "
-          << ToTerminal(item.node->caption);
-      if (!item.node->shortcut.empty()) out << "  [" << ToTerminal(item.node->shortcut) << "]";
-      out << "\n";
-    }
-    out << "region " << w.Region().size() << " rectangles\n";
+  return ShowMenu(files, a, c, root, maxItems, false);
+}
+
+// The window's own menu for a state, as the skinned frame shows it.
+std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
+  const PreviewArgs a = ParseArgs(args, {"--state", "--icons", "--cell", "--render"}, kSysMenuForm);
+  if (!a.items.empty()) throw CliError(std::string("unexpected '--item'; ") + kSysMenuForm);
+  const Common c = ReadCommon(a, given);
+  SystemMenuWindow window;
+  if (auto it = a.values.find("--state"); it != a.values.end()) {
+    const FrameState state = ParseState(it->second);
+    window.state = state.maximized   ? WindowState::wsMaximized
+                   : state.minimized ? WindowState::wsMinimized
+                                     : WindowState::wsNormal;
+    window.rolledUp = state.rolledUp;
   }
-  if (auto it = a.values.find("--render"); it != a.values.end()) {
-    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
-    w.Paint(picture.view());
-    WritePicture(files, it->second, picture, w.Region());
-    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+  const auto icons = a.values.find("--icons");
+  const BorderIcons shown = icons == a.values.end() ? BorderIcons::All() : ParseIcons(icons->second);
+  window.minimizeIcon = shown.minimize;
+  window.maximizeIcon = shown.maximize;
+  window.rollUpIcon = shown.rollUp;
+  window.minimizeToTrayIcon = shown.minimizeToTray;
+  MenuNode root;
+  for (const SystemMenuItem& item : DefaultSystemMenu(window, nullptr)) {
+    MenuNode node;
+    node.caption = item.caption;
+    node.shortcut = item.shortcut;
+    node.name = item.name;
+    root.children.push_back(std::move(node));
   }
-  return out.str();
+  return ShowMenu(files, a, c, root, 0, true);
 }
 
 std::string RunHint(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
@@ -318,7 +363,8 @@ std::string RunHint(Files& files, const std::vector<std::string>& args, TextRend
 std::string RunSkinPreview(Files& files, const std::vector<std::string>& args, TextRenderer* text) {
   if (!args.empty() && args[0] == "menu") return RunMenu(files, args, text);
   if (!args.empty() && args[0] == "hint") return RunHint(files, args, text);
-  throw CliError("expected 'skin menu ...' or 'skin hint ...'");
+  if (!args.empty() && args[0] == "sysmenu") return RunSysMenu(files, args, text);
+  throw CliError("expected 'skin menu ...', 'skin sysmenu ...' or 'skin hint ...'");
 }
 
 }  // namespace zv

@@ -38,6 +38,37 @@ TEST_F(SkinPreviewTest, MenuGeometryAsJsonInAnyOptionOrder) {
   EXPECT_EQ(files.files.count("out.bmp"), 1u);
 }
 
+// The names in the order the JSON lists them.
+std::vector<std::string> NamesIn(const std::string& json) {
+  std::vector<std::string> names;
+  for (std::size_t at = json.find("\"name\": "); at != std::string::npos; at = json.find("\"name\": ", at + 1)) {
+    const std::size_t start = at + 8;
+    names.push_back(
+        json.compare(start, 4, "null") == 0 ? "" : json.substr(start + 1, json.find('"', start + 1) - start - 1));
+  }
+  return names;
+}
+
+TEST_F(SkinPreviewTest, SystemMenuForEachState) {
+  const std::string maximized = Run({"sysmenu", "--embedded", "--state", "maximized", "--json", "--cell", "7x13"});
+  EXPECT_EQ(NamesIn(maximized),
+            (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"}));
+  EXPECT_NE(maximized.find("{\"caption\": \"&Close\", \"name\": \"ZSF_CLOSE\", \"shortcut\": \"Alt+F4\""),
+            std::string::npos)
+      << maximized;
+  // Rolled up, with only the minimise button: no roll-up item, a restore item.
+  const std::string rolledUp =
+      Run({"sysmenu", "--embedded", "--state", "rolledup", "--icons", "minimize", "--json", "--cell", "7x13"});
+  EXPECT_EQ(NamesIn(rolledUp), (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "", "ZSF_CLOSE"}));
+  const std::string summary = Run({"sysmenu", "--embedded", "--cell", "7x13", "--render", "sys.bmp"});
+  EXPECT_NE(summary.find("[Alt+F4]  ZSF_CLOSE"), std::string::npos) << summary;
+  EXPECT_EQ(files.files.count("sys.bmp"), 1u);
+
+  EXPECT_THROW(Run({"sysmenu", "--embedded", "--state", "sideways"}), CliError);
+  EXPECT_THROW(Run({"sysmenu", "--embedded", "--item", "A"}), CliError);
+  EXPECT_THROW(Run({"sysmenu", "--embedded", "--at", "1,1"}), CliError);
+}
+
 TEST_F(SkinPreviewTest, RefusesBadArguments) {
   EXPECT_THROW(Run({"menu", "--embedded", "--cell", "6x10"}), CliError);  // no item
   EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--at", "5"}), CliError);

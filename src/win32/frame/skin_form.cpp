@@ -38,38 +38,16 @@ std::string WindowCaption(HWND hwnd) {
 
 }  // namespace
 
-void PlatformFrameCommands::Run(FrameCommand command, const Rect&) {
-  WPARAM sc = 0;
-  switch (command) {
-    case FrameCommand::kClose:
-      sc = SC_CLOSE;
-      break;
-    case FrameCommand::kMaximize:
-      sc = SC_MAXIMIZE;
-      break;
-    case FrameCommand::kRestore:
-      sc = SC_RESTORE;
-      break;
-    case FrameCommand::kMinimize:
-    case FrameCommand::kMinimizeToTray:  // no tray icon yet: the taskbar keeps the window
-      sc = SC_MINIMIZE;
-      break;
-    case FrameCommand::kNone:
-    case FrameCommand::kRollUp:
-    case FrameCommand::kSystemMenu:
-      return;
-  }
-  // Posted: the command may destroy the window whose message is being handled.
-  PostMessageW(window_, WM_SYSCOMMAND, sc, 0);
-}
-
-TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), text_(text), platformCommands_(window) {
+TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), text_(text) {
+  states_.firstShowPending = false;  // the window stands where its form put it
+  RegisterLiving(this, true);
   attached_ = SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
   active_ = GetActiveWindow() == window_;
   ApplyFormSkin();
 }
 
 TzsSkinForm::~TzsSkinForm() {
+  RegisterLiving(this, false);
   if (!attached_) return;
   StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
@@ -112,7 +90,7 @@ void TzsSkinForm::ApplyFormSkin() {
   GetWindowRect(window_, &r);
   const Rect client = frame_.ClientFromWindow(ToRect(r));
   int w = r.right - r.left, h = r.bottom - r.top;
-  const bool normal = !IsZoomed(window_) && !IsIconic(window_);
+  const bool normal = !IsZoomed(window_) && !IsIconic(window_) && !states_.RolledUp();
   if (normal && ClientWidth > 0) w += ClientWidth - client.Width();
   if (normal && ClientHeight > 0) h += ClientHeight - client.Height();
   const Size min = frame_.MinSize(Limits);
@@ -125,7 +103,7 @@ void TzsSkinForm::ApplyFormSkin() {
 void TzsSkinForm::UpdateFrame() {
   RECT r{};
   GetWindowRect(window_, &r);
-  frame_.SetState({IsZoomed(window_) != FALSE, IsIconic(window_) != FALSE, false});
+  frame_.SetState(CurrentState());
   frame_.Resize({r.right - r.left, r.bottom - r.top});
   if (frame_.state().minimized || BelowMinimum()) return;
   UpdateRegion();
@@ -263,7 +241,12 @@ void TzsSkinForm::DoubleClick(Point p, WPARAM hit) {
 }
 
 void TzsSkinForm::Run(FrameCommand command, const Rect& anchor) {
-  if (command != FrameCommand::kNone) commands_->Run(command, anchor);
+  if (command == FrameCommand::kNone) return;
+  if (commands_) {
+    commands_->Run(command, anchor);
+  } else {
+    RunOwn(command, anchor);
+  }
 }
 
 void TzsSkinForm::TrackingTick() {
@@ -294,17 +277,17 @@ void TzsSkinForm::StopTimers() {
   morphing_ = false;
 }
 
+// The platform maximises to the state machine's target, so snapping, the
+// taskbar's commands and our own maximise agree.
 void TzsSkinForm::OnMinMaxInfo(MINMAXINFO& info) {
   const Size min = frame_.MinSize(Limits);
-  const Rect work = WorkAreaOf(window_, true);
-  const Rect monitor = WorkAreaOf(window_, false);
-  const Size max = MaxFrameSize(work, Limits);
+  const MonitorAreas areas = MonitorAreasOf(window_);
+  const Rect target = MaximizedRect(areas, states_.maximizeOnFullScreen);
+  const Size max = MaxFrameSize(areas.work, Limits);
   info.ptMinTrackSize = {min.width, min.height};
-  info.ptMaxTrackSize = {max.width, max.height};
-  // The platform maximises: to the work area, since the frame has no
-  // border hanging outside the monitor.
-  info.ptMaxSize = {work.Width(), work.Height()};
-  info.ptMaxPosition = {work.left - monitor.left, work.top - monitor.top};
+  info.ptMaxTrackSize = {std::max(max.width, target.Width()), std::max(max.height, target.Height())};
+  info.ptMaxSize = {target.Width(), target.Height()};
+  info.ptMaxPosition = {target.left - areas.monitor.left, target.top - areas.monitor.top};
 }
 
 // The hook
@@ -332,6 +315,8 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (ours) {
         paintSuppressed_ = true;
         StopTimers();
+        CloseSystemMenu();
+        menuHost_.reset();  // its pictures are the old skin's
         frame_.SetSkin({});
       }
       return Default(msg, wParam, lParam);
@@ -404,9 +389,34 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: {
       snap_ = {};
       const LRESULT result = Default(msg, wParam, lParam);
+      OnPlatformSize(wParam);
       UpdateFrame();
       return result;
     }
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_KEYMENU) {
+        // An open skinned menu ends; Alt+Space opens ours, not the platform's.
+        if (SystemMenuOpen()) {
+          CloseSystemMenu();
+          return 0;
+        }
+        if (lParam == VK_SPACE) {
+          if (!DisableSystemMenu) ShowSystemMenu(SystemButtonAnchor());
+          return 0;
+        }
+        return Default(msg, wParam, lParam);
+      }
+      if (!OnWindowCommand(wParam)) return 0;
+      return Default(msg, wParam, lParam);
+    case WM_COMMAND:
+      if (OnSystemMenuCommand(wParam)) return 0;
+      return Default(msg, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+      states_.MonitorsChanged();
+      return Default(msg, wParam, lParam);
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) states_.MonitorsChanged();
+      return Default(msg, wParam, lParam);
     case WM_SIZING: {
       // The shape for the coming size, in place before the window takes it.
       const LRESULT result = Default(msg, wParam, lParam);

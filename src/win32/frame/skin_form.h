@@ -3,36 +3,30 @@
 // subclasses the form's window (SetWindowSubclass chains safely, so a
 // second attachment cannot recurse), answers the non-client messages from
 // the core's SkinFrame, sets the window region, captures the mouse for the
-// caption buttons and blits the core's frame picture in one copy.
+// caption buttons and blits the core's frame picture in one copy. The
+// window's states go through the core's WindowStateMachine, whoever asks:
+// the caption buttons, the system menu or the platform's own commands.
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "core/frame/frame_commands.h"
 #include "core/frame/skin_frame.h"
 #include "core/frame/snapping.h"
+#include "core/frame/system_menu.h"
+#include "core/frame/window_state_machine.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/skin_data.h"
+#include "win32/menus/skin_menu_host.h"
 #include "win32/platform/dib_surface.h"
 
 namespace zv::win {
 
-// The window commands done by the platform: close, maximise, minimise and
-// restore as system commands. Roll-up, the tray and the system menu belong
-// to the window-state work that completes this seam.
-class PlatformFrameCommands : public FrameCommands {
- public:
-  explicit PlatformFrameCommands(HWND window) : window_(window) {}
-  void Run(FrameCommand command, const Rect& anchor) override;
-
- private:
-  HWND window_;
-};
-
-class TzsSkinForm {
+class TzsSkinForm : private WindowStateHost {
  public:
   TzsSkinForm(HWND window, TextRenderer& text);
-  ~TzsSkinForm();
+  ~TzsSkinForm() override;
   TzsSkinForm(const TzsSkinForm&) = delete;
   TzsSkinForm& operator=(const TzsSkinForm&) = delete;
 
@@ -52,13 +46,26 @@ class TzsSkinForm {
   int ClientWidth = 0;
   int ClientHeight = 0;
 
-  // Where the caption buttons' commands go; the platform's by default.
-  void SetCommands(FrameCommands* commands) { commands_ = commands ? commands : &platformCommands_; }
+  // Minimising the main form minimises the application; other forms
+  // become caption strips.
+  bool MainForm = true;
+
+  // Where the caption buttons' commands go; the form's own state
+  // operations by default (null).
+  void SetCommands(FrameCommands* commands) { commands_ = commands; }
   // The hint window for the buttons' hints (with ShowObjectHint); none by default.
   void SetHints(FrameHints* hints) { hints_ = hints; }
   bool Skinnable() const { return skinnable_; }
   void SetSkinnable(bool skinnable);
   const SkinFrame& frame() const { return frame_; }
+  WindowStateMachine& states() { return states_; }
+  // The skinned system menu's items for the window as it is now.
+  std::vector<SystemMenuItem> SystemMenuItems() const;
+  // Opens the system menu at `anchor` (screen; an empty rectangle is a point).
+  void ShowSystemMenu(const Rect& anchor);
+  // The menus' machinery once a system menu was shown; null before.
+  SkinMenuHost* MenuHost() const { return menuHost_.get(); }
+  const WindowStateMachine& states() const { return states_; }
 
   // Draws the frame into `dc` (whole-window coordinates), as WM_NCPAINT does.
   void PaintFrameInto(HDC dc);
@@ -87,16 +94,47 @@ class TzsSkinForm {
   void StartMorphing();
   void StopTimers();
   void Run(FrameCommand command, const Rect& anchor);
+  void RunOwn(FrameCommand command, const Rect& anchor);
   void PaintClientBackground(HDC dc);
   void OnMinMaxInfo(MINMAXINFO& info);
+  FrameState CurrentState() const;
+  // WM_SYSCOMMAND's window commands; true when the platform carries it out.
+  bool OnWindowCommand(WPARAM command);
+  void OnPlatformSize(WPARAM kind);
+  // The system menu (skin_form_sysmenu.cpp).
+  Rect SystemButtonAnchor() const;
+  bool SystemMenuOpen() const;
+  void CloseSystemMenu();
+  bool OnSystemMenuCommand(WPARAM command);
+  void RunSystemMenuItem(const std::string& name);
+
+  static void RegisterLiving(const TzsSkinForm* form, bool alive);
+
+  // WindowStateHost (skin_form_states.cpp)
+  Rect Bounds() const override;
+  void SetBounds(const Rect& bounds) override;
+  void ShowMaximized(const Rect& target) override;
+  void ShowRestored(const Rect& normal) override;
+  void MinimizeApplication() override;
+  bool IsMainForm() const override { return MainForm; }
+  MonitorAreas Areas() const override;
+  std::vector<Rect> WorkAreas() const override;
+  std::vector<Point> OtherMinimizedStrips() const override;
+  Size MinSize() const override;
+  void SetClientHeight(int height) override;
+  void SetSizeGripVisible(bool visible) override;
+  Rect FirstShowBounds(const Rect& normal) const override { return normal; }
 
   HWND window_;
   TextRenderer& text_;
   TzsSkinData* data_ = nullptr;
   SkinFrame frame_;
   CaptionOptions options_;
-  PlatformFrameCommands platformCommands_;
-  FrameCommands* commands_ = &platformCommands_;
+  WindowStateMachine states_{*this};
+  FrameCommands* commands_ = nullptr;
+  std::unique_ptr<SkinMenuHost> menuHost_;
+  std::vector<SystemMenuItem> systemMenuItems_;
+  MenuNode systemMenuRoot_;
   FrameHints* hints_ = nullptr;
   SizeMoveMarks sizeMove_;
   SnapState snap_;

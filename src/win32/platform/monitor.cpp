@@ -1,12 +1,45 @@
 #include "win32/platform/monitor.h"
 
+#include <shellapi.h>
+
+#include <array>
+
 #include "core/gfx/layer.h"
+
+#ifndef ABM_GETAUTOHIDEBAREX
+#define ABM_GETAUTOHIDEBAREX 0x0000000b
+#endif
 
 namespace zv::win {
 
 namespace {
 
 Rect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info{sizeof info};
+  if (GetMonitorInfoW(monitor, &info)) reinterpret_cast<std::vector<Rect>*>(areas)->push_back(FromRect(info.rcWork));
+  return TRUE;
+}
+
+// The edges of `monitor` where an auto-hiding taskbar is docked.
+unsigned AutoHideEdges(const RECT& monitor) {
+  struct EdgeBit {
+    UINT edge;
+    unsigned bit;
+  };
+  constexpr std::array<EdgeBit, 4> kEdges{
+      {{ABE_LEFT, kAutoHideLeft}, {ABE_TOP, kAutoHideTop}, {ABE_RIGHT, kAutoHideRight}, {ABE_BOTTOM, kAutoHideBottom}}};
+  unsigned edges = 0;
+  for (const EdgeBit& e : kEdges) {
+    APPBARDATA data{};
+    data.cbSize = sizeof data;
+    data.uEdge = e.edge;
+    data.rc = monitor;
+    if (SHAppBarMessage(ABM_GETAUTOHIDEBAREX, &data) != 0) edges |= e.bit;
+  }
+  return edges;
+}
 
 }  // namespace
 
@@ -23,6 +56,20 @@ Rect WorkAreaOf(HWND window, bool workArea) {
   facts.systemWorkArea = FromRect(system);
   facts.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   return ChooseWorkArea(facts, workArea);
+}
+
+MonitorAreas MonitorAreasOf(HWND window) {
+  MONITORINFO info{sizeof info};
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+    return {WorkAreaOf(window, false), WorkAreaOf(window, true), 0};
+  }
+  return {FromRect(info.rcMonitor), FromRect(info.rcWork), AutoHideEdges(info.rcMonitor)};
+}
+
+std::vector<Rect> AllWorkAreas() {
+  std::vector<Rect> areas;
+  EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
 }
 
 }  // namespace zv::win

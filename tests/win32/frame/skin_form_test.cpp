@@ -4,6 +4,7 @@
 #include "core/app/texts.h"
 
 #include "win32/gfx/regions.h"
+#include "win32/platform/monitor.h"
 #include "win32/win32_fixture.h"
 
 namespace zv::win::test {
@@ -25,6 +26,23 @@ class SkinFormTest : public MainWindowTest {
     const RECT r = WindowRect();
     SendMessageW(hwnd(), msg, hit, MAKELPARAM(r.left + x, r.top + y));
   }
+  Rect Bounds() const {
+    const RECT r = WindowRect();
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  // A left click on the first caption button of `command`.
+  void ClickButton(ButtonCommand command) const {
+    SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+    for (const CaptionObject& o : form->zsfrm->frame().objects()) {
+      if (o.command != command) continue;
+      const Point c{(o.rect.left + o.rect.right) / 2, (o.rect.top + o.rect.bottom) / 2};
+      Mouse(WM_NCLBUTTONDOWN, HTOBJECT, c.x, c.y);
+      Mouse(WM_NCLBUTTONUP, HTOBJECT, c.x, c.y);
+      return;
+    }
+    ADD_FAILURE() << "no such caption button";
+  }
+  WindowState State() const { return form->zsfrm->states().State(); }
 };
 
 TEST_F(SkinFormTest, ClientAreaHitCodesRegionAndLimits) {
@@ -139,6 +157,129 @@ TEST_F(SkinFormTest, SkinChangesAndThePlatformFrame) {
   EXPECT_EQ(SendMessageW(hwnd(), 45490, 0, 0), 12853);
   EXPECT_NE(GetWindowRgn(hwnd(), actual), ERROR);
   DeleteObject(actual);
+}
+
+TEST_F(SkinFormTest, MaximiseAndRestoreByButtonsAndPlatformCommands) {
+  Open();
+  const Rect normal = Rect::FromSize(40, 30, 820, 560);
+  SetWindowPos(hwnd(), nullptr, normal.left, normal.top, normal.Width(), normal.Height(), SWP_NOZORDER);
+  const Rect target = MaximizedRect(MonitorAreasOf(hwnd()), false);
+
+  ClickButton(ButtonCommand::cmMaximize);
+  EXPECT_TRUE(IsZoomed(hwnd()));
+  EXPECT_EQ(State(), WindowState::wsMaximized);
+  EXPECT_EQ(Bounds(), target);
+  EXPECT_TRUE(form->zsfrm->frame().state().maximized);
+  ClickButton(ButtonCommand::cmMaximize);  // now the restore button
+  EXPECT_FALSE(IsZoomed(hwnd()));
+  EXPECT_EQ(State(), WindowState::wsNormal);
+  EXPECT_EQ(Bounds(), normal);
+
+  // The platform's own commands reach the same states.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_EQ(State(), WindowState::wsMaximized);
+  EXPECT_EQ(Bounds(), target);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(State(), WindowState::wsNormal);
+  EXPECT_EQ(Bounds(), normal);
+
+  // The main form minimises the application and comes back as it was:
+  // maximised when it was maximised.
+  int minimized = 0;
+  form->zsfrm->states().OnMinimize = [&] { ++minimized; };
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(hwnd()));
+  EXPECT_EQ(minimized, 1);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(hwnd()));
+  EXPECT_TRUE(IsZoomed(hwnd()));
+  EXPECT_EQ(State(), WindowState::wsMaximized);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(Bounds(), normal);
+
+  // Maximised from the taskbar's menu while minimised: restore still knows
+  // the normal rectangle, not the minimised window's parking place.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  EXPECT_TRUE(IsZoomed(hwnd()));
+  EXPECT_EQ(Bounds(), target);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(Bounds(), normal);
+
+  // Without a tray icon the tray button minimises to the taskbar.
+  ClickButton(ButtonCommand::cmMinimizeToTray);
+  EXPECT_TRUE(IsIconic(hwnd()));
+  EXPECT_EQ(minimized, 3);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_EQ(Bounds(), normal);
+  form->zsfrm->states().OnMinimize = nullptr;
+}
+
+TEST_F(SkinFormTest, RollUpLeavesTheCaptionStripAndBack) {
+  Open();
+  const Rect normal = Bounds();
+  ClickButton(ButtonCommand::cmRollUp);
+  EXPECT_TRUE(form->zsfrm->states().RolledUp());
+  EXPECT_EQ(Bounds(), Rect::FromSize(normal.left, normal.top, normal.Width(), 31));
+  EXPECT_TRUE(form->zsfrm->frame().state().rolledUp);
+  const int w = normal.Width();
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);  // the button is left
+  EXPECT_EQ(HitAt(w / 2, 12), HTCAPTION);
+  // The strip's borders size no more.
+  EXPECT_NE(HitAt(w / 2, 29), HTBOTTOM);
+  EXPECT_NE(HitAt(w - 2, 29), HTBOTTOMRIGHT);
+  ClickButton(ButtonCommand::cmRollUp);
+  EXPECT_FALSE(form->zsfrm->states().RolledUp());
+  EXPECT_EQ(Bounds(), normal);
+}
+
+// The names of the open system menu's items, or nothing when it is closed.
+std::vector<std::string> OpenMenuNames(TzsSkinForm& skinForm) {
+  std::vector<std::string> names;
+  SkinMenuHost* host = skinForm.MenuHost();
+  if (!host || !host->Menu().Visible()) return names;
+  for (const TzsSkinMenuItem& item : host->Menu().LevelAt(0).Items()) names.push_back(item.node->name);
+  return names;
+}
+
+TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  const std::vector<std::string> normal{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"};
+  const int w = WindowRect().right - WindowRect().left;
+  Mouse(WM_NCRBUTTONDOWN, HTCAPTION, w / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
+  EXPECT_EQ(OpenMenuNames(skinForm), normal);
+  // Opened at the cursor.
+  EXPECT_EQ(skinForm.MenuHost()->Menu().LevelAt(0).Bounds().left, WindowRect().left + w / 2);
+
+  // The keyboard goes to the open menu: Esc closes it.
+  PostMessageW(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
+  PumpMessages();
+  EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+
+  // Alt+Space opens it again, with the items of the maximised window.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+  EXPECT_EQ(OpenMenuNames(skinForm),
+            (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"}));
+  // SC_KEYMENU while it is open closes it and goes no further.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, 0);
+  EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+
+  // The chosen item runs the state operation: restore, by keyboard.
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+  TzsSkinPopupWindow& level = skinForm.MenuHost()->Menu().LevelAt(0);
+  for (int i = 0; i < 6 && (level.ActiveIndex() < 0 || level.Items()[level.ActiveIndex()].node->name != "ZSF_RESTORE");
+       ++i) {
+    PostMessageW(hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    PumpMessages();
+  }
+  PostMessageW(hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsZoomed(hwnd()));
+  EXPECT_EQ(State(), WindowState::wsNormal);
 }
 
 struct RecordingHints : FrameHints {

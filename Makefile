@@ -48,7 +48,8 @@ sanitize:
 	@[ -f $(SANITIZE)/build.ninja ] || cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)" -DZV_WERROR=OFF
 	@ninja -C $(SANITIZE) core_tests
-	@cd $(SANITIZE) && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j2
+	@cd $(SANITIZE) && UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  ctest --output-on-failure -j2
 	@$(MAKE) -C tests/fuzz smoke SECONDS_EACH=$(FUZZ_SECONDS)
 
 clean:

@@ -36,6 +36,8 @@ struct HintOptions {
 class TzsSkinHintWindow {
  public:
   TzsSkinHintWindow(MenuPlatform& platform, const MenuSkin& skin, const HintOptions& options);
+  // The skin is kept by reference: a temporary would be gone at once.
+  TzsSkinHintWindow(MenuPlatform& platform, MenuSkin&& skin, const HintOptions& options) = delete;
   ~TzsSkinHintWindow();
 
   // Sizes the window for `content`.

@@ -44,7 +44,8 @@ TEST_F(SkinHintTest, SizeFollowsTextTitleImageAndKeepsTheFrameValid) {
   EXPECT_EQ(fitted.FittedPoints().rightBottom.y, record.rightTopPoint.y);
 
   // Plain look: text + 4 each way.
-  TzsSkinHintWindow plain(platform, MenuSkin{}, options);
+  const MenuSkin noSkin;
+  TzsSkinHintWindow plain(platform, noSkin, options);
   plain.Prepare({"abc@de", "", nullptr, 0});
   EXPECT_EQ(plain.WindowSize(), (Size{18 + 4, 26 + 4}));
 }

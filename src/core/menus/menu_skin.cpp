@@ -1,6 +1,7 @@
 #include "core/menus/menu_skin.h"
 
 #include "core/skin/package_skin.h"
+#include "core/skin/record_pieces.h"
 #include "core/skin/skin_data.h"
 
 namespace zv {
@@ -33,20 +34,7 @@ SkinPieces MenuSkin::PopupPieces() const {
   return pieces;
 }
 
-SkinPieces MenuSkin::HintPieces() const {
-  SkinPieces pieces;
-  pieces.picture = hintPicture;
-  pieces.skinRect = hintPicture.bounds();
-  pieces.points = {hint->leftTopPoint, hint->rightTopPoint, hint->leftBottomPoint, hint->rightBottomPoint,
-                   hint->clientRect};
-  pieces.leftStretch = hint->leftStretch;
-  pieces.topStretch = hint->topStretch;
-  pieces.rightStretch = hint->rightStretch;
-  pieces.bottomStretch = hint->bottomStretch;
-  pieces.stretchEffect = hint->stretchEffect;
-  pieces.stretchType = hint->stretchType;
-  return pieces;
-}
+SkinPieces MenuSkin::HintPieces() const { return PiecesOf(*hint, hintPicture, hintPicture.bounds()); }
 
 MenuSkin MenuSkinFrom(const SkinSource& source, const TzsDataSkinPopupWindow& popup, const TzsDataSkinHintWindow& hint,
                       const ObjectRecords& objects) {

@@ -217,21 +217,23 @@ Bitmap HintFrame() {
   return c.bitmap();
 }
 
-// Popup menu frame, 93 by 55: items 2,2,91,53, an icon gutter of 25 pixels.
+// Popup menu frame, 93 by 55: items 2,2,91,53, an icon gutter of 25 pixels
+// whose edge line stays inside the items' fixed left 25 pixels (a line in
+// the tiled middle would repeat across wide menus).
 Bitmap PopupFrame() {
   Canvas c(93, 55, kWhite);
   c.RoundBox({0, 0, 93, 55}, 4, kOutline, kWhite, kWhite);
-  c.Fill({2, 2, 27, 53}, kFace);
-  c.VLine(27, 2, 53, kShadow);
+  c.Fill({2, 2, 26, 53}, kFace);
+  c.VLine(26, 2, 53, kShadow);
   return c.bitmap();
 }
 
 // Menu items, 93 by 56: normal 2,2,91,24, selected 2,25,91,47, divider 4,51,89,54.
 Bitmap MenuItems() {
   Canvas c(93, 56, kWhite);
-  c.Fill({2, 2, 27, 24}, kFace);
-  c.VLine(27, 2, 24, kShadow);
-  c.Fill({2, 25, 27, 47}, kFace);
+  c.Fill({2, 2, 26, 24}, kFace);
+  c.VLine(26, 2, 24, kShadow);
+  c.Fill({2, 25, 26, 47}, kFace);
   c.RoundBox({2, 25, 91, 47}, 3, kHighlight, Mix(kHighlight, kWhite, 0.75), Mix(kHighlight, kWhite, 0.55));
   c.Fill({4, 51, 29, 54}, kFace);
   c.HLine(29, 89, 52, kShadow);

@@ -46,6 +46,8 @@ SystemMenuItem Make(const WindowItem& item, const SystemMenuWindow& window, cons
   return made;
 }
 
+SystemMenuItem Separator() { return {"", "-", ""}; }
+
 const WindowItem& ItemNamed(std::string_view name) {
   return *std::find_if(kWindowItems.begin(), kWindowItems.end(),
                        [&](const WindowItem& item) { return name == item.name; });
@@ -58,7 +60,7 @@ std::vector<SystemMenuItem> DefaultSystemMenu(const SystemMenuWindow& window, co
   for (const WindowItem& item : kWindowItems) {
     if (item.present(window)) items.push_back(Make(item, window, strings));
   }
-  if (!items.empty()) items.push_back({"", "-", ""});
+  if (!items.empty()) items.push_back(Separator());
   items.push_back(Make(kClose, window, strings));
   return items;
 }
@@ -78,6 +80,16 @@ std::vector<SystemMenuItem> MergeSystemMenu(std::vector<SystemMenuItem> items, c
   merged.insert(merged.end(), items.begin(), items.end());
   merged.push_back(Make(kClose, window, strings));
   return merged;
+}
+
+std::vector<SystemMenuItem> TrayMenu(bool mdiChild, const TzsResourceStrData* strings) {
+  SystemMenuWindow window;
+  window.mdiChild = mdiChild;
+  SystemMenuItem restore = Make(ItemNamed("ZSF_RESTORE"), window, strings);
+  SystemMenuItem close = Make(kClose, window, strings);
+  restore.name = "TRAY_ZSF_RESTORE";
+  close.name = "TRAY_ZSF_CLOSE";
+  return {restore, Separator(), close};
 }
 
 }  // namespace zv

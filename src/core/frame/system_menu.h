@@ -14,6 +14,7 @@ struct SystemMenuItem {
   std::string name;      // "ZSF_..." for the window's own items
   std::string caption;   // "-" for a separator
   std::string shortcut;  // shown beside the caption, e.g. "Alt+F4"
+  int command = 0;       // an application item's command (WM_COMMAND)
   friend bool operator==(const SystemMenuItem&, const SystemMenuItem&) = default;
 };
 
@@ -35,5 +36,8 @@ std::vector<SystemMenuItem> DefaultSystemMenu(const SystemMenuWindow& window, co
 // items that fit above them and Close below; no separator is added.
 std::vector<SystemMenuItem> MergeSystemMenu(std::vector<SystemMenuItem> items, const SystemMenuWindow& window,
                                             const TzsResourceStrData* strings);
+
+// The menu a linked tray icon gets from the form: restore, close.
+std::vector<SystemMenuItem> TrayMenu(bool mdiChild, const TzsResourceStrData* strings);
 
 }  // namespace zv

@@ -48,6 +48,7 @@ TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), tex
 
 TzsSkinForm::~TzsSkinForm() {
   RegisterLiving(this, false);
+  SetTrayIcon(nullptr);
   if (!attached_) return;
   StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);

@@ -15,6 +15,7 @@
 #include "core/frame/skin_frame.h"
 #include "core/frame/snapping.h"
 #include "core/frame/system_menu.h"
+#include "core/frame/tray_link.h"
 #include "core/frame/window_state_machine.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/skin_data.h"
@@ -22,6 +23,8 @@
 #include "win32/platform/dib_surface.h"
 
 namespace zv::win {
+
+class TrayIconWindow;
 
 class TzsSkinForm : private WindowStateHost {
  public:
@@ -49,6 +52,15 @@ class TzsSkinForm : private WindowStateHost {
   // Minimising the main form minimises the application; other forms
   // become caption strips.
   bool MainForm = true;
+
+  // The tray icon the window minimises to (none by default). Without one the
+  // tray commands minimise to the taskbar. Unlink before the icon goes.
+  void SetTrayIcon(TrayIconWindow* tray);
+  FormTrayLink& trayLink() { return trayLink_; }
+  // An application's own system menu; the window's items are merged into it
+  // with UseDefaultSysMenu. Its items' commands arrive as WM_COMMAND.
+  std::vector<SystemMenuItem> SystemMenu;
+  bool UseDefaultSysMenu = true;
 
   // Where the caption buttons' commands go; the form's own state
   // operations by default (null).
@@ -106,7 +118,9 @@ class TzsSkinForm : private WindowStateHost {
   bool SystemMenuOpen() const;
   void CloseSystemMenu();
   bool OnSystemMenuCommand(WPARAM command);
-  void RunSystemMenuItem(const std::string& name);
+  void ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor);
+  void RunMenuItem(const SystemMenuItem& item);
+  void MinimizeCommand();
 
   static void RegisterLiving(const TzsSkinForm* form, bool alive);
 
@@ -133,8 +147,12 @@ class TzsSkinForm : private WindowStateHost {
   WindowStateMachine states_{*this};
   FrameCommands* commands_ = nullptr;
   std::unique_ptr<SkinMenuHost> menuHost_;
-  std::vector<SystemMenuItem> systemMenuItems_;
-  MenuNode systemMenuRoot_;
+  // The items of the menu shown last (system or tray menu).
+  std::vector<SystemMenuItem> shownMenuItems_;
+  MenuNode shownMenuRoot_;
+  FormTrayLink trayLink_{states_};
+  TrayIconWindow* tray_ = nullptr;
+  bool ownTrayMenu_ = false;  // tray_'s menu is ours
   FrameHints* hints_ = nullptr;
   SizeMoveMarks sizeMove_;
   SnapState snap_;

@@ -46,8 +46,15 @@ FrameState TzsSkinForm::CurrentState() const {
           states_.RolledUp()};
 }
 
-// Without a linked tray icon, minimising to the tray minimises to the taskbar:
-// a visible button that did nothing would be a broken promise.
+// The minimise button and menu item: to the tray when the window always goes there.
+void TzsSkinForm::MinimizeCommand() {
+  if (AlwaysMinimizeToTray) {
+    trayLink_.MinimizeToTray();
+  } else {
+    states_.ChangeWindowState(WindowState::wsMinimized);
+  }
+}
+
 void TzsSkinForm::RunOwn(FrameCommand command, const Rect& anchor) {
   switch (command) {
     case FrameCommand::kClose:
@@ -61,8 +68,10 @@ void TzsSkinForm::RunOwn(FrameCommand command, const Rect& anchor) {
       states_.ChangeWindowState(WindowState::wsNormal);
       break;
     case FrameCommand::kMinimize:
-    case FrameCommand::kMinimizeToTray:
       states_.ChangeWindowState(WindowState::wsMinimized);
+      break;
+    case FrameCommand::kMinimizeToTray:
+      trayLink_.MinimizeToTray();
       break;
     case FrameCommand::kRollUp:
       states_.SetRolledUp(!states_.RolledUp());

@@ -3,6 +3,7 @@
 // operations.
 #include "core/menus/menu_skin.h"
 #include "win32/frame/skin_form.h"
+#include "win32/tray/tray_icon_window.h"
 
 namespace zv::win {
 namespace {
@@ -29,18 +30,37 @@ std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
   window.maximizeIcon = options_.icons.maximize;
   window.rollUpIcon = options_.icons.rollUp && states_.rollUpAllowed;
   window.minimizeToTrayIcon = options_.icons.minimizeToTray;
-  return DefaultSystemMenu(window, data_ ? data_->ResourceStrData() : nullptr);
+  const TzsResourceStrData* strings = data_ ? data_->ResourceStrData() : nullptr;
+  if (SystemMenu.empty()) return DefaultSystemMenu(window, strings);
+  return UseDefaultSysMenu ? MergeSystemMenu(SystemMenu, window, strings) : SystemMenu;
 }
 
-void TzsSkinForm::ShowSystemMenu(const Rect& anchor) {
+void TzsSkinForm::ShowSystemMenu(const Rect& anchor) { ShowMenuItems(SystemMenuItems(), anchor); }
+
+void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor) {
   CloseSystemMenu();
   if (!menuHost_) menuHost_ = std::make_unique<SkinMenuHost>(window_, data_ ? MenuSkinOf(*data_) : MenuSkin{});
-  systemMenuItems_ = SystemMenuItems();
-  systemMenuRoot_ = {};
-  for (std::size_t i = 0; i < systemMenuItems_.size(); ++i) {
-    systemMenuRoot_.children.push_back(NodeOf(systemMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
+  shownMenuItems_ = std::move(items);
+  shownMenuRoot_ = {};
+  for (std::size_t i = 0; i < shownMenuItems_.size(); ++i) {
+    shownMenuRoot_.children.push_back(NodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
   }
-  menuHost_->Menu().Open(nullptr, menuHost_->Skin(), menuHost_->WorkArea(), systemMenuRoot_, anchor);
+  menuHost_->Menu().Open(nullptr, menuHost_->Skin(), menuHost_->WorkArea(), shownMenuRoot_, anchor);
+}
+
+// A tray icon without a menu of its own gets the form's restore/close menu.
+void TzsSkinForm::SetTrayIcon(TrayIconWindow* tray) {
+  if (tray_ && ownTrayMenu_) tray_->showMenu = nullptr;
+  ownTrayMenu_ = false;
+  tray_ = tray;
+  trayLink_.alwaysShowInTray = AlwaysShowInTray;
+  trayLink_.Link(tray ? &tray->tray() : nullptr);
+  if (tray_ && !tray_->showMenu) {
+    tray_->showMenu = [this](POINT at) {
+      ShowMenuItems(TrayMenu(false, data_ ? data_->ResourceStrData() : nullptr), {at.x, at.y, at.x, at.y});
+    };
+    ownTrayMenu_ = true;
+  }
 }
 
 // Alt+Space opens the menu under the system-menu button, or at the frame's
@@ -62,23 +82,30 @@ void TzsSkinForm::CloseSystemMenu() {
 
 bool TzsSkinForm::OnSystemMenuCommand(WPARAM command) {
   const int index = static_cast<int>(LOWORD(command)) - kFirstItemCommand;
-  if (HIWORD(command) != 0 || index < 0 || index >= static_cast<int>(systemMenuItems_.size())) return false;
-  RunSystemMenuItem(systemMenuItems_[static_cast<std::size_t>(index)].name);
+  if (HIWORD(command) != 0 || index < 0 || index >= static_cast<int>(shownMenuItems_.size())) return false;
+  // Copied: the item may open another menu, which replaces the shown items.
+  RunMenuItem(SystemMenuItem(shownMenuItems_[static_cast<std::size_t>(index)]));
   return true;
 }
 
-// Without a linked tray icon, minimising to the tray minimises to the taskbar.
-void TzsSkinForm::RunSystemMenuItem(const std::string& name) {
-  if (name == "ZSF_MINITEM" || name == "ZSF_MINTOTRAY") {
-    states_.ChangeWindowState(WindowState::wsMinimized);
+void TzsSkinForm::RunMenuItem(const SystemMenuItem& item) {
+  const std::string& name = item.name;
+  if (name == "ZSF_MINITEM") {
+    MinimizeCommand();
+  } else if (name == "ZSF_MINTOTRAY") {
+    trayLink_.MinimizeToTray();
+  } else if (name == "TRAY_ZSF_RESTORE") {
+    trayLink_.RestoreFromTray();
   } else if (name == "ZSF_MAXITEM") {
     states_.ChangeWindowState(WindowState::wsMaximized);
   } else if (name == "ZSF_RESTORE") {
     states_.RestoreItem();
   } else if (name == "ZSF_ROLLUP") {
     states_.SetRolledUp(true);
-  } else if (name == "ZSF_CLOSE") {
+  } else if (name == "ZSF_CLOSE" || name == "TRAY_ZSF_CLOSE") {
     PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else if (item.command != 0) {
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(item.command, 0), 0);
   }
 }
 

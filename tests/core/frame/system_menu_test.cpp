@@ -44,6 +44,9 @@ TEST(SystemMenu, ResourceStringsAndTheMergeIntoAnApplicationsMenu) {
   const auto items = DefaultSystemMenu(window, &strings);
   EXPECT_EQ(items.back().caption, "\xB9\xD8\xB1\xD5");
   EXPECT_EQ(items[1].caption, "Ma&ximize");  // an empty resource string keeps the built-in text
+  EXPECT_EQ(TrayMenu(false, &strings), (std::vector<SystemMenuItem>{{"TRAY_ZSF_RESTORE", "&Restore", ""},
+                                                                     {"", "-", ""},
+                                                                     {"TRAY_ZSF_CLOSE", "\xB9\xD8\xB1\xD5", "Alt+F4"}}));
 
   // Merged twice: the window's items once, above the application's, one Close.
   std::vector<SystemMenuItem> app{{"", "About", ""}, {"ZSF_CLOSE", "&Close", "Alt+F4"}};

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "frame/fake_state_host.h"
+
 namespace zv {
 namespace {
 
@@ -38,37 +40,6 @@ TEST(KeepOnAMonitor, BoundsOffEveryMonitorComeBackOntoTheNearest) {
   // Too tall for the nearest work area: cut to it.
   EXPECT_EQ(KeepOnAMonitor({3300, -50, 3500, 2000}, areas), (Rect{3000, 0, 3200, 1024}));
 }
-
-class FakeStateHost : public WindowStateHost {
- public:
-  Rect bounds{100, 100, 900, 700};
-  bool mainForm = false;
-  bool platformMaximized = false;
-  bool gripVisible = true;
-  int appMinimized = 0;
-  std::vector<Point> strips;
-  Rect firstShow{10, 10, 810, 610};
-
-  Rect Bounds() const override { return bounds; }
-  void SetBounds(const Rect& r) override { bounds = r; }
-  void ShowMaximized(const Rect& target) override {
-    bounds = target;
-    platformMaximized = true;
-  }
-  void ShowRestored(const Rect& normal) override {
-    bounds = normal;
-    platformMaximized = false;
-  }
-  void MinimizeApplication() override { ++appMinimized; }
-  bool IsMainForm() const override { return mainForm; }
-  MonitorAreas Areas() const override { return {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 0}; }
-  std::vector<Rect> WorkAreas() const override { return {{0, 0, 1920, 1040}}; }
-  std::vector<Point> OtherMinimizedStrips() const override { return strips; }
-  Size MinSize() const override { return {200, 31}; }
-  void SetClientHeight(int height) override { bounds.bottom = bounds.top + 31 + height; }
-  void SetSizeGripVisible(bool visible) override { gripVisible = visible; }
-  Rect FirstShowBounds(const Rect&) const override { return firstShow; }
-};
 
 struct StateFixture : ::testing::Test {
   FakeStateHost host;

@@ -1,10 +1,13 @@
 // The main window wearing the skin's frame, against the core's answers.
 #include "win32/frame/skin_form.h"
 
+#include <cstdlib>
+
 #include "core/app/texts.h"
 
 #include "win32/gfx/regions.h"
 #include "win32/platform/monitor.h"
+#include "win32/tray/tray_icon_window.h"
 #include "win32/win32_fixture.h"
 
 namespace zv::win::test {
@@ -280,6 +283,35 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   PumpMessages();
   EXPECT_FALSE(IsZoomed(hwnd()));
   EXPECT_EQ(State(), WindowState::wsNormal);
+}
+
+// With a linked icon the tray button hides the window behind the icon; a
+// double-click on the icon brings it back, a right click shows the form's
+// tray menu. Needs a notification area: scripts/test.sh runs it under Xvfb.
+TEST_F(SkinFormTest, TrayLinkedWindowGoesToTheIconAndBack) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  TrayIconWindow tray(hwnd(), LoadIconW(nullptr, IDI_APPLICATION));
+  if (!tray.tray().AddIcon()) {
+    if (!std::getenv("ZV_REQUIRE_TRAY")) GTEST_SKIP() << "no notification area (Wine's null graphics driver)";
+    FAIL() << "the notification area refused the icon";
+  }
+  skinForm.SetTrayIcon(&tray);
+  ClickButton(ButtonCommand::cmMinimizeToTray);
+  PumpMessages();
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+
+  const auto send = [&](UINT mouse) { SendMessageW(tray.hwnd(), TrayIconWindow::kCallbackMessage, 1, mouse); };
+  send(WM_RBUTTONDOWN);
+  send(WM_RBUTTONUP);
+  EXPECT_EQ(OpenMenuNames(skinForm), (std::vector<std::string>{"TRAY_ZSF_RESTORE", "", "TRAY_ZSF_CLOSE"}));
+  skinForm.MenuHost()->Menu().CloseAll();
+
+  for (UINT mouse : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) send(mouse);
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_FALSE(IsIconic(hwnd()));
+  skinForm.SetTrayIcon(nullptr);
 }
 
 struct RecordingHints : FrameHints {

@@ -173,7 +173,9 @@ TEST_F(SkinFormTest, MaximiseAndRestoreByButtonsAndPlatformCommands) {
   EXPECT_EQ(State(), WindowState::wsMaximized);
   EXPECT_EQ(Bounds(), target);
   EXPECT_TRUE(form->zsfrm->frame().state().maximized);
+  EXPECT_FALSE(form->SbStatusBar1->bar().GripActive());  // a maximised window has no size grip
   ClickButton(ButtonCommand::cmMaximize);  // now the restore button
+  EXPECT_TRUE(form->SbStatusBar1->bar().GripActive());
   EXPECT_FALSE(IsZoomed(hwnd()));
   EXPECT_EQ(State(), WindowState::wsNormal);
   EXPECT_EQ(Bounds(), normal);

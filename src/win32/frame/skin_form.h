@@ -8,6 +8,7 @@
 // the caption buttons, the system menu or the platform's own commands.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -75,6 +76,9 @@ class TzsSkinForm : private WindowStateHost {
   std::vector<SystemMenuItem> SystemMenuItems() const;
   // Opens the system menu at `anchor` (screen; an empty rectangle is a point).
   void ShowSystemMenu(const Rect& anchor);
+  // A skinned menu of the window (system or tray menu) opened or closed.
+  std::function<void()> OnSkinMenuOpen;
+  std::function<void()> OnSkinMenuClose;
   // The menus' machinery once a system menu was shown; null before.
   SkinMenuHost* MenuHost() const { return menuHost_.get(); }
   const WindowStateMachine& states() const { return states_; }

@@ -45,7 +45,13 @@ void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& a
   for (std::size_t i = 0; i < shownMenuItems_.size(); ++i) {
     shownMenuRoot_.children.push_back(NodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
   }
-  menuHost_->Menu().Open(nullptr, menuHost_->Skin(), menuHost_->WorkArea(), shownMenuRoot_, anchor);
+  TzsSkinMenu& menu = menuHost_->Menu();
+  menu.Open(nullptr, menuHost_->Skin(), menuHost_->WorkArea(), shownMenuRoot_, anchor);
+  if (!menu.Visible()) return;
+  if (OnSkinMenuOpen) OnSkinMenuOpen();
+  menu.OnMenuClose = [this] {
+    if (OnSkinMenuClose) OnSkinMenuClose();
+  };
 }
 
 // A tray icon without a menu of its own gets the form's restore/close menu.

@@ -252,10 +252,14 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   Open();
   TzsSkinForm& skinForm = *form->zsfrm;
   const std::vector<std::string> normal{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"};
+  std::string menuEvents;
+  skinForm.OnSkinMenuOpen = [&] { menuEvents += "open "; };
+  skinForm.OnSkinMenuClose = [&] { menuEvents += "close "; };
   const int w = WindowRect().right - WindowRect().left;
   Mouse(WM_NCRBUTTONDOWN, HTCAPTION, w / 2, 12);
   Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
   EXPECT_EQ(OpenMenuNames(skinForm), normal);
+  EXPECT_EQ(menuEvents, "open ");
   // Opened at the cursor.
   EXPECT_EQ(skinForm.MenuHost()->Menu().LevelAt(0).Bounds().left, WindowRect().left + w / 2);
 
@@ -263,6 +267,7 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   PostMessageW(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);
   PumpMessages();
   EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+  EXPECT_EQ(menuEvents, "open close ");
 
   // Alt+Space opens it again, with the items of the maximised window.
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);

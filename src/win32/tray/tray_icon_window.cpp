@@ -65,6 +65,12 @@ TrayIconWindow::~TrayIconWindow() {
   DestroyWindow(hwnd_);
 }
 
+bool TrayIconWindow::Loaded() {
+  if (!tray_.AfterLoading(owner_ != nullptr)) return true;
+  HideMainWindow();
+  return false;
+}
+
 void TrayIconWindow::SetIconList(const std::vector<HICON>& icons) {
   iconList_.clear();
   for (HICON icon : icons) iconList_.emplace_back(CopyIcon(icon));

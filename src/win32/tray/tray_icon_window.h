@@ -27,6 +27,10 @@ class TrayIconWindow : public TrayHost, public TimerHost {
 
   TzsTrayIcon& tray() { return tray_; }
   HWND hwnd() const { return hwnd_; }
+  // Call once the properties are set, before showing the owner. False when
+  // the owner must stay hidden: it starts in the tray (MinimizedOnStart),
+  // which it only does when the icon could be added.
+  bool Loaded();
   // Icons for cycling, copied; the list's size becomes the tray's IconCount.
   void SetIconList(const std::vector<HICON>& icons);
   // The popup menu: shown at a screen point, and its default item run.

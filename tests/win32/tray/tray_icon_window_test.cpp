@@ -68,6 +68,12 @@ TEST(TrayIconWindow, RealNotificationArea) {
     tray.RemoveIcon();
     EXPECT_FALSE(Shell_NotifyIconW(NIM_MODIFY, &record)) << "the icon is still there";
   }
+  // Starting in the tray: the owner stays hidden, behind the icon.
+  TrayIconWindow start(owner, LoadIconW(nullptr, IDI_APPLICATION));
+  start.tray().MinimizedOnStart = true;
+  EXPECT_FALSE(start.Loaded());
+  EXPECT_FALSE(IsWindowVisible(owner));
+  EXPECT_TRUE(start.tray().IconVisible());
 }
 
 }  // namespace

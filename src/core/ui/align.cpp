@@ -33,38 +33,44 @@ Rect FollowAnchors(const LayoutItem& item, const Rect& oldClient, const Rect& cl
   return b;
 }
 
-// The band an aligned item wants from what is left.
+// The band an aligned item wants from what is left. What is left may be
+// used up (an edge past its opposite): later bands then lie beyond it, one
+// after another as they stand, with no size across it, so that a parent
+// shrunk to nothing (a minimised or rolled-up window) and grown again gives
+// the same layout.
 Rect Band(const LayoutItem& item, const Rect& rest) {
   const int w = item.bounds.Width();
   const int h = item.bounds.Height();
+  const int right = std::max(rest.right, rest.left);
+  const int bottom = std::max(rest.bottom, rest.top);
   switch (item.align) {
     case Align::kTop:
-      return {rest.left, rest.top, rest.right, rest.top + h};
+      return {rest.left, rest.top, right, rest.top + h};
     case Align::kBottom:
-      return {rest.left, rest.bottom - h, rest.right, rest.bottom};
+      return {rest.left, rest.bottom - h, right, rest.bottom};
     case Align::kLeft:
-      return {rest.left, rest.top, rest.left + w, rest.bottom};
+      return {rest.left, rest.top, rest.left + w, bottom};
     case Align::kRight:
-      return {rest.right - w, rest.top, rest.right, rest.bottom};
+      return {rest.right - w, rest.top, rest.right, bottom};
     default:
-      return rest;
+      return {rest.left, rest.top, right, bottom};
   }
 }
 
-// What is left once an item has taken `taken`; never inverted.
+// What is left once an item has taken `taken`.
 void Shrink(Rect& rest, Align align, const Rect& taken) {
   switch (align) {
     case Align::kTop:
-      rest.top = std::clamp(taken.bottom, rest.top, rest.bottom);
+      rest.top = std::max(taken.bottom, rest.top);
       break;
     case Align::kBottom:
-      rest.bottom = std::clamp(taken.top, rest.top, rest.bottom);
+      rest.bottom = std::min(taken.top, rest.bottom);
       break;
     case Align::kLeft:
-      rest.left = std::clamp(taken.right, rest.left, rest.right);
+      rest.left = std::max(taken.right, rest.left);
       break;
     case Align::kRight:
-      rest.right = std::clamp(taken.left, rest.left, rest.right);
+      rest.right = std::min(taken.left, rest.right);
       break;
     default:
       break;

@@ -373,6 +373,14 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       Repaint();
       return TRUE;
+    case WM_ACTIVATE:
+      // Wine activates a window restored by the window manager with an
+      // inactive WM_NCACTIVATE and no active one after it.
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && !active_) {
+        active_ = true;
+        Repaint();
+      }
+      return Default(msg, wParam, lParam);
     case WM_PRINT:
       if (lParam & PRF_NONCLIENT) PaintFrameInto(reinterpret_cast<HDC>(wParam));
       return Default(msg, wParam, lParam & ~PRF_NONCLIENT);

@@ -45,6 +45,27 @@ TEST(Align, OversizedBandsNeverInvertTheRest) {
   EXPECT_FALSE(client.bounds.bottom < client.bounds.top);
 }
 
+TEST(Align, AParentShrunkToNothingAndBackKeepsTheOrder) {
+  // The keyword box's panel while the window is minimised or rolled up.
+  LayoutItem list{Align::kTop, {}, Rect::FromSize(1, 1, 173, 208)};
+  LayoutItem keywords{Align::kTop, {}, Rect::FromSize(1, 222, 173, 89)};
+  LayoutItem label{Align::kTop, {}, Rect::FromSize(1, 209, 173, 13)};
+  LayoutItem bar{Align::kBottom, {}, Rect::FromSize(1, 408, 173, 19)};
+  LayoutItem status{Align::kBottom, {}, Rect::FromSize(1, 389, 173, 19)};
+  LayoutItem left{Align::kLeft, {}, Rect::FromSize(1, 311, 50, 78)};
+  std::vector<LayoutItem*> items{&list, &keywords, &label, &bar, &status, &left};
+  const Rect inner{1, 1, 174, 427};
+  ArrangeChildren(items, inner, {1, 1, 1, 1});
+  EXPECT_GE(left.bounds.Height(), 0);
+  ArrangeChildren(items, {1, 1, 1, 1}, inner);
+  EXPECT_EQ(list.bounds, Rect::FromSize(1, 1, 173, 208));
+  EXPECT_EQ(label.bounds, Rect::FromSize(1, 209, 173, 13));
+  EXPECT_EQ(keywords.bounds, Rect::FromSize(1, 222, 173, 89));
+  EXPECT_EQ(bar.bounds, Rect::FromSize(1, 408, 173, 19));
+  EXPECT_EQ(status.bounds, Rect::FromSize(1, 389, 173, 19));
+  EXPECT_EQ(left.bounds, Rect::FromSize(1, 311, 50, 78));
+}
+
 TEST(Align, AnchorsFollowTheParentsResize) {
   LayoutItem topRight{Align::kNone, {false, true, true, false}, Rect::FromSize(44, 328, 85, 25)};
   LayoutItem topLeft{Align::kNone, {}, Rect::FromSize(44, 368, 85, 25)};

@@ -13,6 +13,8 @@
 
 namespace zv {
 
+struct SkinImageList;
+
 enum class SkinFamily { kWindowed, kGraphic };
 
 class TzsSkinControl : private FreeListener {
@@ -49,8 +51,12 @@ class TzsSkinControl : private FreeListener {
   // Every change of position or size goes through here.
   virtual void SetBounds(const Rect& bounds);
 
+  // The hint shown while the mouse rests on the control (CP936), and the
+  // title and image the skinned hint adds to it.
+  std::string Hint;
   std::string HintTitle;
   int HintImageIndex = 0;
+  const SkinImageList* HintImageList = nullptr;
   bool Designing = false;
 
  protected:

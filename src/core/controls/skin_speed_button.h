@@ -73,9 +73,9 @@ class TzsSkinSpeedButton : public TzsGraphicSkinCustomControl {
   void MouseEnter();
   void MouseLeave();
   // Points in button coordinates.
-  void MouseDown(Point p);
+  virtual void MouseDown(Point p);
   void MouseMove(Point p);
-  void MouseUp(Point p);
+  virtual void MouseUp(Point p);
   void TimerTick(int id);
   void EnabledChanged();
 

@@ -17,8 +17,9 @@ std::vector<Rect> RegionFromMask(const BitmapView& mask, int x0 = 0, int y0 = 0)
 // The shape of a width by height window from a mask of the skin
 // rectangle's size: the mask's border bands with their middle pieces
 // repeated (never stretched) to the fitted points, plus the fitted client
-// rectangle. The rectangles do not overlap. Empty (no region) when the
-// fitted points cross.
+// rectangle. The rectangles do not overlap; rows of a side band with the
+// same runs share one taller rectangle. Empty (no region) when the fitted
+// points cross.
 std::vector<Rect> RegionFromFrameMask(const SkinPoints& record, const SkinPoints& fitted, int width, int height,
                                       const BitmapView& mask);
 

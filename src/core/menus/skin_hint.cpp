@@ -213,4 +213,78 @@ void TzsSkinHint::TimerTick(int id) {
   }
 }
 
+HintContent HintOf(const TzsSkinControl& control) {
+  return {control.Hint, control.HintTitle, control.HintImageList, control.HintImageIndex};
+}
+
+TzsApplicationHints::TzsApplicationHints(TimerHost& timers, std::function<Point()> below)
+    : timers_(timers), below_(std::move(below)) {}
+
+void TzsApplicationHints::Add(TzsSkinHint& hint) {
+  if (std::find(hints_.begin(), hints_.end(), &hint) == hints_.end()) hints_.push_back(&hint);
+  HintShortPause = 100;
+}
+
+void TzsApplicationHints::Remove(TzsSkinHint& hint) {
+  if (shown_ && Serving() == &hint) HideShown();
+  std::erase(hints_, &hint);
+}
+
+void TzsApplicationHints::Activate(TzsSkinHint& hint) {
+  for (TzsSkinHint* other : hints_) other->Active = other == &hint;
+  hint.Active = true;
+}
+
+TzsSkinHint* TzsApplicationHints::Serving() const {
+  const auto it = std::find_if(hints_.begin(), hints_.end(), [](const TzsSkinHint* h) { return h->Active; });
+  return it == hints_.end() ? nullptr : *it;
+}
+
+void TzsApplicationHints::MouseOver(const void* source, const HintContent& content) {
+  if (source == source_ && content.text == content_.text) return;
+  const bool wasShown = shown_;
+  HideShown();
+  source_ = source;
+  content_ = content;
+  if (content.text.empty()) return;
+  showPending_ = true;
+  timers_.Start(kShowTimerId, wasShown ? HintShortPause : HintPause);
+}
+
+void TzsApplicationHints::MouseLeave(const void* source) {
+  if (source != source_) return;
+  HideShown();
+  source_ = nullptr;
+  content_ = {};
+}
+
+void TzsApplicationHints::MouseDown() { HideShown(); }
+
+void TzsApplicationHints::TimerTick(int id) {
+  if (id == kShowTimerId) {
+    timers_.Stop(kShowTimerId);
+    showPending_ = false;
+    TzsSkinHint* hint = Serving();
+    if (!hint || content_.text.empty()) return;
+    hint->ShowAt(below_(), content_);
+    shown_ = true;
+    timers_.Start(kHideTimerId, HintHidePause);
+  } else if (id == kHideTimerId) {
+    HideShown();
+  }
+}
+
+void TzsApplicationHints::HideShown() {
+  timers_.Stop(kShowTimerId);
+  timers_.Stop(kHideTimerId);
+  showPending_ = false;
+  if (!shown_) return;
+  shown_ = false;
+  for (TzsSkinHint* hint : hints_) hint->Hide();
+}
+
+void TzsApplicationHints::ShowHint(const std::string& text, const Rect&) { MouseOver(this, {text, {}, nullptr, 0}); }
+
+void TzsApplicationHints::HideHint() { MouseLeave(this); }
+
 }  // namespace zv

@@ -3,12 +3,14 @@
 // the skin's HINTWINDOW section (or the plain look), and TzsSkinHint shows
 // it at a point or by itself after the hint pause, hiding it after the hide
 // pause.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/controls/skin_panel.h"
+#include "core/frame/frame_commands.h"
 #include "core/menus/menu_platform.h"
 #include "core/menus/menu_skin.h"
 
@@ -102,6 +104,59 @@ class TzsSkinHint {
   MenuPlatform& platform_;
   TzsSkinHintWindow window_;
   std::string pending_;
+};
+
+// The hint a skinned control offers: its text with its title and image.
+HintContent HintOf(const TzsSkinControl& control);
+
+// The application's hints. Hint components register here; the first active
+// one shows every hint, and activating one deactivates the others. While the
+// mouse rests on something with a hint, the hint appears after the hint
+// pause below the cursor (after the short pause when another hint was just
+// up) and goes after the hide pause, or when the mouse leaves or presses.
+// Caption buttons reach it as the frame's hint window.
+class TzsApplicationHints : public FrameHints {
+ public:
+  static constexpr int kShowTimerId = 21;
+  static constexpr int kHideTimerId = 22;
+
+  // `below` is where a hint goes: under the cursor, in screen coordinates.
+  TzsApplicationHints(TimerHost& timers, std::function<Point()> below);
+
+  unsigned HintPause = 500;
+  unsigned HintShortPause = 50;
+  unsigned HintHidePause = 2500;
+
+  // A hint component comes or goes; one coming shortens the short pause.
+  void Add(TzsSkinHint& hint);
+  void Remove(TzsSkinHint& hint);
+  void Activate(TzsSkinHint& hint);
+  // The first active hint component, or none.
+  TzsSkinHint* Serving() const;
+
+  // The mouse rests on `source` (any identity), which offers `content`; an
+  // empty text shows nothing. Moving within the same source changes nothing.
+  void MouseOver(const void* source, const HintContent& content);
+  void MouseLeave(const void* source);
+  // A press hides the hint until the mouse moves to another source.
+  void MouseDown();
+  void TimerTick(int id);
+  bool Pending() const { return showPending_; }
+
+  // FrameHints: the caption button under the mouse.
+  void ShowHint(const std::string& text, const Rect& object) override;
+  void HideHint() override;
+
+ private:
+  void HideShown();
+
+  TimerHost& timers_;
+  std::function<Point()> below_;
+  std::vector<TzsSkinHint*> hints_;
+  const void* source_ = nullptr;
+  HintContent content_;
+  bool showPending_ = false;
+  bool shown_ = false;
 };
 
 }  // namespace zv

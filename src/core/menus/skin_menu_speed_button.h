@@ -30,9 +30,9 @@ class TzsSkinMenuSpeedButton : public TzsSkinSpeedButton {
   // The drop-down part in button coordinates; empty outside track mode.
   Rect TrackArea() const;
   bool MenuShown() const { return menuShown_; }
-  // Hides the speed button's: a press on the drop-down part opens the menu.
-  void MouseDown(Point p);
-  void MouseUp(Point p);
+  // A press on the drop-down part opens the menu.
+  void MouseDown(Point p) override;
+  void MouseUp(Point p) override;
   // The menu it opened has closed (1228).
   void TrackMenuClosed();
   void Paint(const BitmapView& canvas) override;

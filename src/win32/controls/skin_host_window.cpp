@@ -4,13 +4,16 @@
 
 #include "win32/forms/form.h"
 #include "win32/gfx/regions.h"
+#include "win32/menus/application_hints.h"
 
 namespace zv::win {
 
 SkinHostWindow::SkinHostWindow(Form& owner, Control& parent, std::string name)
     : Control(owner, &parent, std::move(name)) {}
 
-SkinHostWindow::~SkinHostWindow() = default;
+SkinHostWindow::~SkinHostWindow() {
+  if (hinted_) ApplicationHints().MouseLeave(this);
+}
 
 void SkinHostWindow::CreateHost(const wchar_t* className, DWORD style, DWORD exStyle) {
   RegisterClassOnce(className, nullptr, nullptr);
@@ -111,6 +114,8 @@ bool SkinHostWindow::TrackMouse() {
   if (tracking_) return false;
   TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
   tracking_ = TrackMouseEvent(&track) != FALSE;
+  hinted_ = true;
+  ApplicationHints().MouseOver(this, HintOf(Skin()));
   return true;
 }
 
@@ -129,8 +134,17 @@ bool SkinHostWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESU
     case WM_TIMER:
       TimerTick(static_cast<int>(wParam));
       return true;
+    case WM_MOUSEMOVE:
+      TrackMouse();
+      break;
     case WM_MOUSELEAVE:
       tracking_ = false;
+      hinted_ = false;
+      ApplicationHints().MouseLeave(this);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      ApplicationHints().MouseDown();
       break;
     default:
       break;

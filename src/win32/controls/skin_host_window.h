@@ -5,8 +5,8 @@
 // a DIB section kept per size, blitted once.
 #include <vector>
 
-#include "core/platform/timer_host.h"
 #include "core/controls/skin_control.h"
+#include "core/platform/timer_host.h"
 #include "win32/forms/control.h"
 #include "win32/platform/dib_surface.h"
 #include "win32/platform/gdi_text_renderer.h"
@@ -29,7 +29,8 @@ class SkinHostWindow : public Control, protected SkinControlHost, protected Time
   virtual void TimerTick(int id) { (void)id; }
   // Paints the control into the surface at the client size; false when empty.
   bool PaintSurface();
-  // Asks for WM_MOUSELEAVE once per entry; true on the move that entered.
+  // Asks for WM_MOUSELEAVE once per entry; true on the move that entered,
+  // which also offers the control's hint to the application's hints.
   bool TrackMouse();
   static Point MousePoint(LPARAM lParam);
 
@@ -64,6 +65,7 @@ class SkinHostWindow : public Control, protected SkinControlHost, protected Time
  private:
   GdiTextRenderer text_;
   bool tracking_ = false;
+  bool hinted_ = false;  // the application's hints know the mouse is here
 };
 
 }  // namespace zv::win

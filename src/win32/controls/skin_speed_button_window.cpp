@@ -1,14 +1,22 @@
 #include "win32/controls/skin_speed_button_window.h"
 
+#include "win32/menus/application_hints.h"
+
 namespace zv::win {
 
 SkinSpeedButtonWindow::SkinSpeedButtonWindow(Form& owner, Control& parent, std::string name, const Rect& bounds)
-    : SkinHostWindow(owner, parent, std::move(name)), button_(*this, *this) {
-  button_.OnClick = [this] { Click(); };
-  button_.Siblings = [this] {
+    : SkinSpeedButtonWindow(owner, parent, std::move(name), bounds, [](SkinControlHost& host, TimerHost& timers) {
+        return std::make_unique<TzsSkinSpeedButton>(host, timers);
+      }) {}
+
+SkinSpeedButtonWindow::SkinSpeedButtonWindow(Form& owner, Control& parent, std::string name, const Rect& bounds,
+                                             const MakeButton& make)
+    : SkinHostWindow(owner, parent, std::move(name)), button_(make(*this, *this)) {
+  button_->OnClick = [this] { Click(); };
+  button_->Siblings = [this] {
     std::vector<TzsSkinSpeedButton*> buttons;
     for (Control* sibling : this->parent()->children()) {
-      if (auto* b = dynamic_cast<SkinSpeedButtonWindow*>(sibling)) buttons.push_back(&b->button_);
+      if (auto* b = dynamic_cast<SkinSpeedButtonWindow*>(sibling)) buttons.push_back(b->button_.get());
     }
     return buttons;
   };
@@ -22,22 +30,23 @@ bool SkinSpeedButtonWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam
   switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+      ApplicationHints().MouseDown();
       SetCapture(hwnd_);
-      button_.MouseDown(MousePoint(lParam));
+      button_->MouseDown(MousePoint(lParam));
       return true;
     case WM_MOUSEMOVE:
-      if (TrackMouse()) button_.MouseEnter();
-      button_.MouseMove(MousePoint(lParam));
+      if (TrackMouse()) button_->MouseEnter();
+      button_->MouseMove(MousePoint(lParam));
       return true;
     case WM_MOUSELEAVE:
-      button_.MouseLeave();
+      button_->MouseLeave();
       break;
     case WM_LBUTTONUP:
       if (GetCapture() == hwnd_) ReleaseCapture();
-      button_.MouseUp(MousePoint(lParam));
+      button_->MouseUp(MousePoint(lParam));
       return true;
     case WM_ENABLE:
-      button_.EnabledChanged();
+      button_->EnabledChanged();
       break;
     default:
       break;

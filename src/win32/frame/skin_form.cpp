@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "win32/gfx/regions.h"
+#include "win32/menus/application_hints.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/text.h"
 
@@ -189,16 +190,17 @@ void TzsSkinForm::Track(Point p, bool tracking) {
 
 // The hint follows the object under the mouse.
 void TzsSkinForm::UpdateHint(int previous) {
-  if (!ShowObjectHint || !hints_) return;
+  if (!ShowObjectHint) return;
+  FrameHints& hints = hints_ ? *hints_ : ApplicationHints();
   const auto& objects = frame_.objects();
   const auto at = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
-  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) hints_->HideHint();
+  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) hints.HideHint();
   const CaptionObject* now = at(frame_.tracker().underMouse());
   if (!now) return;
   const std::string hint = HintFor(*now, frame_.state());
   RECT r{};
   GetWindowRect(window_, &r);
-  if (!hint.empty()) hints_->ShowHint(hint, now->rect.Offset(r.left, r.top));
+  if (!hint.empty()) hints.ShowHint(hint, now->rect.Offset(r.left, r.top));
 }
 
 // Objects that morph move toward their new look in steps of the morph timer.

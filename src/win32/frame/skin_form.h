@@ -66,7 +66,8 @@ class TzsSkinForm : private WindowStateHost {
   // Where the caption buttons' commands go; the form's own state
   // operations by default (null).
   void SetCommands(FrameCommands* commands) { commands_ = commands; }
-  // The hint window for the buttons' hints (with ShowObjectHint); none by default.
+  // The hint window for the buttons' hints (with ShowObjectHint); by default
+  // the application's hints.
   void SetHints(FrameHints* hints) { hints_ = hints; }
   bool Skinnable() const { return skinnable_; }
   void SetSkinnable(bool skinnable);

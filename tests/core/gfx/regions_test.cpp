@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "core/gfx/blit.h"
+
 namespace zv {
 namespace {
 
@@ -110,6 +112,54 @@ TEST(RegionFromFrameMask, KeepsCornersAtTheCornersAndRepeatsTheMiddles) {
   }
 }
 
+// The side bands as one rectangle per run of each row: each band composed
+// into a bitmap (middle repeated from the band's first row, end pieces over
+// it) and scanned row by row.
+Bitmap SideBandsByRows(const SkinPoints& record, const SkinPoints& fitted, int w, int h, const Bitmap& maskBitmap) {
+  const BitmapView mask = const_cast<Bitmap&>(maskBitmap).view();
+  const Rect& cr = record.clientRect;
+  const int side = fitted.clientRect.Height();
+  std::vector<Rect> rows;
+  const auto band = [&](int x0, int left, int right, int middleTop, int middleBottom) {
+    Bitmap b(right - left, side, kWhite);
+    Tile(0, side, middleBottom - middleTop, [&](int y, int len) {
+      Blit(b.view(), {0, y}, mask, Rect{left, middleTop, right, middleTop + len});
+    });
+    Blit(b.view(), {0, 0}, mask, Rect{left, cr.top, right, middleTop});
+    Blit(b.view(), {0, side - (cr.bottom - middleBottom)}, mask, Rect{left, middleBottom, right, cr.bottom});
+    for (const Rect& r : RegionFromMask(b.view(), x0, fitted.clientRect.top)) {
+      if (const Rect in = r.Intersect({0, 0, w, h}); !in.IsEmpty()) rows.push_back(in);
+    }
+  };
+  band(0, 0, cr.left, record.leftTop.y, record.leftBottom.y);
+  band(fitted.clientRect.right, cr.right, mask.width(), record.rightTop.y, record.rightBottom.y);
+  return Coverage(rows, w, h);
+}
+
+TEST(RegionFromFrameMask, SideBandRowsWithTheSameRunsShareRectangles) {
+  FrameMask f;
+  f.mask.At(19, 5) = kWhite;   // a notch in the right middle
+  f.mask.At(18, 12) = kWhite;  // and one in the right band's lower end piece
+  const auto check = [&](int w, int h, const SkinPoints& fitted) {
+    const std::vector<Rect> rects = RegionFromFrameMask(f.record, fitted, w, h, f.mask.view());
+    const Bitmap merged = Coverage(rects, w, h);
+    const Bitmap perRow = SideBandsByRows(f.record, fitted, w, h, f.mask);
+    const int top = std::max(0, fitted.clientRect.top), bottom = std::min(h, fitted.clientRect.bottom);
+    int differ = 0;
+    for (int y = top; y < bottom; ++y) {
+      for (const int x : {0, 1, 2, fitted.clientRect.right, w - 2, w - 1}) differ += merged.At(x, y) != perRow.At(x, y);
+    }
+    EXPECT_EQ(differ, 0) << w << "x" << h;
+    return rects.size();
+  };
+  // Over 1700 rows of side bands; a notch every 8 rows on each side.
+  EXPECT_LT(check(50, 900, f.Fitted(50, 900)), 500u);
+  // Sides far past the window's bottom are cut there.
+  SkinPoints far = f.Fitted(50, 300);
+  far.clientRect.bottom = far.leftBottom.y = far.rightBottom.y = 5000;
+  EXPECT_LT(check(50, 300, far), 200u);
+}
+
 TEST(RegionFromFrameMask, CrossedPointsGiveNoRegion) {
   FrameMask f;
   SkinPoints crossed = f.Fitted(50, 40);
@@ -154,6 +204,12 @@ TEST(RegionFromFrameMask, BandsFarBeyondTheWindowCostOnlyTheWindow) {
   EXPECT_EQ(tallSides(1'000'000'000).pixels(), sides.pixels());
   EXPECT_EQ(sides.At(0, 38), kBlack);  // the left band goes on to the window's bottom
   EXPECT_EQ(sides.At(0, 39), kWhite);  // with its notch every 8 rows
+  const auto wideLeft = [&](int far) {  // a left band `far` columns wide
+    SkinPoints record = f.record;
+    record.clientRect.left = far;
+    return RegionFromFrameMask(record, f.Fitted(50, 40), 50, 40, f.mask.view());
+  };
+  EXPECT_EQ(wideLeft(1'000'000'000), wideLeft(100));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "controls/skin_control_fakes.h"
 #include "menu_fakes.h"
 
 namespace zv {
@@ -86,6 +87,68 @@ TEST_F(SkinHintTest, LinesPlacementAndTimers) {
   ASSERT_EQ(platform.text.calls.size(), 1u);
   EXPECT_TRUE(hint.Window().Client().Contains(platform.text.calls[0].origin));
   EXPECT_EQ(ToColorRef(canvas.At(0, 4)), ToColorRef(skin.hintPicture.At(0, 4)));
+}
+
+TEST_F(SkinHintTest, ApplicationHintsShowAfterThePauseHideOnLeaveAndUseTheActiveComponent) {
+  test::FakeTimers appTimers;
+  TzsApplicationHints app(appTimers, [] { return Point{300, 220}; });
+  TzsSkinHint first(platform, skin), second(platform, skin);
+  app.Add(first);
+  app.Add(second);
+  EXPECT_EQ(app.HintShortPause, 100u);
+  EXPECT_EQ(app.Serving(), &first);
+  app.Activate(second);
+  EXPECT_FALSE(first.Active);
+  EXPECT_EQ(app.Serving(), &second);
+
+  // A control's hint, title and image; nothing shows before the pause.
+  test::FakeSkinHost host(platform.text, Rect{0, 0, 50, 20});
+  TzsSkinPanel panel(host);
+  panel.Hint = "Panel hint";
+  panel.HintTitle = "Title";
+  const int button = 0;  // another source
+  app.MouseOver(&panel, HintOf(panel));
+  EXPECT_EQ(appTimers.running[TzsApplicationHints::kShowTimerId], 500u);
+  EXPECT_FALSE(second.Window().Shown());
+  app.MouseOver(&panel, HintOf(panel));  // moving within the control restarts nothing
+  app.TimerTick(TzsApplicationHints::kShowTimerId);
+  ASSERT_TRUE(second.Window().Shown());
+  EXPECT_FALSE(first.Window().Shown());
+  EXPECT_EQ(second.Window().Bounds().left, 300);
+  EXPECT_EQ(second.Window().Bounds().top, 220);
+  EXPECT_EQ(appTimers.running[TzsApplicationHints::kHideTimerId], 2500u);
+
+  // Straight to another source: the old hint goes, the new one follows the short pause.
+  app.MouseOver(&button, {"Button hint", "", nullptr, 0});
+  EXPECT_FALSE(second.Window().Shown());
+  EXPECT_EQ(appTimers.running[TzsApplicationHints::kShowTimerId], 100u);
+  app.MouseLeave(&panel);  // a late leave of the old source changes nothing
+  EXPECT_TRUE(app.Pending());
+  app.MouseLeave(&button);
+  EXPECT_FALSE(app.Pending());
+  EXPECT_FALSE(appTimers.Running(TzsApplicationHints::kShowTimerId));
+
+  // No text, no hint; the hide pause ends a shown hint.
+  app.MouseOver(&panel, {"", "", nullptr, 0});
+  EXPECT_FALSE(app.Pending());
+  app.MouseOver(&button, {"Button hint", "", nullptr, 0});
+  app.TimerTick(TzsApplicationHints::kShowTimerId);
+  ASSERT_TRUE(second.Window().Shown());
+  app.TimerTick(TzsApplicationHints::kHideTimerId);
+  EXPECT_FALSE(second.Window().Shown());
+  app.MouseOver(&button, {"Button hint", "", nullptr, 0});  // not again until the mouse moves on
+  EXPECT_FALSE(app.Pending());
+
+  // Caption buttons through the frame's hint window; without an active component nothing shows.
+  app.ShowHint("Close", Rect{});
+  EXPECT_TRUE(app.Pending());
+  app.HideHint();
+  EXPECT_FALSE(app.Pending());
+  second.Active = false;
+  app.ShowHint("Close", Rect{});
+  app.TimerTick(TzsApplicationHints::kShowTimerId);
+  EXPECT_FALSE(first.Window().Shown());
+  EXPECT_FALSE(second.Window().Shown());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "core/app/texts.h"
 
 #include "win32/gfx/regions.h"
+#include "win32/menus/application_hints.h"
 #include "win32/platform/monitor.h"
 #include "win32/tray/tray_icon_window.h"
 #include "win32/win32_fixture.h"
@@ -345,7 +346,13 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
   EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  // Without one of its own the form uses the application's hints.
   form->zsfrm->SetHints(nullptr);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  EXPECT_TRUE(ApplicationHints().Pending());
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
+  EXPECT_FALSE(ApplicationHints().Pending());
+  form->zsfrm->ShowObjectHint = false;
 }
 
 // A window hooked twice answers once: the subclass chain does not recurse.

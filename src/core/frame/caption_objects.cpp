@@ -94,6 +94,27 @@ bool CaptionObject::Morphs(const FrameSkin& skin) const {
          skin.ActivePicture(record->activePictureIndex).width() > 0;
 }
 
+bool CaptionObject::Animates(const FrameSkin& skin) const {
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(record);
+  return c && !IsNullRect(c->animateSkinRect) && c->frameCount > 0 && skin.effects &&
+         skin.ActivePicture(c->activePictureIndex).width() > 0;
+}
+
+// The strip holds the frames side by side, or stacked when it is taller
+// than the caption's own look.
+Rect CaptionObject::AnimationFrameRect() const {
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(record);
+  if (!c || c->frameCount <= 0 || animationFrame < 1 || animationFrame > c->frameCount) return {};
+  const Rect strip = c->animateSkinRect;
+  const int i = animationFrame - 1;
+  if (strip.Height() > c->skinRect.Height()) {
+    const int h = strip.Height() / c->frameCount;
+    return h > 0 ? Rect::FromSize(strip.left, strip.top + i * h, strip.Width(), h) : Rect{};
+  }
+  const int w = strip.Width() / c->frameCount;
+  return w > 0 ? Rect::FromSize(strip.left + i * w, strip.top, w, strip.Height()) : Rect{};
+}
+
 std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin) {
   std::vector<CaptionObject> objects;
   for (const TzsDataSkinObject* record : skin.objects) {

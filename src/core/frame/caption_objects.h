@@ -23,10 +23,18 @@ struct CaptionObject {
   bool mouseIn = false;
   bool down = false;
   double morph = 0;  // 0 the normal look, 1 the active look
+  // The caption's animation: the frame shown (1 to the skin's frame count;
+  // other values show none) and the milliseconds spent on it.
+  int animationFrame = 0;
+  int animationTime = 0;
 
   // Whether the look moves from normal to active in steps: the skin asks
   // for it, has an active look, and effects are on.
   bool Morphs(const FrameSkin& skin) const;
+  // A caption whose skin gives a strip of frames to play at activation.
+  bool Animates(const FrameSkin& skin) const;
+  // The strip frame shown now, in the active picture; null when none.
+  Rect AnimationFrameRect() const;
   // Part of the active pictures and placed by the layout, rather than cut
   // from the frame picture at a fixed place.
   bool InPicture() const { return record ? record->skinRectInAPicture : true; }

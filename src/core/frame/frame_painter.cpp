@@ -35,6 +35,18 @@ bool InRestoreState(const CaptionObject& o, const FrameState& s) {
          (o.command == cmRollUp && s.rolledUp);
 }
 
+// The normal or hovered look, or while the object morphs the two blended.
+Look Hovered(const CaptionObject& o, const FramePaint& paint, BitmapView picture, const Rect& normal,
+             const Rect& hovered) {
+  if (o.Morphs(*paint.skin) && Set(hovered)) {
+    if (o.morph >= 1) return {picture, hovered};
+    if (o.morph > 0) return {picture, normal, hovered, o.morph, o.record->morphKind};
+  } else if (picture.width() > 0 && o.active && Set(hovered)) {
+    return {picture, hovered};
+  }
+  return {picture, normal};
+}
+
 // The picture and rectangle an object shows now; an empty picture: nothing.
 Look LookOf(const CaptionObject& o, const FramePaint& paint) {
   const TzsDataSkinObject& r = *o.record;
@@ -44,23 +56,17 @@ Look LookOf(const CaptionObject& o, const FramePaint& paint) {
       std && hasActive && o.enabled && InRestoreState(o, paint.state) && Set(std->restoreRect)) {
     if (!paint.active && Set(std->restoreInactiveRect)) return {active, std->restoreInactiveRect};
     if (o.down && o.mouseIn && Set(std->restoreDownRect)) return {active, std->restoreDownRect};
-    if (o.active && Set(std->restoreActiveRect)) return {active, std->restoreActiveRect};
-    return {active, std->restoreRect};
+    return Hovered(o, paint, active, std->restoreRect, std->restoreActiveRect);
   }
   if (const auto* button = dynamic_cast<const TzsDataSkinButton*>(&r); button && hasActive) {
     if (!o.enabled && Set(button->disableSkinRect)) return {active, button->disableSkinRect};
     if (o.down && o.mouseIn && Set(button->downRect)) return {active, button->downRect};
   }
   if (hasActive && o.enabled && !paint.active && Set(r.inactiveSkinRect)) return {active, r.inactiveSkinRect};
-  if (o.Morphs(*paint.skin)) {
-    if (o.morph >= 1) return {active, r.activeSkinRect};
-    if (o.morph > 0) return {active, r.skinRect, r.activeSkinRect, o.morph, r.morphKind};
-  } else if (hasActive && o.active && Set(r.activeSkinRect)) {
-    return {active, r.activeSkinRect};
-  }
+  const Look look = Hovered(o, paint, active, r.skinRect, r.activeSkinRect);
   // The normal look of a frame object is already in the frame bands.
-  if (!o.InPicture()) return {};
-  return {active, r.skinRect};
+  if (!o.InPicture() && look.from == r.skinRect && look.factor == 0) return {};
+  return look;
 }
 
 // Both looks at the object's size, the normal one turned toward the active one.
@@ -85,18 +91,30 @@ void CopyLook(const BitmapView& target, const Rect& clip, const Rect& to, const 
   }
 }
 
+// A strip of `from` (cut to the picture) widened to `width`: `left` and
+// `right` columns keep their width, the middle is repeated.
+Bitmap WidenedPiece(const BitmapView& picture, Rect from, int left, int right, int width) {
+  from = from.Intersect(picture.bounds());
+  Bitmap strip;
+  if (from.IsEmpty() || width <= 0) return strip;
+  left = std::clamp(left, 0, from.Width());
+  right = std::clamp(right, 0, from.Width() - left);
+  ComposeHorizontalStrip(left, right, strip, false, width, from, picture);
+  return strip;
+}
+
 // The caption's background piece widened to the object: the parts outside
 // FORMINFO's cut points keep their width.
 void DrawCaptionBackground(const BitmapView& target, const Rect& clip, const CaptionObject& o, const Rect& from,
                            const FramePaint& paint) {
-  const BitmapView picture = paint.skin->ActivePicture(o.record->activePictureIndex);
-  if (picture.width() <= 0 || IsNullRect(from) || o.rect.IsEmpty()) return;
+  if (IsNullRect(from) || o.rect.IsEmpty()) return;
   const SkinFormInfo& info = paint.skin->info;
-  const int left = std::clamp(info.leftTopPoint.x - o.record->skinRect.left, 0, from.Width());
-  const int right = std::clamp(o.record->skinRect.right - info.rightTopPoint.x, 0, from.Width() - left);
-  Bitmap strip;
-  ComposeHorizontalStrip(left, right, strip, false, o.rect.Width(), from, picture);
-  Blit(target, clip, {o.rect.left, o.rect.top}, strip.view(), {0, 0, strip.width(), strip.height()});
+  // A frame object's own look lies in the main picture, every other in the active picture.
+  const bool own = from == o.record->skinRect && !o.InPicture();
+  Bitmap strip = WidenedPiece(own ? paint.skin->picture : paint.skin->ActivePicture(o.record->activePictureIndex), from,
+                              info.leftTopPoint.x - o.record->skinRect.left,
+                              o.record->skinRect.right - info.rightTopPoint.x, o.rect.Width());
+  if (strip.width() > 0) Blit(target, clip, {o.rect.left, o.rect.top}, strip.view(), strip.view().bounds());
 }
 
 FontSpec CaptionFont(const TzsDataSkinCaption& c, bool active) {
@@ -146,6 +164,44 @@ int NextRandom(int n) {
   return n > 0 ? static_cast<int>((state >> 8) % static_cast<unsigned>(n)) : 0;
 }
 
+// The frame behind the caption text, cut from the active picture and
+// widened to the text (or, with "fullframe", to the caption object).
+void DrawTextFrame(const BitmapView& target, const Rect& clip, const CaptionObject& o, const TzsDataSkinCaption& c,
+                   const FramePaint& paint, Point text, int textWidth) {
+  if (!Set(c.frameRect)) return;
+  const Rect from = paint.active && Set(c.activeFrameRect) ? c.activeFrameRect : c.frameRect;
+  const int inset = paint.geometry->buttonsOffset;
+  const int left = c.fullFrame ? o.rect.left + inset : text.x - c.frameTextRect.left;
+  const int width =
+      c.fullFrame ? o.rect.Width() - 2 * inset : c.frameRect.Width() + textWidth - c.frameTextRect.Width();
+  // Nothing beyond the window shows, so nothing wider is made.
+  Bitmap strip = WidenedPiece(paint.skin->ActivePicture(c.activePictureIndex), from, c.frameLeftOffset,
+                              c.frameRightOffset, std::min(width, target.width()));
+  if (strip.width() > 0) Blit(target, clip, {left, text.y - c.frameTextRect.top}, strip.view(), strip.view().bounds());
+}
+
+// The caption text through the skin's text effect, into `canvas` (the
+// caption's clip) at `box`; false when the text is to be drawn plainly.
+bool DrawTextWithEffect(const BitmapView& canvas, const TzsDataSkinCaption& c, const FramePaint& paint,
+                        const FontSpec& font, const std::string& line, const Rect& box) {
+  const TextDrawing drawing{*paint.text, font, {}};
+  const bool active = paint.active;
+  if (c.reflectionEffect) {
+    DrawTextReflection(canvas, drawing, line, box, active ? c.reflectionActiveColor : c.reflectionColor,
+                       c.reflectionOffset);
+    return true;
+  }
+  const ColorRef glow = active ? c.glowActiveColor : c.glowColor;
+  if (c.vistaGlowEffect) {
+    if (!active && !c.vistaGlowInactiveEffect) return false;
+    DrawGlowBox(canvas, drawing, line, box, glow);
+    return true;
+  }
+  if (!c.glowEffect || (!active && !c.glowInactiveEffect)) return false;
+  DrawTextGlow(canvas, drawing, line, box, c.glowSize, glow, c.glowOffset);
+  return true;
+}
+
 }  // namespace
 
 Rect CaptionTextRect(const CaptionObject& o) {
@@ -176,6 +232,7 @@ void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionOb
   int x = t.left;
   if (c->alignment == Alignment::taRightJustify) x = t.right - m.width;
   if (c->alignment == Alignment::taCenter) x = t.left + t.Width() / 2 - m.width / 2;
+  DrawTextFrame(target, textClip, o, *c, paint, {x, y}, m.width);
   const ColorRef color = font.color;
   if (c->light) {
     font.color = paint.active ? c->activeLightColor : c->lightColor;
@@ -186,7 +243,49 @@ void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionOb
     paint.text->Draw(target, font, line, {x + 1, y + 1}, textClip);
   }
   font.color = color;
-  paint.text->Draw(target, font, line, {x, y}, textClip);
+  if (!DrawTextWithEffect(target.Sub(textClip), *c, paint, font, line,
+                          Rect::FromSize(x, y, m.width, m.height).Offset(-textClip.left, -textClip.top))) {
+    paint.text->Draw(target, font, line, {x, y}, textClip);
+  }
+}
+
+// The caption's `from` piece with its text in the active or inactive
+// colours, the size of the object.
+static Bitmap CaptionImage(const CaptionObject& o, const Rect& from, bool active, const FramePaint& paint) {
+  Bitmap image(o.rect.Width(), o.rect.Height());
+  CaptionObject local = o;
+  local.rect = image.view().bounds();
+  FramePaint look = paint;
+  look.active = active;
+  DrawCaptionBackground(image.view(), local.rect, local, from, look);
+  DrawCaptionText(image.view(), local.rect, local, look);
+  return image;
+}
+
+// The caption in its look now: a frame of its animation, the normal and
+// active looks blended while it morphs, its background piece, or only
+// its text over the frame band.
+static void DrawCaption(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
+  const TzsDataSkinObject& r = *o.record;
+  if (const Rect frame = o.AnimationFrameRect(); o.Animates(*paint.skin) && Set(frame)) {
+    DrawCaptionBackground(target, clip, o, frame, paint);
+    DrawCaptionText(target, clip, o, paint);
+    return;
+  }
+  const bool morphs = o.Morphs(*paint.skin);
+  if (morphs && (paint.active ? o.morph < 1 : o.morph > 0)) {
+    Bitmap normal = CaptionImage(o, r.skinRect, false, paint);
+    Bitmap active = CaptionImage(o, r.activeSkinRect, true, paint);
+    Morph(normal.view(), active.view(), r.morphKind, o.morph);
+    Blit(target, clip, {o.rect.left, o.rect.top}, normal.view(), normal.view().bounds());
+    return;
+  }
+  const auto& c = static_cast<const TzsDataSkinCaption&>(r);
+  const bool hasActive = paint.skin->ActivePicture(r.activePictureIndex).width() > 0;
+  const bool textOnly = !hasActive || !Set(r.activeSkinRect) ||
+                        (!paint.active && !morphs && !c.stretchEffect && !o.Animates(*paint.skin));
+  if (!textOnly) DrawCaptionBackground(target, clip, o, paint.active ? r.activeSkinRect : r.skinRect, paint);
+  DrawCaptionText(target, clip, o, paint);
 }
 
 void DrawCaptionObject(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
@@ -194,13 +293,9 @@ void DrawCaptionObject(const BitmapView& target, const Rect& clip, const Caption
   switch (o.kind) {
     case ObjectKind::kUser:
       return;  // drawn by the application
-    case ObjectKind::kCaption: {
-      const Rect& activeRect = o.record->activeSkinRect;
-      if (Set(activeRect) && paint.active) DrawCaptionBackground(target, clip, o, activeRect, paint);
-      if (Set(activeRect) && !paint.active) DrawCaptionBackground(target, clip, o, o.record->skinRect, paint);
-      DrawCaptionText(target, clip, o, paint);
+    case ObjectKind::kCaption:
+      DrawCaption(target, clip, o, paint);
       return;
-    }
     default:
       CopyLook(target, clip, o.rect, LookOf(o, paint));
   }

@@ -50,6 +50,7 @@ bool Enabled(ButtonCommand command, const CaptionOptions& o) {
 }
 
 Size SizeOf(const CaptionObject& o) {
+  if (o.icon.width > 0 && o.icon.height > 0) return o.icon;
   const Rect r = o.record ? o.record->skinRect : o.rect;
   return {std::max(r.Width(), 0), std::max(r.Height(), 0)};
 }
@@ -144,6 +145,7 @@ std::vector<CaptionObject> DefaultCaptionButtons() {
 void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options) {
   for (CaptionObject& o : objects) {
     if (!o.HasCommand()) continue;
+    o.icon = o.command == cmSysMenu && options.showIcon ? options.smallIcon : Size{};
     if (options.hideCaptionButtons) {
       o.enabled = false;
     } else if (o.command == cmDefault) {
@@ -216,8 +218,9 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
   }
   caption.right = x;
   if (CaptionObject* sysMenu = SystemMenuButton(objects)) {
-    sysMenu->rect = Rect::FromSize(caption.left, 4, s, s);
-    caption.left += s;
+    const Size size = sysMenu->icon.width > 0 ? sysMenu->icon : Size{s, s};
+    sysMenu->rect = Rect::FromSize(caption.left, 4, size.width, size.height);
+    caption.left += size.width;
   }
   return caption;
 }

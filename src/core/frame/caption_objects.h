@@ -27,6 +27,8 @@ struct CaptionObject {
   // other values show none) and the milliseconds spent on it.
   int animationFrame = 0;
   int animationTime = 0;
+  // The system-menu button showing the form's small icon: the icon's size; empty otherwise.
+  Size icon;
 
   // Whether the look moves from normal to active in steps: the skin asks
   // for it, has an active look, and effects are on.
@@ -57,6 +59,8 @@ struct CaptionOptions {
   BorderIcons icons;
   bool disableSystemMenu = false;
   bool hideCaptionButtons = false;
+  bool showIcon = false;   // the system-menu button shows the form's small icon
+  Size smallIcon{16, 16};  // the platform's small-icon size
 };
 
 // One object per caption entry of the skin, in list order; menu items and

@@ -121,8 +121,16 @@ FontSpec CaptionFont(const TzsDataSkinCaption& c, bool active) {
   return {c.fontName, c.fontHeight, c.fontStyle.bits, active ? c.activeFontColor : c.fontColor};
 }
 
+// The form's small icon at the top-left of `at`, blended by its alpha, within `clip`.
+void DrawSmallIcon(const BitmapView& target, const Rect& clip, Point at, const BitmapView& icon) {
+  const Rect c = clip.Intersect(target.bounds());
+  if (c.IsEmpty()) return;
+  AlphaBlend(target.Sub(c), {at.x - c.left, at.y - c.top}, icon);
+}
+
 // The plain frame's default button look.
-void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const FrameState& s, const PlainColors& c) {
+void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const FrameState& s, const PlainColors& c,
+                       const BitmapView& icon) {
   const BitmapView b = target.Sub(o.rect);
   if (b.width() <= 0 || b.height() <= 0 || b.width() != o.rect.Width() || b.height() != o.rect.Height()) return;
   const int w = b.width(), h = b.height();
@@ -131,6 +139,10 @@ void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const F
     b.Fill(b.bounds(), OpaquePixel(o.down ? 11899781 : 13811126));
     const Pixel navy = OpaquePixel(8388608);
     DrawOutline(b, b.bounds(), navy, navy);
+  }
+  if (o.icon.width > 0 && icon.width() > 0) {
+    DrawSmallIcon(b, b.bounds(), {0, 0}, icon);
+    return;
   }
   const Point at = o.down && o.mouseIn ? Point{w / 2 - 4, h / 2 - 3} : Point{w / 2 - 5, h / 2 - 4};
   CommandGlyph glyph = CommandGlyph::kClose;
@@ -297,6 +309,10 @@ void DrawCaptionObject(const BitmapView& target, const Rect& clip, const Caption
       DrawCaption(target, clip, o, paint);
       return;
     default:
+      if (o.icon.width > 0 && o.InPicture() && paint.smallIcon.width() > 0) {
+        DrawSmallIcon(target, clip, {o.rect.left, o.rect.top}, paint.smallIcon);
+        return;
+      }
       CopyLook(target, clip, o.rect, LookOf(o, paint));
   }
 }
@@ -362,7 +378,7 @@ void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
   for (CaptionObject o : *p.objects) {
     if (!o.visible) continue;
     o.rect = o.rect.Offset(-b, -b);
-    DrawDefaultButton(s, o, p.state, c);
+    DrawDefaultButton(s, o, p.state, c, p.smallIcon);
   }
   Blit(target, {b, b}, s, s.bounds());
   const Pixel bevels[3][2] = {{OpaquePixel(c.light3d), OpaquePixel(c.darkShadow3d)},

@@ -22,6 +22,7 @@ struct FramePaint {
   std::string caption;  // CP936
   bool active = true;
   FrameState state;
+  BitmapView smallIcon;  // the form's small icon, straight alpha
 };
 
 // Draws the frame into `target` (the whole window, W by H); the client
@@ -60,6 +61,7 @@ struct PlainPaint {
   bool active = true;
   FrameState state;
   PlainColors colors;
+  BitmapView smallIcon;
 };
 
 // The plain frame: a bevelled 3-pixel border and a caption strip with the

@@ -155,11 +155,12 @@ void SkinFrame::Paint(const BitmapView& target, TextRenderer& text, const std::s
                       const PlainColors& colors) const {
   const Size min = MinSize({});
   if (size_.width < min.width || size_.height < min.height) return;
+  const BitmapView icon = const_cast<Bitmap&>(smallIcon_).view();
   if (!Skinned()) {
-    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors});
+    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors, icon});
     return;
   }
-  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_});
+  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon});
 }
 
 }  // namespace zv

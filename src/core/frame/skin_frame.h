@@ -33,6 +33,8 @@ class SkinFrame {
   void SetState(const FrameState& state);
   void Resize(Size size);
   void SetToolWindow(bool toolWindow);
+  // The form's small icon, shown by the system-menu button with ShowIcon.
+  void SetSmallIcon(Bitmap icon) { smallIcon_ = std::move(icon); }
 
   bool Skinned() const { return !skin_.Empty(); }
   const FrameSkin& skin() const { return skin_; }
@@ -91,6 +93,7 @@ class SkinFrame {
   std::vector<CaptionObject> objects_;
   CaptionTracker tracker_;
   MaskBands bands_;
+  Bitmap smallIcon_;
 };
 
 }  // namespace zv

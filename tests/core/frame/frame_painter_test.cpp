@@ -31,7 +31,7 @@ struct FramePainterTest : ::testing::Test {
       ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
     }
     LayoutCaptionObjects(objects, geometry);
-    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state};
+    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state, {}};
     Bitmap out(s.width, s.height, kMarker);
     PaintSkinnedFrame(out.view(), paint);
     return out;
@@ -112,7 +112,7 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {});
   const Rect caption = LayoutPlainButtons(plain, 200, PlainMetrics::For(false));
-  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}};
+  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}};
   Bitmap out(200, 100, kMarker);
   PaintPlainFrame(out.view(), p);
   EXPECT_EQ(ToColorRef(out.At(0, 50)), p.colors.light3d);
@@ -167,7 +167,7 @@ TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
   const FrameGeometry g = ComputeFrameGeometry(bad.info, bad.PictureSize(), {120, 40});
   std::vector<CaptionObject> none;
   Bitmap out(120, 40, kMarker);
-  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}});
+  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}, {}});
   EXPECT_EQ(out.width(), 120);
 
   // A client piece of no width: the face colour, no tiling.
@@ -322,6 +322,27 @@ TEST_F(FramePainterTest, RestoreLooksBlendWhileMorphing) {
   }
   frame.Paint(out.view(), text, "", true);
   EXPECT_TRUE(Shows(out, max, Buttons(), {3, 48, 24, 69}));
+}
+
+TEST_F(FramePainterTest, SystemMenuButtonShowsTheSmallIcon) {
+  Bitmap icon(16, 16, Pixel{0, 0, 255, 255});
+  icon.At(15, 15).a = 0;  // a transparent corner shows the frame
+  const CaptionOptions options{BorderIcons::All(), false, false, true, {16, 16}};
+  for (const bool skinned : {true, false}) {
+    SkinFrame frame;
+    frame.SetSkin(skinned ? embedded.skin : FrameSkin{});
+    frame.SetOptions(options);
+    frame.Resize({800, 500});
+    frame.SetSmallIcon(icon);
+    // The button takes the icon's size, centred in the caption; the caption starts after it.
+    const Rect expected = skinned ? Rect{3, 6, 19, 22} : Rect{3, 4, 19, 20};
+    EXPECT_EQ(frame.objects()[4].rect, expected);
+    EXPECT_EQ(skinned ? frame.objects()[5].rect.left : frame.CaptionRect().left, 19);
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "", true);
+    EXPECT_EQ(ToColorRef(out.At(expected.left, expected.top)), Rgb(255, 0, 0));
+    EXPECT_NE(ToColorRef(out.At(expected.right - 1, expected.bottom - 1)), Rgb(255, 0, 0));
+  }
 }
 
 }  // namespace

@@ -233,6 +233,10 @@ Rect CaptionTextRect(const CaptionObject& o) {
 }
 
 void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
+  if (paint.captionPainter && *paint.captionPainter) {
+    (*paint.captionPainter)(target, o.rect, paint.active);
+    return;
+  }
   const auto* c = dynamic_cast<const TzsDataSkinCaption*>(o.record);
   if (!c || paint.caption.empty() || IsNullRect(c->textRect) || !paint.text) return;
   const Rect t = CaptionTextRect(o);
@@ -365,7 +369,9 @@ void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
       DrawLine(s, {left + 2, 2 + i}, {s.width() - right - 6, 2 + i}, OpaquePixel(i % 2 == 0 ? c.highlight : c.shadow));
     }
   }
-  if (!p.caption_text.empty() && p.text) {
+  if (p.captionPainter && *p.captionPainter) {
+    (*p.captionPainter)(s, {left, 0, s.width() - right - 3, hc}, p.active);
+  } else if (!p.caption_text.empty() && p.text) {
     const FontSpec font{"Arial", 14, kFontBold, p.active ? c.text : c.shadow};
     const int room = s.width() - left - right;
     const std::string line = ShortenWithEllipsis(*p.text, font, p.caption_text, room);

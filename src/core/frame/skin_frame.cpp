@@ -157,10 +157,11 @@ void SkinFrame::Paint(const BitmapView& target, TextRenderer& text, const std::s
   if (size_.width < min.width || size_.height < min.height) return;
   const BitmapView icon = const_cast<Bitmap&>(smallIcon_).view();
   if (!Skinned()) {
-    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors, icon});
+    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors, icon,
+                             &captionPainter_});
     return;
   }
-  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon});
+  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon, &captionPainter_});
 }
 
 }  // namespace zv

@@ -35,6 +35,8 @@ class SkinFrame {
   void SetToolWindow(bool toolWindow);
   // The form's small icon, shown by the system-menu button with ShowIcon.
   void SetSmallIcon(Bitmap icon) { smallIcon_ = std::move(icon); }
+  // The application's own caption drawing (OnCaptionPaint); none draws the text.
+  void SetCaptionPainter(CaptionPainter painter) { captionPainter_ = std::move(painter); }
 
   bool Skinned() const { return !skin_.Empty(); }
   const FrameSkin& skin() const { return skin_; }
@@ -94,6 +96,7 @@ class SkinFrame {
   CaptionTracker tracker_;
   MaskBands bands_;
   Bitmap smallIcon_;
+  CaptionPainter captionPainter_;
 };
 
 }  // namespace zv

@@ -201,6 +201,7 @@ void TzsSkinForm::Track(Point p, bool tracking) {
   if (!frame_.tracker().Track(p, tracking, Context())) return;
   Repaint();
   UpdateHint(previous);
+  FireEnterLeave(previous);
 }
 
 // The hint follows the object under the mouse.

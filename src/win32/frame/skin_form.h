@@ -77,6 +77,11 @@ class TzsSkinForm : private WindowStateHost {
   std::function<void()> OnChangeSkinData;
   std::function<void()> OnBeforeChangeSkinData;
   std::function<void()> OnAfterChangeSkinData;
+  // The mouse came onto or left a caption object, named as in the skin.
+  std::function<void(const std::string& name)> OnMouseEnterEvent;
+  std::function<void(const std::string& name)> OnMouseLeaveEvent;
+  // The application draws the caption itself; the frame draws no text.
+  void SetOnCaptionPaint(CaptionPainter painter);
 
   // Minimising the main form minimises the application; other forms
   // become caption strips.
@@ -119,6 +124,7 @@ class TzsSkinForm : private WindowStateHost {
   TrackContext Context() const;
   void Track(Point p, bool tracking);
   void UpdateHint(int previous);
+  void FireEnterLeave(int previous);
   void Press(MouseButton button, Point p, WPARAM hit);
   void Release(MouseButton button);
   void DoubleClick(Point p, WPARAM hit);

@@ -141,6 +141,20 @@ void TzsSkinForm::NudgeWidthIfTooLarge() {
   SetWindowPos(window_, nullptr, 0, 0, r.Width(), r.Height(), flags);
 }
 
+void TzsSkinForm::SetOnCaptionPaint(CaptionPainter painter) {
+  frame_.SetCaptionPainter(std::move(painter));
+  Repaint();
+}
+
+void TzsSkinForm::FireEnterLeave(int previous) {
+  const int now = frame_.tracker().underMouse();
+  if (now == previous) return;
+  const auto& objects = frame_.objects();
+  const auto named = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
+  if (const CaptionObject* left = named(previous); left && OnMouseLeaveEvent) OnMouseLeaveEvent(left->Name());
+  if (const CaptionObject* entered = named(now); entered && OnMouseEnterEvent) OnMouseEnterEvent(entered->Name());
+}
+
 void TzsSkinForm::SetLogoBitMap(Bitmap logo) {
   logo_ = std::move(logo);
   InvalidateRect(window_, nullptr, TRUE);

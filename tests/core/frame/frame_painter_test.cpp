@@ -31,7 +31,7 @@ struct FramePainterTest : ::testing::Test {
       ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
     }
     LayoutCaptionObjects(objects, geometry);
-    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state, {}};
+    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state, {}, nullptr};
     Bitmap out(s.width, s.height, kMarker);
     PaintSkinnedFrame(out.view(), paint);
     return out;
@@ -112,7 +112,7 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {});
   const Rect caption = LayoutPlainButtons(plain, 200, PlainMetrics::For(false));
-  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}};
+  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}, nullptr};
   Bitmap out(200, 100, kMarker);
   PaintPlainFrame(out.view(), p);
   EXPECT_EQ(ToColorRef(out.At(0, 50)), p.colors.light3d);
@@ -167,7 +167,7 @@ TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
   const FrameGeometry g = ComputeFrameGeometry(bad.info, bad.PictureSize(), {120, 40});
   std::vector<CaptionObject> none;
   Bitmap out(120, 40, kMarker);
-  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}, {}});
+  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}, {}, nullptr});
   EXPECT_EQ(out.width(), 120);
 
   // A client piece of no width: the face colour, no tiling.
@@ -342,6 +342,26 @@ TEST_F(FramePainterTest, SystemMenuButtonShowsTheSmallIcon) {
     frame.Paint(out.view(), text, "", true);
     EXPECT_EQ(ToColorRef(out.At(expected.left, expected.top)), Rgb(255, 0, 0));
     EXPECT_NE(ToColorRef(out.At(expected.right - 1, expected.bottom - 1)), Rgb(255, 0, 0));
+  }
+}
+
+TEST_F(FramePainterTest, CaptionPainterReplacesTheText) {
+  for (const bool skinned : {true, false}) {
+    SkinFrame frame;
+    frame.SetSkin(skinned ? embedded.skin : FrameSkin{});
+    frame.SetOptions({BorderIcons::All()});
+    frame.Resize({800, 500});
+    std::vector<Rect> asked;
+    frame.SetCaptionPainter([&](const BitmapView&, const Rect& r, bool active) {
+      EXPECT_FALSE(active);
+      asked.push_back(r);
+    });
+    text.calls.clear();
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "Zorvane", false);
+    EXPECT_TRUE(text.calls.empty());
+    // The caption object, or the plain caption strip between its buttons (strip coordinates).
+    EXPECT_EQ(asked, (std::vector<Rect>{skinned ? Rect{17, 4, 684, 24} : Rect{17, 0, 709, 19}}));
   }
 }
 

@@ -297,11 +297,16 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   RecordingHints hints;
   form->zsfrm->SetHints(&hints);
   form->zsfrm->ShowObjectHint = true;
+  std::vector<std::string> events;
+  form->zsfrm->OnMouseEnterEvent = [&](const std::string& name) { events.push_back("enter " + name); };
+  form->zsfrm->OnMouseLeaveEvent = [&](const std::string& name) { events.push_back("leave " + name); };
   const int w = WindowRect().right - WindowRect().left;
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
   EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"enter closebutton", "leave closebutton", "enter caption"}));
   form->zsfrm->SetHints(nullptr);
+  form->zsfrm->OnMouseEnterEvent = form->zsfrm->OnMouseLeaveEvent = nullptr;
 }
 
 // A window hooked twice answers once: the subclass chain does not recurse.

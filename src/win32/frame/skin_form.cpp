@@ -355,6 +355,11 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return Default(msg, wParam, lParam);
     case kAskSkinned:
       return skinnable_ ? kSkinnedAnswer : kPlatformFrameAnswer;
+    case WM_SHOWWINDOW: {  // the first show places the window, skinned or not
+      const LRESULT result = Default(msg, wParam, lParam);
+      OnShow(wParam != FALSE);
+      return result;
+    }
     default:
       break;
   }
@@ -447,11 +452,6 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       states_.MonitorsChanged();
       const LRESULT result = Default(msg, wParam, lParam);
       NudgeWidthIfTooLarge();
-      return result;
-    }
-    case WM_SHOWWINDOW: {
-      const LRESULT result = Default(msg, wParam, lParam);
-      OnShow(wParam != FALSE);
       return result;
     }
     case WM_SETCURSOR:

@@ -273,7 +273,9 @@ void TzsSkinForm::TrackingTick() {
   GetCursorPos(&c);
   if (WindowFromPoint(c) != window_ || sizeMove_.inSizeMove()) {
     StopTracking();
+    const int previous = frame_.tracker().underMouse();
     if (frame_.tracker().LeaveAll()) Repaint();
+    FireEnterLeave(previous);
     return;
   }
   const Point p = CursorInWindow();
@@ -397,7 +399,9 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       active_ = wParam != FALSE;
       if (!active_) {
         StopTracking();
+        const int previous = frame_.tracker().underMouse();
         frame_.tracker().LeaveAll();
+        FireEnterLeave(previous);
       }
       RefreshActiveLook(true);
       Repaint();

@@ -304,7 +304,9 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
   EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
-  EXPECT_EQ(events, (std::vector<std::string>{"enter closebutton", "leave closebutton", "enter caption"}));
+  SendMessageW(hwnd(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"enter closebutton", "leave closebutton", "enter caption", "leave caption"}));
   form->zsfrm->SetHints(nullptr);
   form->zsfrm->OnMouseEnterEvent = form->zsfrm->OnMouseLeaveEvent = nullptr;
 }

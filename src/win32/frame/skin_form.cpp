@@ -50,6 +50,7 @@ TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), tex
 TzsSkinForm::~TzsSkinForm() {
   RegisterLiving(this, false);
   if (!attached_) return;
+  while (fade_) FadeStep();  // no window is left half faded in
   StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
 }

@@ -440,6 +440,13 @@ TEST(SkinFormLooksTest, FadeInRunsOnTheTimerAndEndsAsAsked) {
   EXPECT_EQ(alpha, 120);
   ShowWindow(translucent.window, SW_HIDE);
   EXPECT_FALSE(GetWindowLongPtrW(translucent.window, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+  // The form going away mid-fade leaves the window opaque, not half faded in.
+  PlainWindow detached;
+  detached.form->AlphaBlendAnimation = true;
+  ShowWindow(detached.window, SW_SHOWNA);
+  detached.form.reset();
+  EXPECT_FALSE(GetWindowLongPtrW(detached.window, GWL_EXSTYLE) & WS_EX_LAYERED);
 }
 
 TEST(SkinFormLooksTest, FormCursorVeilAndDisplayChange) {

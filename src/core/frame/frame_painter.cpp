@@ -296,10 +296,10 @@ static void DrawCaption(const BitmapView& target, const Rect& clip, const Captio
     Blit(target, clip, {o.rect.left, o.rect.top}, normal.view(), normal.view().bounds());
     return;
   }
-  const auto& c = static_cast<const TzsDataSkinCaption&>(r);
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(&r);
   const bool hasActive = paint.skin->ActivePicture(r.activePictureIndex).width() > 0;
   const bool textOnly = !hasActive || !Set(r.activeSkinRect) ||
-                        (!paint.active && !morphs && !c.stretchEffect && !o.Animates(*paint.skin));
+                        (!paint.active && !morphs && !(c && c->stretchEffect) && !o.Animates(*paint.skin));
   if (!textOnly) DrawCaptionBackground(target, clip, o, paint.active ? r.activeSkinRect : r.skinRect, paint);
   DrawCaptionText(target, clip, o, paint);
 }

@@ -219,13 +219,15 @@ std::string RunRender(Files& files, const FrameArgs& args) {
     CaptionObject& o = Named(frame, down->second);
     o.active = o.mouseIn = o.down = true;
   }
-  std::unique_ptr<TextRenderer> text = std::make_unique<NoTextRenderer>();
-  if (const auto cell = args.values.find("--cell"); cell != args.values.end()) {
-    text = std::make_unique<CellTextRenderer>(ParseRenderSize(cell->second));
-  }
+  const auto cell = args.values.find("--cell");
+  const std::unique_ptr<TextRenderer> text = cell == args.values.end()
+                                                 ? MakeFontTextRenderer()
+                                                 : std::make_unique<CellTextRenderer>(ParseRenderSize(cell->second));
   const auto caption = args.values.find("--caption");
   const std::string captionText = caption == args.values.end() ? texts::kMainCaption : Cp936Arg(caption->second);
-  const Bitmap picture = RenderWindowFrame(frame, *text, captionText, !args.Has("--inactive"));
+  const bool active = !args.Has("--inactive");
+  frame.RefreshActiveLook(active, false);
+  const Bitmap picture = RenderWindowFrame(frame, *text, captionText, active);
   const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, 32));
   const std::string& out = args.positional[0];
   files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});

@@ -61,5 +61,25 @@ TEST_F(SkinFrameCommandTest, RenderDrawsTheWholeWindow) {
   EXPECT_THROW(Run({"render", "--embedded", "--frame", "400x300", "--hot", "nosuch", "out.bmp"}), CliError);
 }
 
+TEST_F(SkinFrameCommandTest, RenderWithoutCellsDrawsTheCaptionInAFont) {
+  auto render = [&](const std::string& caption) {
+    Run({"render", "--embedded", "--frame", "400x300", "--caption", caption, "out.bmp"});
+    const std::string& bytes = files.files.at("out.bmp");
+    return DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  };
+  const Bitmap bare = render("");
+  const Bitmap written = render("Zorvane");
+  // Text in the caption's active colour where the caption object lies, nowhere else.
+  int inked = 0;
+  for (int y = 0; y < 300; ++y) {
+    for (int x = 0; x < 400; ++x) {
+      if (written.At(x, y) == bare.At(x, y)) continue;
+      EXPECT_TRUE((Rect{17, 4, 284, 24}.Contains({x, y}))) << x << "," << y;
+      inked += ToColorRef(written.At(x, y)) == 11168318u ? 1 : 0;
+    }
+  }
+  EXPECT_GT(inked, 20);
+}
+
 }  // namespace
 }  // namespace zv

@@ -50,6 +50,7 @@ bool Enabled(ButtonCommand command, const CaptionOptions& o) {
 }
 
 Size SizeOf(const CaptionObject& o) {
+  if (o.icon.width > 0 && o.icon.height > 0) return o.icon;
   const Rect r = o.record ? o.record->skinRect : o.rect;
   return {std::max(r.Width(), 0), std::max(r.Height(), 0)};
 }
@@ -94,6 +95,27 @@ bool CaptionObject::Morphs(const FrameSkin& skin) const {
          skin.ActivePicture(record->activePictureIndex).width() > 0;
 }
 
+bool CaptionObject::Animates(const FrameSkin& skin) const {
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(record);
+  return c && !IsNullRect(c->animateSkinRect) && c->frameCount > 0 && skin.effects &&
+         skin.ActivePicture(c->activePictureIndex).width() > 0;
+}
+
+// The strip holds the frames side by side, or stacked when it is taller
+// than the caption's own look.
+Rect CaptionObject::AnimationFrameRect() const {
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(record);
+  if (!c || c->frameCount <= 0 || animationFrame < 1 || animationFrame > c->frameCount) return {};
+  const Rect strip = c->animateSkinRect;
+  const int i = animationFrame - 1;
+  if (strip.Height() > c->skinRect.Height()) {
+    const int h = strip.Height() / c->frameCount;
+    return h > 0 ? Rect::FromSize(strip.left, strip.top + i * h, strip.Width(), h) : Rect{};
+  }
+  const int w = strip.Width() / c->frameCount;
+  return w > 0 ? Rect::FromSize(strip.left + i * w, strip.top, w, strip.Height()) : Rect{};
+}
+
 std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin) {
   std::vector<CaptionObject> objects;
   for (const TzsDataSkinObject* record : skin.objects) {
@@ -123,6 +145,7 @@ std::vector<CaptionObject> DefaultCaptionButtons() {
 void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options) {
   for (CaptionObject& o : objects) {
     if (!o.HasCommand()) continue;
+    o.icon = o.command == cmSysMenu && options.showIcon ? options.smallIcon : Size{};
     if (options.hideCaptionButtons) {
       o.enabled = false;
     } else if (o.command == cmDefault) {
@@ -195,8 +218,9 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
   }
   caption.right = x;
   if (CaptionObject* sysMenu = SystemMenuButton(objects)) {
-    sysMenu->rect = Rect::FromSize(caption.left, 4, s, s);
-    caption.left += s;
+    const Size size = sysMenu->icon.width > 0 ? sysMenu->icon : Size{s, s};
+    sysMenu->rect = Rect::FromSize(caption.left, 4, size.width, size.height);
+    caption.left += size.width;
   }
   return caption;
 }

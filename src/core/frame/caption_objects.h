@@ -23,10 +23,20 @@ struct CaptionObject {
   bool mouseIn = false;
   bool down = false;
   double morph = 0;  // 0 the normal look, 1 the active look
+  // The caption's animation: the frame shown (1 to the skin's frame count;
+  // other values show none) and the milliseconds spent on it.
+  int animationFrame = 0;
+  int animationTime = 0;
+  // The system-menu button showing the form's small icon: the icon's size; empty otherwise.
+  Size icon;
 
   // Whether the look moves from normal to active in steps: the skin asks
   // for it, has an active look, and effects are on.
   bool Morphs(const FrameSkin& skin) const;
+  // A caption whose skin gives a strip of frames to play at activation.
+  bool Animates(const FrameSkin& skin) const;
+  // The strip frame shown now, in the active picture; null when none.
+  Rect AnimationFrameRect() const;
   // Part of the active pictures and placed by the layout, rather than cut
   // from the frame picture at a fixed place.
   bool InPicture() const { return record ? record->skinRectInAPicture : true; }
@@ -49,6 +59,8 @@ struct CaptionOptions {
   BorderIcons icons;
   bool disableSystemMenu = false;
   bool hideCaptionButtons = false;
+  bool showIcon = false;   // the system-menu button shows the form's small icon
+  Size smallIcon{16, 16};  // the platform's small-icon size
 };
 
 // One object per caption entry of the skin, in list order; menu items and

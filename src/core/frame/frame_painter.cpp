@@ -35,6 +35,18 @@ bool InRestoreState(const CaptionObject& o, const FrameState& s) {
          (o.command == cmRollUp && s.rolledUp);
 }
 
+// The normal or hovered look, or while the object morphs the two blended.
+Look Hovered(const CaptionObject& o, const FramePaint& paint, BitmapView picture, const Rect& normal,
+             const Rect& hovered) {
+  if (o.Morphs(*paint.skin) && Set(hovered)) {
+    if (o.morph >= 1) return {picture, hovered};
+    if (o.morph > 0) return {picture, normal, hovered, o.morph, o.record->morphKind};
+  } else if (picture.width() > 0 && o.active && Set(hovered)) {
+    return {picture, hovered};
+  }
+  return {picture, normal};
+}
+
 // The picture and rectangle an object shows now; an empty picture: nothing.
 Look LookOf(const CaptionObject& o, const FramePaint& paint) {
   const TzsDataSkinObject& r = *o.record;
@@ -44,23 +56,17 @@ Look LookOf(const CaptionObject& o, const FramePaint& paint) {
       std && hasActive && o.enabled && InRestoreState(o, paint.state) && Set(std->restoreRect)) {
     if (!paint.active && Set(std->restoreInactiveRect)) return {active, std->restoreInactiveRect};
     if (o.down && o.mouseIn && Set(std->restoreDownRect)) return {active, std->restoreDownRect};
-    if (o.active && Set(std->restoreActiveRect)) return {active, std->restoreActiveRect};
-    return {active, std->restoreRect};
+    return Hovered(o, paint, active, std->restoreRect, std->restoreActiveRect);
   }
   if (const auto* button = dynamic_cast<const TzsDataSkinButton*>(&r); button && hasActive) {
     if (!o.enabled && Set(button->disableSkinRect)) return {active, button->disableSkinRect};
     if (o.down && o.mouseIn && Set(button->downRect)) return {active, button->downRect};
   }
   if (hasActive && o.enabled && !paint.active && Set(r.inactiveSkinRect)) return {active, r.inactiveSkinRect};
-  if (o.Morphs(*paint.skin)) {
-    if (o.morph >= 1) return {active, r.activeSkinRect};
-    if (o.morph > 0) return {active, r.skinRect, r.activeSkinRect, o.morph, r.morphKind};
-  } else if (hasActive && o.active && Set(r.activeSkinRect)) {
-    return {active, r.activeSkinRect};
-  }
+  const Look look = Hovered(o, paint, active, r.skinRect, r.activeSkinRect);
   // The normal look of a frame object is already in the frame bands.
-  if (!o.InPicture()) return {};
-  return {active, r.skinRect};
+  if (!o.InPicture() && look.from == r.skinRect && look.factor == 0) return {};
+  return look;
 }
 
 // Both looks at the object's size, the normal one turned toward the active one.
@@ -85,26 +91,46 @@ void CopyLook(const BitmapView& target, const Rect& clip, const Rect& to, const 
   }
 }
 
+// A strip of `from` (cut to the picture) widened to `width`: `left` and
+// `right` columns keep their width, the middle is repeated.
+Bitmap WidenedPiece(const BitmapView& picture, Rect from, int left, int right, int width) {
+  from = from.Intersect(picture.bounds());
+  Bitmap strip;
+  if (from.IsEmpty() || width <= 0) return strip;
+  left = std::clamp(left, 0, from.Width());
+  right = std::clamp(right, 0, from.Width() - left);
+  ComposeHorizontalStrip(left, right, strip, false, width, from, picture);
+  return strip;
+}
+
 // The caption's background piece widened to the object: the parts outside
 // FORMINFO's cut points keep their width.
 void DrawCaptionBackground(const BitmapView& target, const Rect& clip, const CaptionObject& o, const Rect& from,
                            const FramePaint& paint) {
-  const BitmapView picture = paint.skin->ActivePicture(o.record->activePictureIndex);
-  if (picture.width() <= 0 || IsNullRect(from) || o.rect.IsEmpty()) return;
+  if (IsNullRect(from) || o.rect.IsEmpty()) return;
   const SkinFormInfo& info = paint.skin->info;
-  const int left = std::clamp(info.leftTopPoint.x - o.record->skinRect.left, 0, from.Width());
-  const int right = std::clamp(o.record->skinRect.right - info.rightTopPoint.x, 0, from.Width() - left);
-  Bitmap strip;
-  ComposeHorizontalStrip(left, right, strip, false, o.rect.Width(), from, picture);
-  Blit(target, clip, {o.rect.left, o.rect.top}, strip.view(), {0, 0, strip.width(), strip.height()});
+  // A frame object's own look lies in the main picture, every other in the active picture.
+  const bool own = from == o.record->skinRect && !o.InPicture();
+  Bitmap strip = WidenedPiece(own ? paint.skin->picture : paint.skin->ActivePicture(o.record->activePictureIndex), from,
+                              info.leftTopPoint.x - o.record->skinRect.left,
+                              o.record->skinRect.right - info.rightTopPoint.x, o.rect.Width());
+  if (strip.width() > 0) Blit(target, clip, {o.rect.left, o.rect.top}, strip.view(), strip.view().bounds());
 }
 
 FontSpec CaptionFont(const TzsDataSkinCaption& c, bool active) {
   return {c.fontName, c.fontHeight, c.fontStyle.bits, active ? c.activeFontColor : c.fontColor};
 }
 
+// The form's small icon at the top-left of `at`, blended by its alpha, within `clip`.
+void DrawSmallIcon(const BitmapView& target, const Rect& clip, Point at, const BitmapView& icon) {
+  const Rect c = clip.Intersect(target.bounds());
+  if (c.IsEmpty()) return;
+  AlphaBlend(target.Sub(c), {at.x - c.left, at.y - c.top}, icon);
+}
+
 // The plain frame's default button look.
-void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const FrameState& s, const PlainColors& c) {
+void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const FrameState& s, const PlainColors& c,
+                       const BitmapView& icon) {
   const BitmapView b = target.Sub(o.rect);
   if (b.width() <= 0 || b.height() <= 0 || b.width() != o.rect.Width() || b.height() != o.rect.Height()) return;
   const int w = b.width(), h = b.height();
@@ -113,6 +139,10 @@ void DrawDefaultButton(const BitmapView& target, const CaptionObject& o, const F
     b.Fill(b.bounds(), OpaquePixel(o.down ? 11899781 : 13811126));
     const Pixel navy = OpaquePixel(8388608);
     DrawOutline(b, b.bounds(), navy, navy);
+  }
+  if (o.icon.width > 0 && icon.width() > 0) {
+    DrawSmallIcon(b, b.bounds(), {0, 0}, icon);
+    return;
   }
   const Point at = o.down && o.mouseIn ? Point{w / 2 - 4, h / 2 - 3} : Point{w / 2 - 5, h / 2 - 4};
   CommandGlyph glyph = CommandGlyph::kClose;
@@ -146,6 +176,44 @@ int NextRandom(int n) {
   return n > 0 ? static_cast<int>((state >> 8) % static_cast<unsigned>(n)) : 0;
 }
 
+// The frame behind the caption text, cut from the active picture and
+// widened to the text (or, with "fullframe", to the caption object).
+void DrawTextFrame(const BitmapView& target, const Rect& clip, const CaptionObject& o, const TzsDataSkinCaption& c,
+                   const FramePaint& paint, Point text, int textWidth) {
+  if (!Set(c.frameRect)) return;
+  const Rect from = paint.active && Set(c.activeFrameRect) ? c.activeFrameRect : c.frameRect;
+  const int inset = paint.geometry->buttonsOffset;
+  const int left = c.fullFrame ? o.rect.left + inset : text.x - c.frameTextRect.left;
+  const int width =
+      c.fullFrame ? o.rect.Width() - 2 * inset : c.frameRect.Width() + textWidth - c.frameTextRect.Width();
+  // Nothing beyond the window shows, so nothing wider is made.
+  Bitmap strip = WidenedPiece(paint.skin->ActivePicture(c.activePictureIndex), from, c.frameLeftOffset,
+                              c.frameRightOffset, std::min(width, target.width()));
+  if (strip.width() > 0) Blit(target, clip, {left, text.y - c.frameTextRect.top}, strip.view(), strip.view().bounds());
+}
+
+// The caption text through the skin's text effect, into `canvas` (the
+// caption's clip) at `box`; false when the text is to be drawn plainly.
+bool DrawTextWithEffect(const BitmapView& canvas, const TzsDataSkinCaption& c, const FramePaint& paint,
+                        const FontSpec& font, const std::string& line, const Rect& box) {
+  const TextDrawing drawing{*paint.text, font, {}};
+  const bool active = paint.active;
+  if (c.reflectionEffect) {
+    DrawTextReflection(canvas, drawing, line, box, active ? c.reflectionActiveColor : c.reflectionColor,
+                       c.reflectionOffset);
+    return true;
+  }
+  const ColorRef glow = active ? c.glowActiveColor : c.glowColor;
+  if (c.vistaGlowEffect) {
+    if (!active && !c.vistaGlowInactiveEffect) return false;
+    DrawGlowBox(canvas, drawing, line, box, glow);
+    return true;
+  }
+  if (!c.glowEffect || (!active && !c.glowInactiveEffect)) return false;
+  DrawTextGlow(canvas, drawing, line, box, c.glowSize, glow, c.glowOffset);
+  return true;
+}
+
 }  // namespace
 
 Rect CaptionTextRect(const CaptionObject& o) {
@@ -165,6 +233,10 @@ Rect CaptionTextRect(const CaptionObject& o) {
 }
 
 void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
+  if (paint.captionPainter && *paint.captionPainter) {
+    (*paint.captionPainter)(target, o.rect, paint.active);
+    return;
+  }
   const auto* c = dynamic_cast<const TzsDataSkinCaption*>(o.record);
   if (!c || paint.caption.empty() || IsNullRect(c->textRect) || !paint.text) return;
   const Rect t = CaptionTextRect(o);
@@ -176,6 +248,7 @@ void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionOb
   int x = t.left;
   if (c->alignment == Alignment::taRightJustify) x = t.right - m.width;
   if (c->alignment == Alignment::taCenter) x = t.left + t.Width() / 2 - m.width / 2;
+  DrawTextFrame(target, textClip, o, *c, paint, {x, y}, m.width);
   const ColorRef color = font.color;
   if (c->light) {
     font.color = paint.active ? c->activeLightColor : c->lightColor;
@@ -186,7 +259,49 @@ void DrawCaptionText(const BitmapView& target, const Rect& clip, const CaptionOb
     paint.text->Draw(target, font, line, {x + 1, y + 1}, textClip);
   }
   font.color = color;
-  paint.text->Draw(target, font, line, {x, y}, textClip);
+  if (!DrawTextWithEffect(target.Sub(textClip), *c, paint, font, line,
+                          Rect::FromSize(x, y, m.width, m.height).Offset(-textClip.left, -textClip.top))) {
+    paint.text->Draw(target, font, line, {x, y}, textClip);
+  }
+}
+
+// The caption's `from` piece with its text in the active or inactive
+// colours, the size of the object.
+static Bitmap CaptionImage(const CaptionObject& o, const Rect& from, bool active, const FramePaint& paint) {
+  Bitmap image(o.rect.Width(), o.rect.Height());
+  CaptionObject local = o;
+  local.rect = image.view().bounds();
+  FramePaint look = paint;
+  look.active = active;
+  DrawCaptionBackground(image.view(), local.rect, local, from, look);
+  DrawCaptionText(image.view(), local.rect, local, look);
+  return image;
+}
+
+// The caption in its look now: a frame of its animation, the normal and
+// active looks blended while it morphs, its background piece, or only
+// its text over the frame band.
+static void DrawCaption(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
+  const TzsDataSkinObject& r = *o.record;
+  if (const Rect frame = o.AnimationFrameRect(); o.Animates(*paint.skin) && Set(frame)) {
+    DrawCaptionBackground(target, clip, o, frame, paint);
+    DrawCaptionText(target, clip, o, paint);
+    return;
+  }
+  const bool morphs = o.Morphs(*paint.skin);
+  if (morphs && (paint.active ? o.morph < 1 : o.morph > 0)) {
+    Bitmap normal = CaptionImage(o, r.skinRect, false, paint);
+    Bitmap active = CaptionImage(o, r.activeSkinRect, true, paint);
+    Morph(normal.view(), active.view(), r.morphKind, o.morph);
+    Blit(target, clip, {o.rect.left, o.rect.top}, normal.view(), normal.view().bounds());
+    return;
+  }
+  const auto* c = dynamic_cast<const TzsDataSkinCaption*>(&r);
+  const bool hasActive = paint.skin->ActivePicture(r.activePictureIndex).width() > 0;
+  const bool textOnly = !hasActive || !Set(r.activeSkinRect) ||
+                        (!paint.active && !morphs && !(c && c->stretchEffect) && !o.Animates(*paint.skin));
+  if (!textOnly) DrawCaptionBackground(target, clip, o, paint.active ? r.activeSkinRect : r.skinRect, paint);
+  DrawCaptionText(target, clip, o, paint);
 }
 
 void DrawCaptionObject(const BitmapView& target, const Rect& clip, const CaptionObject& o, const FramePaint& paint) {
@@ -194,14 +309,14 @@ void DrawCaptionObject(const BitmapView& target, const Rect& clip, const Caption
   switch (o.kind) {
     case ObjectKind::kUser:
       return;  // drawn by the application
-    case ObjectKind::kCaption: {
-      const Rect& activeRect = o.record->activeSkinRect;
-      if (Set(activeRect) && paint.active) DrawCaptionBackground(target, clip, o, activeRect, paint);
-      if (Set(activeRect) && !paint.active) DrawCaptionBackground(target, clip, o, o.record->skinRect, paint);
-      DrawCaptionText(target, clip, o, paint);
+    case ObjectKind::kCaption:
+      DrawCaption(target, clip, o, paint);
       return;
-    }
     default:
+      if (o.icon.width > 0 && o.InPicture() && paint.smallIcon.width() > 0) {
+        DrawSmallIcon(target, clip, {o.rect.left, o.rect.top}, paint.smallIcon);
+        return;
+      }
       CopyLook(target, clip, o.rect, LookOf(o, paint));
   }
 }
@@ -254,7 +369,9 @@ void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
       DrawLine(s, {left + 2, 2 + i}, {s.width() - right - 6, 2 + i}, OpaquePixel(i % 2 == 0 ? c.highlight : c.shadow));
     }
   }
-  if (!p.caption_text.empty() && p.text) {
+  if (p.captionPainter && *p.captionPainter) {
+    (*p.captionPainter)(s, {left, 0, s.width() - right - 3, hc}, p.active);
+  } else if (!p.caption_text.empty() && p.text) {
     const FontSpec font{"Arial", 14, kFontBold, p.active ? c.text : c.shadow};
     const int room = s.width() - left - right;
     const std::string line = ShortenWithEllipsis(*p.text, font, p.caption_text, room);
@@ -267,7 +384,7 @@ void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
   for (CaptionObject o : *p.objects) {
     if (!o.visible) continue;
     o.rect = o.rect.Offset(-b, -b);
-    DrawDefaultButton(s, o, p.state, c);
+    DrawDefaultButton(s, o, p.state, c, p.smallIcon);
   }
   Blit(target, {b, b}, s, s.bounds());
   const Pixel bevels[3][2] = {{OpaquePixel(c.light3d), OpaquePixel(c.darkShadow3d)},

@@ -3,6 +3,7 @@
 // the caption objects in their current looks and the caption text, or the
 // plain frame without a skin. The window blits the result in one copy, so
 // nothing flickers.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@
 
 namespace zv {
 
+// The application drawing the caption itself (OnCaptionPaint): the canvas,
+// the caption's rectangle on it and whether the window is active.
+using CaptionPainter = std::function<void(const BitmapView& canvas, const Rect& rect, bool active)>;
+
 struct FramePaint {
   const FrameSkin* skin = nullptr;
   const FrameGeometry* geometry = nullptr;
@@ -22,6 +27,8 @@ struct FramePaint {
   std::string caption;  // CP936
   bool active = true;
   FrameState state;
+  BitmapView smallIcon;                            // the form's small icon, straight alpha
+  const CaptionPainter* captionPainter = nullptr;  // set: draws the caption instead of the text
 };
 
 // Draws the frame into `target` (the whole window, W by H); the client
@@ -60,6 +67,8 @@ struct PlainPaint {
   bool active = true;
   FrameState state;
   PlainColors colors;
+  BitmapView smallIcon;
+  const CaptionPainter* captionPainter = nullptr;
 };
 
 // The plain frame: a bevelled 3-pixel border and a caption strip with the

@@ -159,4 +159,8 @@ HitCode HitTestPlain(Point p, const PlainHitInput& in) {
   return kHtObject;
 }
 
+HitCode FormCursorHitCode(int code) {
+  return code >= kHtLeft && code <= kHtBottomRight ? static_cast<HitCode>(code) : kHtClient;
+}
+
 }  // namespace zv

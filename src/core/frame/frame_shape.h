@@ -68,4 +68,9 @@ struct PlainHitInput {
 };
 HitCode HitTestPlain(Point p, const PlainHitInput& in);
 
+// The hit code the cursor is chosen by when the form's own cursor shows
+// over the frame too: the sizing codes and the client stay, every other
+// (caption, buttons, bare frame) becomes the client.
+HitCode FormCursorHitCode(int code);
+
 }  // namespace zv

@@ -117,4 +117,11 @@ Size MaxFrameSize(const Rect& monitorArea, const FrameLimits& limits) {
   return size;
 }
 
+Rect FirstShowBounds(PositionInMonitor position, const Rect& monitor, const Rect& work, const Rect& bounds) {
+  if (position == PositionInMonitor::zspDefault) return bounds;
+  const Rect& area = position == PositionInMonitor::zspScreenCenter ? monitor : work;
+  return Rect::FromSize(area.left + area.Width() / 2 - bounds.Width() / 2,
+                        area.top + area.Height() / 2 - bounds.Height() / 2, bounds.Width(), bounds.Height());
+}
+
 }  // namespace zv

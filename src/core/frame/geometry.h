@@ -72,4 +72,9 @@ int MinFrameHeight(const SkinFormInfo* skin, Size picture, const PlainMetrics& p
 // The monitor area's size, or the application's maximum when smaller.
 Size MaxFrameSize(const Rect& monitorArea, const FrameLimits& limits);
 
+// Where a window goes when first shown: as it stands, or centred on its
+// monitor (zspScreenCenter) or the monitor's work area (zspDesktopCenter).
+enum class PositionInMonitor { zspDefault, zspScreenCenter, zspDesktopCenter };
+Rect FirstShowBounds(PositionInMonitor position, const Rect& monitor, const Rect& work, const Rect& bounds);
+
 }  // namespace zv

@@ -94,6 +94,41 @@ bool SkinFrame::MorphStep() {
   return moved;
 }
 
+bool SkinFrame::RefreshActiveLook(bool active, bool animate) {
+  for (CaptionObject& o : objects_) {
+    if (o.kind != ObjectKind::kCaption || o.active == active) continue;
+    o.active = active;
+    if (animate && o.Animates(skin_)) {
+      const auto& c = static_cast<const TzsDataSkinCaption&>(*o.record);
+      o.animationTime = kLookTick;
+      o.animationFrame = active ? 1 : (c.inactiveAnimation ? c.frameCount : 0);
+    }
+    if (!animate && o.Morphs(skin_)) o.morph = active ? 1 : 0;
+    return true;
+  }
+  return false;
+}
+
+AnimationTick SkinFrame::AnimationStep() {
+  AnimationTick tick;
+  for (CaptionObject& o : objects_) {
+    if (!o.Animates(skin_)) continue;
+    const auto& c = static_cast<const TzsDataSkinCaption&>(*o.record);
+    const bool ahead = o.active ? o.animationFrame <= c.frameCount : o.animationFrame > 0;
+    if (!ahead) continue;
+    tick.busy = true;
+    if (o.animationTime < c.animateInterval) {
+      // Added without passing the interval, however large the skin makes it.
+      o.animationTime += std::min(kLookTick, c.animateInterval - o.animationTime);
+      continue;
+    }
+    o.animationFrame += o.active ? 1 : -1;
+    o.animationTime = kLookTick;
+    tick.changed = true;
+  }
+  return tick;
+}
+
 HitCode SkinFrame::HitTest(Point p, bool resizable, bool inSizeMove) const {
   const bool objectUnderMouse = tracker_.underMouse() != CaptionTracker::kNone;
   if (!Skinned()) {
@@ -120,11 +155,13 @@ void SkinFrame::Paint(const BitmapView& target, TextRenderer& text, const std::s
                       const PlainColors& colors) const {
   const Size min = MinSize({});
   if (size_.width < min.width || size_.height < min.height) return;
+  const BitmapView icon = const_cast<Bitmap&>(smallIcon_).view();
   if (!Skinned()) {
-    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors});
+    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors, icon,
+                             &captionPainter_});
     return;
   }
-  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_});
+  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon, &captionPainter_});
 }
 
 }  // namespace zv

@@ -15,14 +15,28 @@
 
 namespace zv {
 
+// One tick of the caption animation: whether it goes on, and whether a
+// frame changed (repaint).
+struct AnimationTick {
+  bool busy = false;
+  bool changed = false;
+};
+
 class SkinFrame {
  public:
+  // The caption animation's and the morph's timer interval, milliseconds.
+  static constexpr int kLookTick = 25;
+
   // An empty skin gives the plain frame.
   void SetSkin(FrameSkin skin);
   void SetOptions(const CaptionOptions& options);
   void SetState(const FrameState& state);
   void Resize(Size size);
   void SetToolWindow(bool toolWindow);
+  // The form's small icon, shown by the system-menu button with ShowIcon.
+  void SetSmallIcon(Bitmap icon) { smallIcon_ = std::move(icon); }
+  // The application's own caption drawing (OnCaptionPaint); none draws the text.
+  void SetCaptionPainter(CaptionPainter painter) { captionPainter_ = std::move(painter); }
 
   bool Skinned() const { return !skin_.Empty(); }
   const FrameSkin& skin() const { return skin_; }
@@ -49,6 +63,13 @@ class SkinFrame {
   // Moves every morphing object's factor 0.2 toward its look (1 while
   // active, 0 otherwise); returns whether any moved (repaint, step again).
   bool MorphStep();
+  // The caption takes the window's active state. With `animate` its frame
+  // strip starts playing and a morphing look steps (MorphStep); without,
+  // the look jumps. Returns whether the caption changed.
+  bool RefreshActiveLook(bool active, bool animate);
+  // A tick of the caption animation: a frame stays `animateinterval`
+  // milliseconds, then the next is shown (backwards while inactive).
+  AnimationTick AnimationStep();
 
   HitCode HitTest(Point p, bool resizable, bool inSizeMove) const;
   // The window region's rectangles; the whole window without a mask.
@@ -74,6 +95,8 @@ class SkinFrame {
   std::vector<CaptionObject> objects_;
   CaptionTracker tracker_;
   MaskBands bands_;
+  Bitmap smallIcon_;
+  CaptionPainter captionPainter_;
 };
 
 }  // namespace zv

@@ -18,7 +18,8 @@ constexpr UINT_PTR kSubclassId = 0x7A73;  // "zs"
 constexpr UINT_PTR kTrackingTimer = 0x7A74;
 constexpr UINT kTrackingInterval = 50;
 constexpr UINT_PTR kMorphTimer = 0x7A75;
-constexpr UINT kMorphInterval = 25;
+constexpr UINT kMorphInterval = SkinFrame::kLookTick;
+constexpr UINT_PTR kAnimationTimer = 0x7A76;
 
 // Inquiries other programs send a skinned window.
 constexpr UINT kAskSkinned = 45490;
@@ -40,7 +41,7 @@ std::string WindowCaption(HWND hwnd) {
 }  // namespace
 
 TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), text_(text) {
-  states_.firstShowPending = false;  // the window stands where its form put it
+  states_.firstShowPending = !IsWindowVisible(window_);  // the first show may place it
   RegisterLiving(this, true);
   attached_ = SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
   active_ = GetActiveWindow() == window_;
@@ -51,6 +52,7 @@ TzsSkinForm::~TzsSkinForm() {
   RegisterLiving(this, false);
   SetTrayIcon(nullptr);
   if (!attached_) return;
+  while (fade_) FadeStep();  // no window is left half faded in
   StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
 }
@@ -99,7 +101,22 @@ void TzsSkinForm::ApplyFormSkin() {
   w = std::max(w, min.width);
   h = std::max(h, min.height);
   SetWindowPos(window_, nullptr, 0, 0, w, h, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RefreshActiveLook(true);
   UpdateFrame();
+  if (OnChangeSkinData) OnChangeSkinData();
+}
+
+// The caption follows the window's active state; with `animate` its
+// frames play on the animation timer (and its look morphs on the morph
+// timer the next repaint starts).
+void TzsSkinForm::RefreshActiveLook(bool animate) {
+  const auto& objects = frame_.objects();
+  if (frame_.RefreshActiveLook(active_, animate) && animate && !animating_ &&
+      std::any_of(objects.begin(), objects.end(), [&](const CaptionObject& o) { return o.Animates(frame_.skin()); })) {
+    animating_ = SetTimer(window_, kAnimationTimer, SkinFrame::kLookTick, nullptr) != 0;
+  }
+  const auto& event = active_ ? OnActivate : OnDeActivate;
+  if (event) event();
 }
 
 void TzsSkinForm::UpdateFrame() {
@@ -157,6 +174,7 @@ void TzsSkinForm::PaintClientBackground(HDC dc) {
   DibSurface client;
   client.Resize({r.right, r.bottom});
   zv::PaintClientBackground(client.view(), frame_.skin(), static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)));
+  DrawLogo(client.view(), logo_.view(), LogoBitMapTransparent);
   BitBlt(dc, 0, 0, r.right, r.bottom, client.dc(), 0, 0, SRCCOPY);
 }
 
@@ -186,6 +204,7 @@ void TzsSkinForm::Track(Point p, bool tracking) {
   if (!frame_.tracker().Track(p, tracking, Context())) return;
   Repaint();
   UpdateHint(previous);
+  FireEnterLeave(previous);
 }
 
 // The hint follows the object under the mouse.
@@ -258,7 +277,9 @@ void TzsSkinForm::TrackingTick() {
   GetCursorPos(&c);
   if (WindowFromPoint(c) != window_ || sizeMove_.inSizeMove()) {
     StopTracking();
+    const int previous = frame_.tracker().underMouse();
     if (frame_.tracker().LeaveAll()) Repaint();
+    FireEnterLeave(previous);
     return;
   }
   const Point p = CursorInWindow();
@@ -278,6 +299,8 @@ void TzsSkinForm::StopTimers() {
   StopTracking();
   if (morphing_) KillTimer(window_, kMorphTimer);
   morphing_ = false;
+  if (animating_) KillTimer(window_, kAnimationTimer);
+  animating_ = false;
 }
 
 // The platform maximises to the state machine's target, so snapping, the
@@ -311,6 +334,19 @@ LRESULT TzsSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefSubclassProc(window_, msg, wParam, lParam);
 }
 
+void TzsSkinForm::SetActive(bool active) {
+  active_ = active;
+  if (!active_) {
+    StopTracking();
+    const int previous = frame_.tracker().underMouse();
+    frame_.tracker().LeaveAll();
+    FireEnterLeave(previous);
+  }
+  RefreshActiveLook(true);
+  Repaint();
+  UpdateVeil();
+}
+
 LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool ours = data_ && reinterpret_cast<TzsSkinData*>(wParam) == data_;
   switch (msg) {
@@ -321,6 +357,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         CloseSystemMenu();
         menuHost_.reset();  // its pictures are the old skin's
         frame_.SetSkin({});
+        if (OnBeforeChangeSkinData) OnBeforeChangeSkinData();
       }
       return Default(msg, wParam, lParam);
     case ZSM_SKINCHANGED:
@@ -329,11 +366,19 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         ApplyFormSkin();
       }
       return Default(msg, wParam, lParam);
+    case ZSM_SKINCHANGEDONE:
+      if (OnAfterChangeSkinData) OnAfterChangeSkinData();
+      return Default(msg, wParam, lParam);
     case ZSM_FORMSKINNABLECHANGED:
       if (ours) SetSkinnable(data_->SkinnableForm());
       return Default(msg, wParam, lParam);
     case kAskSkinned:
       return skinnable_ ? kSkinnedAnswer : kPlatformFrameAnswer;
+    case WM_SHOWWINDOW: {  // the first show places the window, skinned or not
+      const LRESULT result = Default(msg, wParam, lParam);
+      OnShow(wParam != FALSE);
+      return result;
+    }
     default:
       break;
   }
@@ -368,20 +413,12 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_NCACTIVATE:
-      active_ = wParam != FALSE;
-      if (!active_) {
-        StopTracking();
-        frame_.tracker().LeaveAll();
-      }
-      Repaint();
+      SetActive(wParam != FALSE);
       return TRUE;
     case WM_ACTIVATE:
       // Wine activates a window restored by the window manager with an
       // inactive WM_NCACTIVATE and no active one after it.
-      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && !active_) {
-        active_ = true;
-        Repaint();
-      }
+      if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && !active_) SetActive(true);
       return Default(msg, wParam, lParam);
     case WM_PRINT:
       if (lParam & PRF_NONCLIENT) PaintFrameInto(reinterpret_cast<HDC>(wParam));
@@ -390,18 +427,24 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETICON: {
       // The platform paints its own caption here; the skin's goes over it.
       const LRESULT result = Default(msg, wParam, lParam);
+      if (msg == WM_SETICON) UpdateSmallIcon();
       Repaint();
       return result;
     }
     case WM_ERASEBKGND:
-      if (!frame_.Skinned()) return Default(msg, wParam, lParam);
+      if (!frame_.Skinned() && logo_.width() == 0) return Default(msg, wParam, lParam);
       PaintClientBackground(reinterpret_cast<HDC>(wParam));
       return 1;
     case WM_SIZE: {
       snap_ = {};
       const LRESULT result = Default(msg, wParam, lParam);
       OnPlatformSize(wParam);
+      if (wParam == SIZE_RESTORED) PlaceAtFirstNormalShow();
       UpdateFrame();
+      // A centred logo and a translucent window show the new size whole.
+      if (logo_.width() > 0 || (translucency_.alphaBlend && translucency_.value != 255)) {
+        InvalidateRect(window_, nullptr, TRUE);
+      }
       return result;
     }
     case WM_SYSCOMMAND:
@@ -422,8 +465,18 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (OnSystemMenuCommand(wParam)) return 0;
       return Default(msg, wParam, lParam);
-    case WM_DISPLAYCHANGE:
+    case WM_DISPLAYCHANGE: {
       states_.MonitorsChanged();
+      const LRESULT result = Default(msg, wParam, lParam);
+      NudgeWidthIfTooLarge();
+      return result;
+    }
+    case WM_SETCURSOR:
+      // HTERROR stays: a form behind a modal window still refuses the click.
+      if (UseFormCursorInNCArea && reinterpret_cast<HWND>(wParam) == window_ &&
+          static_cast<short>(LOWORD(lParam)) != HTERROR) {
+        lParam = MAKELPARAM(FormCursorHitCode(static_cast<short>(LOWORD(lParam))), HIWORD(lParam));
+      }
       return Default(msg, wParam, lParam);
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETWORKAREA) states_.MonitorsChanged();
@@ -477,6 +530,19 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         } else {
           KillTimer(window_, kMorphTimer);
           morphing_ = false;
+        }
+        return 0;
+      }
+      if (wParam == kFadeTimer) {
+        FadeStep();
+        return 0;
+      }
+      if (wParam == kAnimationTimer) {
+        const AnimationTick tick = frame_.AnimationStep();
+        if (tick.changed) Repaint();
+        if (!tick.busy) {
+          KillTimer(window_, kAnimationTimer);
+          animating_ = false;
         }
         return 0;
       }

@@ -10,16 +10,20 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "core/frame/client_looks.h"
 #include "core/frame/frame_commands.h"
 #include "core/frame/skin_frame.h"
 #include "core/frame/snapping.h"
 #include "core/frame/system_menu.h"
+#include "core/frame/translucency.h"
 #include "core/frame/tray_link.h"
 #include "core/frame/window_state_machine.h"
 #include "core/platform/text_renderer.h"
 #include "core/skin/skin_data.h"
+#include "win32/frame/client_veil.h"
 #include "win32/menus/skin_menu_host.h"
 #include "win32/platform/dib_surface.h"
 
@@ -49,6 +53,38 @@ class TzsSkinForm : private WindowStateHost {
   // The client size kept after each skin change; 0 keeps the window's size.
   int ClientWidth = 0;
   int ClientHeight = 0;
+
+  // The system-menu button shows the form's small icon.
+  void SetShowIcon(bool show);
+  // The form's own cursor over the caption and buttons too; the sizing
+  // cursors stay on the borders.
+  bool UseFormCursorInNCArea = false;
+  // Where the window goes when first shown in the normal state.
+  zv::PositionInMonitor PositionInMonitor = zv::PositionInMonitor::zspDefault;
+  // Translucency: AlphaBlend and AlphaBlendValue take effect at once;
+  // with either, or AlphaBlendAnimation, each show fades the window in.
+  void SetAlphaBlend(bool on);
+  void SetAlphaBlendValue(std::uint8_t value);
+  bool AlphaBlendAnimation = false;
+  // A veil over the client area while the window is inactive.
+  bool ClientInActiveEffect = false;
+  zv::ClientInActiveEffectType ClientInActiveEffectType = zv::ClientInActiveEffectType::zsieSemiTransparent;
+  const ClientVeil& veil() const { return veil_; }
+  // A picture centred on the client background.
+  void SetLogoBitMap(Bitmap logo);
+  bool LogoBitMapTransparent = false;
+
+  // Events.
+  std::function<void()> OnActivate;
+  std::function<void()> OnDeActivate;
+  std::function<void()> OnChangeSkinData;
+  std::function<void()> OnBeforeChangeSkinData;
+  std::function<void()> OnAfterChangeSkinData;
+  // The mouse came onto or left a caption object, named as in the skin.
+  std::function<void(const std::string& name)> OnMouseEnterEvent;
+  std::function<void(const std::string& name)> OnMouseLeaveEvent;
+  // The application draws the caption itself; the frame draws no text.
+  void SetOnCaptionPaint(CaptionPainter painter);
 
   // Minimising the main form minimises the application; other forms
   // become caption strips.
@@ -88,9 +124,12 @@ class TzsSkinForm : private WindowStateHost {
   void PaintFrameInto(HDC dc);
 
  private:
+  static constexpr UINT_PTR kFadeTimer = 0x7A77;
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
+  // The frame's active or inactive look, as WM_NCACTIVATE asks.
+  void SetActive(bool active);
 
   void ApplyFormSkin();
   void UpdateFrame();
@@ -103,12 +142,21 @@ class TzsSkinForm : private WindowStateHost {
   TrackContext Context() const;
   void Track(Point p, bool tracking);
   void UpdateHint(int previous);
+  void FireEnterLeave(int previous);
   void Press(MouseButton button, Point p, WPARAM hit);
   void Release(MouseButton button);
   void DoubleClick(Point p, WPARAM hit);
   void TrackingTick();
   void StopTracking();
   void StartMorphing();
+  void RefreshActiveLook(bool animate);
+  void OnShow(bool shown);
+  void PlaceAtFirstNormalShow();
+  void FadeStep();
+  void SetLayered(bool on);
+  void UpdateSmallIcon();
+  void NudgeWidthIfTooLarge();
+  void UpdateVeil();
   void StopTimers();
   void Run(FrameCommand command, const Rect& anchor);
   void RunOwn(FrameCommand command, const Rect& anchor);
@@ -142,7 +190,7 @@ class TzsSkinForm : private WindowStateHost {
   Size MinSize() const override;
   void SetClientHeight(int height) override;
   void SetSizeGripVisible(bool visible) override;
-  Rect FirstShowBounds(const Rect& normal) const override { return normal; }
+  Rect FirstShowBounds(const Rect& normal) const override;
 
   HWND window_;
   TextRenderer& text_;
@@ -167,6 +215,11 @@ class TzsSkinForm : private WindowStateHost {
   bool active_ = false;
   bool tracking_ = false;
   bool morphing_ = false;
+  bool animating_ = false;
+  Translucency translucency_;
+  std::optional<FadeIn> fade_;
+  ClientVeil veil_;
+  Bitmap logo_;
   bool attached_ = false;
 };
 

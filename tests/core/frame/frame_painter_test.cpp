@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "core/frame/skin_frame.h"
 #include "core/gfx/blit.h"
 #include "core/gfx/compose.h"
@@ -28,7 +31,7 @@ struct FramePainterTest : ::testing::Test {
       ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
     }
     LayoutCaptionObjects(objects, geometry);
-    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state};
+    paint = {&embedded.skin, &geometry, &objects, &text, caption, active, paint.state, {}, nullptr};
     Bitmap out(s.width, s.height, kMarker);
     PaintSkinnedFrame(out.view(), paint);
     return out;
@@ -109,7 +112,7 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {});
   const Rect caption = LayoutPlainButtons(plain, 200, PlainMetrics::For(false));
-  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}};
+  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}, nullptr};
   Bitmap out(200, 100, kMarker);
   PaintPlainFrame(out.view(), p);
   EXPECT_EQ(ToColorRef(out.At(0, 50)), p.colors.light3d);
@@ -164,7 +167,7 @@ TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
   const FrameGeometry g = ComputeFrameGeometry(bad.info, bad.PictureSize(), {120, 40});
   std::vector<CaptionObject> none;
   Bitmap out(120, 40, kMarker);
-  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}});
+  PaintSkinnedFrame(out.view(), {&bad, &g, &none, &text, "x", true, {}, {}, nullptr});
   EXPECT_EQ(out.width(), 120);
 
   // A client piece of no width: the face colour, no tiling.
@@ -172,6 +175,194 @@ TEST_F(FramePainterTest, HostileFormInfoStaysInsideTheWindow) {
   Bitmap client(50, 50, kMarker);
   PaintClientBackground(client.view(), bad, Rgb(1, 2, 3));
   EXPECT_EQ(ToColorRef(client.At(49, 49)), Rgb(1, 2, 3));
+}
+
+// The embedded caption given an active look, morphing and a strip of four
+// frames in a picture whose every pixel tells where it lies.
+struct LivelyCaptionTest : FramePainterTest {
+  Bitmap coded{300, 100};
+  TzsDataSkinCaption lively{"caption"};
+  SkinFrame frame;
+
+  void SetUp() override {
+    for (int y = 0; y < coded.height(); ++y) {
+      for (int x = 0; x < coded.width(); ++x)
+        coded.At(x, y) = {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 7, 255};
+    }
+    for (const TzsDataSkinObject* o : embedded.skin.objects) {
+      if (o->Name() == "caption") lively = *dynamic_cast<const TzsDataSkinCaption*>(o);
+    }
+    lively.activeSkinRect = {0, 0, 60, 20};
+    lively.morphing = true;
+    lively.animateSkinRect = {0, 40, 240, 60};  // side by side: 60 wide each
+    lively.frameCount = 4;
+    lively.animateInterval = 50;
+    lively.inactiveAnimation = true;
+  }
+  void Start() {
+    FrameSkin skin = embedded.skin;
+    lively.activePictureIndex = static_cast<int>(skin.activePictures.size());
+    skin.activePictures.push_back(coded.view());
+    for (auto& o : skin.objects) {
+      if (o->Name() == "caption") o = &lively;
+    }
+    frame.SetSkin(skin);
+    frame.SetOptions({BorderIcons::All()});
+    frame.Resize({800, 500});
+  }
+  const CaptionObject& Caption() const {
+    for (const CaptionObject& o : frame.objects()) {
+      if (o.kind == ObjectKind::kCaption) return o;
+    }
+    throw std::logic_error("no caption");
+  }
+  // The caption's left column as painted, against `from`'s left column in `picture`.
+  bool LeftColumnShows(const BitmapView& picture, const Rect& from, bool active = true) {
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "", active);
+    const Rect r = Caption().rect;
+    return Shows(out, {r.left, r.top, r.left + 1, r.top + from.Height()}, picture,
+                 {from.left, from.top, from.left + 1, from.bottom});
+  }
+};
+
+TEST_F(LivelyCaptionTest, FramesPlayThenTheLookMorphs) {
+  Start();
+  EXPECT_TRUE(frame.RefreshActiveLook(true, true));
+  EXPECT_FALSE(frame.RefreshActiveLook(true, true));
+  EXPECT_TRUE(LeftColumnShows(coded.view(), {0, 40, 60, 60}));  // the first frame
+  AnimationTick tick = frame.AnimationStep();                   // 25 of the 50 ms
+  EXPECT_TRUE(tick.busy && !tick.changed);
+  tick = frame.AnimationStep();
+  EXPECT_TRUE(tick.busy && tick.changed);
+  EXPECT_TRUE(LeftColumnShows(coded.view(), {60, 40, 120, 60}));
+  int ticks = 0;
+  while (frame.AnimationStep().busy) ++ticks;
+  EXPECT_EQ(ticks, 6);                     // two ticks of 25 ms for each frame
+  EXPECT_EQ(Caption().animationFrame, 5);  // past the strip: no frame shows
+
+  // The morph goes on by its own timer: blended halfway, then the active look.
+  EXPECT_TRUE(frame.MorphStep());
+  EXPECT_TRUE(frame.MorphStep());
+  EXPECT_FALSE(LeftColumnShows(coded.view(), {0, 0, 60, 20}));
+  EXPECT_FALSE(LeftColumnShows(embedded.skin.picture, {5, 4, 6, 24}));
+  while (frame.MorphStep()) {
+  }
+  EXPECT_TRUE(LeftColumnShows(coded.view(), {0, 0, 60, 20}));
+
+  // Deactivated: the strip plays backwards from its last frame.
+  EXPECT_TRUE(frame.RefreshActiveLook(false, true));
+  EXPECT_EQ(Caption().animationFrame, 4);
+  EXPECT_TRUE(LeftColumnShows(coded.view(), {180, 40, 240, 60}, false));
+  // Without animation the look jumps: the caption's own piece of the frame picture.
+  frame.RefreshActiveLook(true, false);
+  frame.RefreshActiveLook(false, false);
+  EXPECT_EQ(Caption().morph, 0);
+  while (frame.AnimationStep().busy) {
+  }
+  EXPECT_TRUE(LeftColumnShows(embedded.skin.picture, {5, 4, 6, 24}, false));
+}
+
+TEST_F(LivelyCaptionTest, TextFrameAndGlow) {
+  lively.morphing = false;
+  lively.animateSkinRect = {};
+  lively.frameRect = {100, 0, 130, 20};
+  lively.frameTextRect = {5, 0, 25, 20};
+  lively.frameLeftOffset = 3;
+  lively.frameRightOffset = 3;
+  Start();
+  frame.RefreshActiveLook(true, false);
+  Bitmap out(800, 500);
+  frame.Paint(out.view(), text, "Zorvane", true);
+  // The frame starts its left offset before the text and is 30 - 20 wider than it.
+  const Point at = text.calls.back().origin;
+  const int width = 30 + 7 * text.cellWidth - 20;
+  EXPECT_TRUE(Shows(out, {at.x - 5, at.y, at.x - 5 + 3, at.y + 1}, coded.view(), {100, 0, 103, 1}));
+  EXPECT_TRUE(Shows(out, {at.x - 5 + width - 3, at.y, at.x - 5 + width, at.y + 1}, coded.view(), {127, 0, 130, 1}));
+
+  // Glow: the halo is drawn from the text in red, only while active
+  // unless the skin asks for it on inactive windows too.
+  lively.frameRect = {};
+  lively.glowEffect = true;
+  lively.glowActiveColor = Rgb(0, 255, 0);
+  Start();
+  auto glowed = [&](bool active) {
+    text.calls.clear();
+    Bitmap canvas(800, 500);
+    frame.Paint(canvas.view(), text, "Zorvane", active);
+    return std::any_of(text.calls.begin(), text.calls.end(),
+                       [](const auto& call) { return call.font.color == Rgb(255, 0, 0); });
+  };
+  EXPECT_TRUE(glowed(true));
+  EXPECT_FALSE(glowed(false));
+  lively.glowInactiveEffect = true;
+  EXPECT_TRUE(glowed(false));
+}
+
+TEST_F(FramePainterTest, RestoreLooksBlendWhileMorphing) {
+  TzsDataSkinStdButton morphing = *dynamic_cast<const TzsDataSkinStdButton*>(embedded.skin.objects[1]);
+  ASSERT_EQ(morphing.command, ButtonCommand::cmMaximize);
+  morphing.morphing = true;
+  FrameSkin skin = embedded.skin;
+  skin.objects[1] = &morphing;
+  SkinFrame frame;
+  frame.SetSkin(skin);
+  frame.SetOptions({BorderIcons::All()});
+  frame.SetState({true, false, false});
+  frame.Resize({800, 500});
+  const Rect max{753, 5, 774, 26};
+  frame.objects()[1].active = true;
+  frame.MorphStep();
+  frame.MorphStep();
+  Bitmap out(800, 500);
+  frame.Paint(out.view(), text, "", true);
+  EXPECT_FALSE(Shows(out, max, Buttons(), {50, 48, 71, 69}));
+  EXPECT_FALSE(Shows(out, max, Buttons(), {3, 48, 24, 69}));
+  while (frame.MorphStep()) {
+  }
+  frame.Paint(out.view(), text, "", true);
+  EXPECT_TRUE(Shows(out, max, Buttons(), {3, 48, 24, 69}));
+}
+
+TEST_F(FramePainterTest, SystemMenuButtonShowsTheSmallIcon) {
+  Bitmap icon(16, 16, Pixel{0, 0, 255, 255});
+  icon.At(15, 15).a = 0;  // a transparent corner shows the frame
+  const CaptionOptions options{BorderIcons::All(), false, false, true, {16, 16}};
+  for (const bool skinned : {true, false}) {
+    SkinFrame frame;
+    frame.SetSkin(skinned ? embedded.skin : FrameSkin{});
+    frame.SetOptions(options);
+    frame.Resize({800, 500});
+    frame.SetSmallIcon(icon);
+    // The button takes the icon's size, centred in the caption; the caption starts after it.
+    const Rect expected = skinned ? Rect{3, 6, 19, 22} : Rect{3, 4, 19, 20};
+    EXPECT_EQ(frame.objects()[4].rect, expected);
+    EXPECT_EQ(skinned ? frame.objects()[5].rect.left : frame.CaptionRect().left, 19);
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "", true);
+    EXPECT_EQ(ToColorRef(out.At(expected.left, expected.top)), Rgb(255, 0, 0));
+    EXPECT_NE(ToColorRef(out.At(expected.right - 1, expected.bottom - 1)), Rgb(255, 0, 0));
+  }
+}
+
+TEST_F(FramePainterTest, CaptionPainterReplacesTheText) {
+  for (const bool skinned : {true, false}) {
+    SkinFrame frame;
+    frame.SetSkin(skinned ? embedded.skin : FrameSkin{});
+    frame.SetOptions({BorderIcons::All()});
+    frame.Resize({800, 500});
+    std::vector<Rect> asked;
+    frame.SetCaptionPainter([&](const BitmapView&, const Rect& r, bool active) {
+      EXPECT_FALSE(active);
+      asked.push_back(r);
+    });
+    text.calls.clear();
+    Bitmap out(800, 500);
+    frame.Paint(out.view(), text, "Zorvane", false);
+    EXPECT_TRUE(text.calls.empty());
+    // The caption object, or the plain caption strip between its buttons (strip coordinates).
+    EXPECT_EQ(asked, (std::vector<Rect>{skinned ? Rect{17, 4, 684, 24} : Rect{17, 0, 709, 19}}));
+  }
 }
 
 }  // namespace

@@ -115,5 +115,10 @@ TEST_F(FrameShapeTest, HostileMaskAreaGivesABoundedShape) {
   for (const Rect& r : FrameRegion(b, {120, 40})) EXPECT_EQ(r.Intersect({0, 0, 120, 40}), r);
 }
 
+TEST(FormCursorTest, OnlyTheSizingCodesKeepTheirCursor) {
+  for (int code = kHtLeft; code <= kHtBottomRight; ++code) EXPECT_EQ(FormCursorHitCode(code), code);
+  for (int code : {1, 2, 19, 0, 3, 8, 18, -2}) EXPECT_EQ(FormCursorHitCode(code), kHtClient);
+}
+
 }  // namespace
 }  // namespace zv

@@ -98,5 +98,13 @@ TEST_F(FrameGeometryTest, HostileValuesStayInsideTheWindow) {
   }
 }
 
+TEST(FirstShowTest, CentredOnTheMonitorOrItsWorkArea) {
+  const Rect monitor{-1920, 0, 0, 1080}, work{-1920, 0, 0, 1040}, bounds{5, 5, 806, 506};
+  EXPECT_EQ(FirstShowBounds(PositionInMonitor::zspDefault, monitor, work, bounds), bounds);
+  // 801 by 501: the odd pixel goes right and down.
+  EXPECT_EQ(FirstShowBounds(PositionInMonitor::zspScreenCenter, monitor, work, bounds), (Rect{-1360, 290, -559, 791}));
+  EXPECT_EQ(FirstShowBounds(PositionInMonitor::zspDesktopCenter, monitor, work, bounds), (Rect{-1360, 270, -559, 771}));
+}
+
 }  // namespace
 }  // namespace zv

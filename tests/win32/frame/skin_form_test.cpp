@@ -1,6 +1,8 @@
 // The main window wearing the skin's frame, against the core's answers.
 #include "win32/frame/skin_form.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 
 #include "core/app/texts.h"
@@ -342,10 +344,18 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   RecordingHints hints;
   form->zsfrm->SetHints(&hints);
   form->zsfrm->ShowObjectHint = true;
+  std::vector<std::string> events;
+  form->zsfrm->OnMouseEnterEvent = [&](const std::string& name) { events.push_back("enter " + name); };
+  form->zsfrm->OnMouseLeaveEvent = [&](const std::string& name) { events.push_back("leave " + name); };
   const int w = WindowRect().right - WindowRect().left;
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
   EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  SendMessageW(hwnd(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(events,
+            (std::vector<std::string>{"enter closebutton", "leave closebutton", "enter caption", "leave caption"}));
+  form->zsfrm->OnMouseEnterEvent = form->zsfrm->OnMouseLeaveEvent = nullptr;
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
   // Without one of its own the form uses the application's hints.
   form->zsfrm->SetHints(nullptr);
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
@@ -368,6 +378,158 @@ TEST(SkinFormAttachTest, AttachingTwiceDoesNotRecurse) {
     EXPECT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(200, 150)), HTCLIENT);
   }
   DestroyWindow(window);
+}
+
+TEST_F(SkinFormTest, SmallIconOnTheSystemMenuButtonAndTheCaptionsActiveLook) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  skinForm.SetShowIcon(true);
+  const CaptionObject& sysMenu = skinForm.frame().objects()[4];
+  ASSERT_EQ(sysMenu.command, ButtonCommand::cmSysMenu);
+  EXPECT_EQ(sysMenu.rect.Width(), GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(sysMenu.rect.Height(), GetSystemMetrics(SM_CYSMICON));
+  EXPECT_EQ(skinForm.frame().objects()[5].rect.left, 3 + sysMenu.rect.Width());
+  skinForm.SetShowIcon(false);
+  EXPECT_EQ(skinForm.frame().objects()[4].rect, (Rect{3, 8, 17, 20}));
+
+  // The caption follows activation, and the events say so.
+  std::vector<bool> activations;
+  skinForm.OnActivate = [&] { activations.push_back(true); };
+  skinForm.OnDeActivate = [&] { activations.push_back(false); };
+  SendMessageW(hwnd(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_FALSE(skinForm.frame().objects()[5].active);
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(skinForm.frame().objects()[5].active);
+  EXPECT_EQ(activations, (std::vector<bool>{false, true}));
+  skinForm.OnActivate = skinForm.OnDeActivate = nullptr;
+}
+
+// A bare top-level window, hidden, with what its own procedure is handed
+// recorded below the skinned form's hook.
+struct PlainWindow {
+  HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 10, 10, 400, 300, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  std::vector<int> cursorCodes;
+  int sizeChanges = 0;
+  GdiTextRenderer text;
+  std::unique_ptr<TzsSkinForm> form;
+
+  PlainWindow() {
+    SetWindowSubclass(window, Record, 1, reinterpret_cast<DWORD_PTR>(this));
+    form = std::make_unique<TzsSkinForm>(window, text);
+  }
+  ~PlainWindow() {
+    form.reset();
+    RemoveWindowSubclass(window, Record, 1);
+    DestroyWindow(window);
+  }
+  static LRESULT CALLBACK Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto* w = reinterpret_cast<PlainWindow*>(self);
+    if (msg == WM_SETCURSOR) w->cursorCodes.push_back(LOWORD(lParam));
+    if (msg == WM_WINDOWPOSCHANGING && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOSIZE)) ++w->sizeChanges;
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+  }
+  Rect Bounds() const {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  // Whether the window's middle is the middle of its monitor.
+  bool Centred() const {
+    const Rect m = MonitorAreasOf(window).monitor, b = Bounds();
+    return std::abs((b.left + b.right) - (m.left + m.right)) <= 1 &&
+           std::abs((b.top + b.bottom) - (m.top + m.bottom)) <= 1;
+  }
+};
+
+TEST(SkinFormLooksTest, FirstShowCentresOnlyInTheNormalState) {
+  PlainWindow shown;
+  shown.form->PositionInMonitor = PositionInMonitor::zspScreenCenter;
+  ShowWindow(shown.window, SW_SHOWNORMAL);
+  EXPECT_TRUE(shown.Centred());
+  EXPECT_FALSE(shown.form->states().firstShowPending);
+
+  PlainWindow minimized;
+  minimized.form->PositionInMonitor = PositionInMonitor::zspScreenCenter;
+  ShowWindow(minimized.window, SW_SHOWMINNOACTIVE);
+  EXPECT_TRUE(minimized.form->states().firstShowPending);
+  SendMessageW(minimized.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsIconic(minimized.window));
+  EXPECT_TRUE(minimized.Centred());
+
+  PlainWindow standing;  // zspDefault: where it was made
+  ShowWindow(standing.window, SW_SHOWNORMAL);
+  EXPECT_EQ(standing.Bounds().left, 10);
+  EXPECT_FALSE(standing.form->states().firstShowPending);
+}
+
+TEST(SkinFormLooksTest, FadeInRunsOnTheTimerAndEndsAsAsked) {
+  // Animation alone: from transparent to opaque, without the layered style at the end.
+  PlainWindow opaque;
+  opaque.form->AlphaBlendAnimation = true;
+  ShowWindow(opaque.window, SW_SHOWNA);
+  BYTE alpha = 255;
+  DWORD flags = 0;
+  ASSERT_TRUE(GetWindowLongPtrW(opaque.window, GWL_EXSTYLE) & WS_EX_LAYERED);
+  ASSERT_TRUE(GetLayeredWindowAttributes(opaque.window, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 0);
+  // The fade does not hold the window: its messages are answered meanwhile.
+  EXPECT_EQ(SendMessageW(opaque.window, 45490, 0, 0), 12853);
+  for (int i = 0; i < 300 && (GetWindowLongPtrW(opaque.window, GWL_EXSTYLE) & WS_EX_LAYERED); ++i) {
+    Sleep(10);
+    PumpMessages();
+  }
+  EXPECT_FALSE(GetWindowLongPtrW(opaque.window, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+  PlainWindow translucent;
+  translucent.form->SetAlphaBlendValue(120);
+  translucent.form->SetAlphaBlend(true);
+  ShowWindow(translucent.window, SW_SHOWNA);
+  for (int i = 0; i < 50; ++i) {
+    Sleep(10);
+    PumpMessages();
+  }
+  ASSERT_TRUE(GetLayeredWindowAttributes(translucent.window, nullptr, &alpha, &flags));
+  EXPECT_EQ(alpha, 120);
+  ShowWindow(translucent.window, SW_HIDE);
+  EXPECT_FALSE(GetWindowLongPtrW(translucent.window, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+  // The form going away mid-fade leaves the window opaque, not half faded in.
+  PlainWindow detached;
+  detached.form->AlphaBlendAnimation = true;
+  ShowWindow(detached.window, SW_SHOWNA);
+  detached.form.reset();
+  EXPECT_FALSE(GetWindowLongPtrW(detached.window, GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST(SkinFormLooksTest, FormCursorVeilAndDisplayChange) {
+  PlainWindow w;
+  ShowWindow(w.window, SW_SHOWNA);
+  auto cursorFor = [&](int code) {
+    SendMessageW(w.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(w.window), MAKELPARAM(code, WM_MOUSEMOVE));
+    return w.cursorCodes.back();
+  };
+  EXPECT_EQ(cursorFor(HTCAPTION), HTCAPTION);
+  w.form->UseFormCursorInNCArea = true;
+  EXPECT_EQ(cursorFor(HTCAPTION), HTCLIENT);
+  EXPECT_EQ(cursorFor(HTOBJECT), HTCLIENT);
+  EXPECT_EQ(cursorFor(HTBOTTOMRIGHT), HTBOTTOMRIGHT);
+
+  w.form->ClientInActiveEffect = true;
+  SendMessageW(w.window, WM_NCACTIVATE, FALSE, 0);
+  ASSERT_NE(w.form->veil().window(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(w.form->veil().window()));
+  SendMessageW(w.window, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(w.form->veil().window(), nullptr);
+
+  // Larger than it may be after a display change: the platform is made to size it again.
+  w.sizeChanges = 0;
+  SendMessageW(w.window, WM_DISPLAYCHANGE, 32, 0);
+  EXPECT_EQ(w.sizeChanges, 0);
+  w.form->Limits.maxWidth = 300;
+  SendMessageW(w.window, WM_DISPLAYCHANGE, 32, 0);
+  EXPECT_EQ(w.sizeChanges, 2);
 }
 
 }  // namespace

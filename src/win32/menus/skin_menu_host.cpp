@@ -273,11 +273,16 @@ bool SkinMenuHost::FilterMessage(MSG& msg) {
       POINT p{};
       GetCursorPos(&p);
       menu_->MouseDownAt({p.x, p.y});
+      closingPress_ = menu_->Visible() ? MSG{} : msg;
       return false;
     }
     default:
       return false;
   }
+}
+
+bool SkinMenuHost::ClosedByPressOn(HWND window) const {
+  return closingPress_.hwnd == window && static_cast<DWORD>(GetMessageTime()) == closingPress_.time;
 }
 
 void TzsSkinPopupMenu::Popup(int x, int y) { PopupFrom({x, y, x, y}, false); }

@@ -59,6 +59,9 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
 
   // Handed every message of the thread while a menu is open; true swallows it.
   bool FilterMessage(MSG& msg);
+  // True while `window` handles the button press that just closed the
+  // menu, so that a press on a menu's own button closes it and no more.
+  bool ClosedByPressOn(HWND window) const;
 
  private:
   void Start(int id, unsigned milliseconds) override;
@@ -74,6 +77,7 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
   WindowMenuClient form_;
   std::unique_ptr<TzsSkinMenu> menu_;
   std::unique_ptr<TzsSkinHint> hint_;
+  MSG closingPress_{};  // the press that closed the menu last
 };
 
 // A platform popup menu shown skinned.

@@ -19,6 +19,11 @@ SkinMenuSpeedButtonWindow::~SkinMenuSpeedButtonWindow() {
 }
 
 void SkinMenuSpeedButtonWindow::ShowTrackMenu(const Rect& anchor) {
+  // The press that closed our open menu only closes it, as with platform menus.
+  if (menus_.ClosedByPressOn(hwnd_)) {
+    menuButton().TrackMenuClosed();
+    return;
+  }
   POINT corners[2] = {{anchor.left, anchor.top}, {anchor.right, anchor.bottom}};
   MapWindowPoints(hwnd_, nullptr, corners, 2);
   popup_.OnMenuClose = [this] { menuButton().TrackMenuClosed(); };

@@ -83,6 +83,16 @@ TEST(SkinMenuSpeedButtonWindow, TheDropDownPartOpensTheMenuBelowTheButtonAndRuns
   EXPECT_EQ(popupRect.top, buttonRect.bottom);
   EXPECT_EQ(clicks, 1);
 
+  // A second press on the drop-down part closes the menu and opens none.
+  PostMessageW(button.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 10));
+  PostMessageW(button.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(55, 10));
+  PumpMessages();
+  EXPECT_EQ(ShownPopup(), nullptr);
+  EXPECT_FALSE(core.MenuShown());
+  press(55, 10);
+  ASSERT_NE(ShownPopup(), nullptr);
+  hidden = 0;
+
   // Down to the second item and Return: the command runs, the menu closes.
   PostMessageW(form->hwnd(), WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(form->hwnd(), WM_KEYDOWN, VK_RETURN, 0);

@@ -2,6 +2,11 @@
 
 #include <shellapi.h>
 
+#include "core/base/byte_stream.h"
+#include "core/skin/package.h"
+#include "core/skin/stored_skin.h"
+#include "win32/skin/embedded_skin.h"
+
 namespace zv::win::test {
 
 ScratchFolder::ScratchFolder() {
@@ -32,6 +37,15 @@ void ScratchFolder::Write(const std::string& relative, const std::string& bytes)
 std::string ScratchFolder::Read(const std::string& relative) const { return WinFiles().ReadAll(path_ + relative); }
 
 bool ScratchFolder::Exists(const std::string& relative) const { return WinFiles().Exists(path_ + relative); }
+
+PackageSkin EmbeddedPackageSkin() {
+  ByteReader stream(EmbeddedSkinResource());
+  TzsCompressedStoredSkin stored;
+  stored.ReadSkinStream(stream);
+  std::vector<std::uint8_t> package;
+  stored.Unpack(package);
+  return PackageSkin(ReadPackage(package));
+}
 
 void PumpMessages() {
   MSG msg;

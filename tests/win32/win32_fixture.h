@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/fakes.h"
+#include "core/skin/package_skin.h"
 #include "loopback_server.h"
 #include "win32/app/main_window.h"
 #include "win32/forms/application.h"
@@ -52,6 +53,9 @@ class ScratchFolder {
 };
 
 void PumpMessages();
+
+// The skin built into the program, unpacked.
+PackageSkin EmbeddedPackageSkin();
 // A control's rectangle in its parent's client coordinates, read from Windows.
 Rect WindowBounds(const Control& control);
 

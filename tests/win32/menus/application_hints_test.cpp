@@ -4,27 +4,13 @@
 
 #include <vector>
 
-#include "core/base/byte_stream.h"
-#include "core/skin/package.h"
-#include "core/skin/package_skin.h"
-#include "core/skin/stored_skin.h"
 #include "win32/controls/skin_panel_window.h"
 #include "win32/forms/form.h"
 #include "win32/menus/skin_menu_host.h"
-#include "win32/skin/embedded_skin.h"
 #include "win32/win32_fixture.h"
 
 namespace zv::win::test {
 namespace {
-
-PackageSkin EmbeddedPackageSkin() {
-  ByteReader stream(EmbeddedSkinResource());
-  TzsCompressedStoredSkin stored;
-  stored.ReadSkinStream(stream);
-  std::vector<std::uint8_t> package;
-  stored.Unpack(package);
-  return PackageSkin(ReadPackage(package));
-}
 
 class HintForm : public Form {
  public:

@@ -4,12 +4,8 @@
 
 #include <vector>
 
-#include "core/base/byte_stream.h"
-#include "core/skin/package.h"
-#include "core/skin/package_skin.h"
-#include "core/skin/stored_skin.h"
 #include "win32/platform/window_class.h"
-#include "win32/skin/embedded_skin.h"
+#include "win32/win32_fixture.h"
 
 namespace zv::win {
 namespace {
@@ -21,15 +17,6 @@ LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   if (message == WM_COMMAND) gCommands.push_back(LOWORD(wParam));
   if (message == kMsgMenuClosed || message == kMsgMenuCommand) gOwnerMessages.push_back(message);
   return DefWindowProcW(window, message, wParam, lParam);
-}
-
-PackageSkin EmbeddedPackageSkin() {
-  ByteReader stream(EmbeddedSkinResource());
-  TzsCompressedStoredSkin stored;
-  stored.ReadSkinStream(stream);
-  std::vector<std::uint8_t> package;
-  stored.Unpack(package);
-  return PackageSkin(ReadPackage(package));
 }
 
 void Pump() {
@@ -56,7 +43,7 @@ struct SkinMenuHostTest : ::testing::Test {
   }
   void TearDown() override { DestroyWindow(owner); }
   HWND owner = nullptr;
-  PackageSkin skin = EmbeddedPackageSkin();
+  PackageSkin skin = test::EmbeddedPackageSkin();
 };
 
 TEST_F(SkinMenuHostTest, PopupFromAMenuAnswersKeysAndRunsTheCommand) {

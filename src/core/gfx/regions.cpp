@@ -234,17 +234,10 @@ void Append(std::vector<Rect>& to, const std::vector<Rect>& more, const Rect& wi
 
 std::vector<Rect> RegionFromMask(const BitmapView& mask, int x0, int y0) {
   std::vector<Rect> rects;
-  const int w = mask.width();
+  Runs runs;
   for (int y = 0; y < mask.height(); ++y) {
-    const Pixel* row = mask.Row(y);
-    int x = 0;
-    while (x < w) {
-      while (x < w && !IsBlack(row[x])) ++x;
-      if (x == w) break;
-      const int start = x;
-      while (x < w && IsBlack(row[x])) ++x;
-      rects.push_back(Rect{x0 + start, y0 + y, x0 + x, y0 + y + 1});
-    }
+    RowRuns(runs, mask.Row(y), mask.width());
+    for (const auto& [start, end] : runs) rects.push_back(Rect{x0 + start, y0 + y, x0 + end, y0 + y + 1});
   }
   return rects;
 }

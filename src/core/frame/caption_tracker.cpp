@@ -92,8 +92,7 @@ bool CaptionTracker::CaptureLost() {
 
 FrameCommand CaptionTracker::DoubleClick() const {
   const CaptionObject* o = At(underMouse_);
-  return o && o->kind == ObjectKind::kStdButton && o->command == ButtonCommand::cmSysMenu ? FrameCommand::kClose
-                                                                                          : FrameCommand::kNone;
+  return o && o->HasCommand() && o->command == ButtonCommand::cmSysMenu ? FrameCommand::kClose : FrameCommand::kNone;
 }
 
 FrameCommand CommandFor(ButtonCommand command, const TrackContext& context) {

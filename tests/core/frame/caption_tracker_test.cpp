@@ -118,6 +118,13 @@ TEST_F(CaptionTrackerTest, AnimatedButtonRunsItsCommandAsAButton) {
   const PressResult press = tracker.Press(MouseButton::kLeft, {790, 8}, context);
   EXPECT_TRUE(objects[0].down && press.capture && !press.downEvent);
   EXPECT_EQ(tracker.Release(MouseButton::kLeft, context).command, FrameCommand::kMinimizeToTray);
+  // As the system-menu button it opens the menu, and a double-click closes.
+  record.command = ButtonCommand::cmSysMenu;
+  objects = BuildCaptionObjects(skin);
+  objects[0].rect = {787, 5, 797, 15};
+  tracker.Reset(&objects);
+  EXPECT_EQ(tracker.Press(MouseButton::kLeft, {790, 8}, context).command, FrameCommand::kSystemMenu);
+  EXPECT_EQ(tracker.DoubleClick(), FrameCommand::kClose);
 }
 
 TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/skin/rect_rules.h"
+#include "core/skin/resource_strings.h"
 
 namespace zv {
 namespace {
@@ -49,9 +50,58 @@ bool Enabled(ButtonCommand command, const CaptionOptions& o) {
   return true;
 }
 
+// The resource string naming each command's button; none for cmdefault.
+const char* HintKey(ButtonCommand command) {
+  switch (command) {
+    case cmClose:
+      return "CLOSEBUTTON_HINT";
+    case cmMaximize:
+      return "MAXBUTTON_HINT";
+    case cmMinimize:
+      return "MINBUTTON_HINT";
+    case cmSysMenu:
+      return "MENUBUTTON_HINT";
+    case cmRollUp:
+      return "ROLLUPBUTTON_HINT";
+    case cmMinimizeToTray:
+      return "TRAYBUTTON_HINT";
+    case cmDefault:
+      return nullptr;
+  }
+  return nullptr;
+}
+
+// A key a skin's strings leave out or empty keeps the built-in text, so
+// no button goes without its hint.
+std::string ResourceString(const char* key, const TzsResourceStrData* strings) {
+  std::string text = strings ? strings->GetResString(key) : std::string();
+  if (!text.empty()) return text;
+  for (const ResourceStringDefault& d : DefaultResourceStrings()) {
+    if (std::string_view(d.key) == key) return d.text;
+  }
+  return {};
+}
+
+void ReloadHints(std::vector<CaptionObject>& objects, const CaptionOptions& options) {
+  for (CaptionObject& o : objects) {
+    if (o.record) {
+      o.hint = o.record->hint;
+      const auto* std = dynamic_cast<const TzsDataSkinStdButton*>(o.record);
+      const auto* animate = dynamic_cast<const TzsDataSkinAnimate*>(o.record);
+      o.restoreHint = std ? std->restoreHint : animate ? animate->restoreHint : std::string();
+    }
+    const char* key = o.HasCommand() ? HintKey(o.command) : nullptr;
+    if (!options.defaultHints || !key) continue;
+    o.hint = ResourceString(key, options.strings);
+    o.restoreHint = ResourceString("RESTORE_HINT", options.strings);
+  }
+}
+
 Size SizeOf(const CaptionObject& o) {
   if (o.icon.width > 0 && o.icon.height > 0) return o.icon;
-  const Rect r = o.record ? o.record->skinRect : o.rect;
+  Rect r = o.record ? o.record->skinRect : o.rect;
+  // An animated button is one frame of its strip wide.
+  if (const auto* a = dynamic_cast<const TzsDataSkinAnimate*>(o.record)) r = StripFrame(r, a->countFrames, 0);
   return {std::max(r.Width(), 0), std::max(r.Height(), 0)};
 }
 
@@ -149,15 +199,16 @@ void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions&
     if (options.hideCaptionButtons) {
       o.enabled = false;
     } else if (o.command == cmDefault) {
-      // Only the application's handler shows its own buttons; none is linked.
+      // Only the application's handler shows its own buttons.
       o.enabled = true;
-      o.visible = false;
+      o.visible = options.showCustomObject && options.showCustomObject(o.Name());
       continue;
     } else {
       o.enabled = Enabled(o.command, options);
     }
     o.visible = o.enabled || !o.InPicture();
   }
+  ReloadHints(objects, options);
 }
 
 void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g) {
@@ -226,12 +277,28 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
 }
 
 std::string HintFor(const CaptionObject& o, const FrameState& s) {
-  if (!o.record) return {};
-  const auto* std = dynamic_cast<const TzsDataSkinStdButton*>(o.record);
   const bool restoring = (o.command == cmMaximize && s.maximized) || (o.command == cmMinimize && s.minimized) ||
                          (o.command == cmRollUp && s.rolledUp);
-  if (std && restoring && !std->restoreHint.empty()) return std->restoreHint;
-  return o.record->hint;
+  return o.HasCommand() && restoring && !o.restoreHint.empty() ? o.restoreHint : o.hint;
+}
+
+Rect StripFrame(const Rect& strip, int count, int index) {
+  if (count < 2) return strip;
+  const int w = strip.Width() / count;
+  return Rect::FromSize(strip.left + std::clamp(index, 0, count - 1) * w, strip.top, w, strip.Height());
+}
+
+std::optional<GlowLayer> GlowOf(const CaptionObject& o, const FrameSkin& skin) {
+  if (!o.record || skin.Empty() || !skin.glowFrames || o.record->glowLayerPictureIndex == -1) return std::nullopt;
+  const BitmapView picture = skin.ActivePicture(o.record->glowLayerPictureIndex);
+  const BitmapView mask = skin.ActivePicture(o.record->glowLayerMaskPictureIndex);
+  // The mask gives the picture's alpha pixel for pixel: without a matching one nothing sensible shows.
+  if (picture.width() <= 0 || picture.width() != mask.width() || picture.height() != mask.height()) {
+    return std::nullopt;
+  }
+  const Point at{o.rect.left - o.record->glowLayerOffsetX, o.rect.top - o.record->glowLayerOffsetY};
+  return GlowLayer{picture, mask, at,
+                   static_cast<std::uint8_t>(std::clamp(o.record->glowLayerAlphaBlendValue, 0, 255))};
 }
 
 const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p) {

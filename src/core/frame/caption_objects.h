@@ -2,6 +2,9 @@
 // Caption objects: the caption and its buttons, one per frame entry of the
 // skin's object list, laid out along the caption and shown or hidden by
 // the window's border icons.
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +12,8 @@
 #include "core/frame/geometry.h"
 
 namespace zv {
+
+class TzsResourceStrData;
 
 enum class ObjectKind { kButton, kStdButton, kCaption, kAnimate, kUser };
 
@@ -29,6 +34,9 @@ struct CaptionObject {
   int animationTime = 0;
   // The system-menu button showing the form's small icon: the icon's size; empty otherwise.
   Size icon;
+  // The hint, and the one shown while the window is in the state the button undoes.
+  std::string hint;
+  std::string restoreHint;
 
   // Whether the look moves from normal to active in steps: the skin asks
   // for it, has an active look, and effects are on.
@@ -41,6 +49,8 @@ struct CaptionObject {
   // from the frame picture at a fixed place.
   bool InPicture() const { return record ? record->skinRectInAPicture : true; }
   bool IsButton() const { return kind == ObjectKind::kButton || kind == ObjectKind::kStdButton; }
+  // Goes down under a left press and comes up at the release.
+  bool Presses() const { return IsButton() || kind == ObjectKind::kAnimate; }
   bool HasCommand() const { return kind == ObjectKind::kStdButton || kind == ObjectKind::kAnimate; }
   const std::string& Name() const;
 };
@@ -61,6 +71,12 @@ struct CaptionOptions {
   bool hideCaptionButtons = false;
   bool showIcon = false;   // the system-menu button shows the form's small icon
   Size smallIcon{16, 16};  // the platform's small-icon size
+  // Whether an application's own button (command cmdefault) shows; none: hidden.
+  std::function<bool(const std::string& name)> showCustomObject = nullptr;
+  // UseDefaultObjectHint with skin data assigned: the buttons' hints are the
+  // resource strings, from `strings` when given, else the built-in ones.
+  bool defaultHints = false;
+  const TzsResourceStrData* strings = nullptr;
 };
 
 // One object per caption entry of the skin, in list order; menu items and
@@ -71,7 +87,8 @@ std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin);
 std::vector<CaptionObject> DefaultCaptionButtons();
 
 // Enables and shows each button by the border icons; a button drawn as
-// part of the frame picture stays visible and only stops reacting.
+// part of the frame picture stays visible and only stops reacting. Then
+// reloads the hints.
 void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options);
 
 // Places the objects: frame objects by MapSkinRect, the buttons along the
@@ -83,8 +100,25 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
 
 // The hint a button shows: its restore hint while the window is in the
 // state the button undoes (maximised for maximise, minimised for minimise,
-// rolled up for roll-up) and the skin gives one, else its hint.
+// rolled up for roll-up) and it has one, else its hint.
 std::string HintFor(const CaptionObject& object, const FrameState& state);
+
+// The `index`-th (from 0) of `count` equal frames side by side in `strip`;
+// the whole strip for fewer than two frames.
+Rect StripFrame(const Rect& strip, int count, int index);
+
+// The layered glow an object shows while the mouse is on it: its picture,
+// the mask giving the picture's alpha, where it goes (window coordinates)
+// and its opacity.
+struct GlowLayer {
+  BitmapView picture;
+  BitmapView mask;
+  Point at;
+  std::uint8_t alpha = 255;
+};
+// None without a loaded skin, with the skin's glow frames off, or when the
+// object's glow picture or mask is missing or the two differ in size.
+std::optional<GlowLayer> GlowOf(const CaptionObject& object, const FrameSkin& skin);
 
 // The first visible caption object containing `p`, or nullptr.
 const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p);

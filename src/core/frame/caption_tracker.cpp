@@ -51,11 +51,12 @@ PressResult CaptionTracker::Press(MouseButton button, Point p, const TrackContex
   CaptionObject* o = At(underMouse_);
   if (!o) return result;
   result.capture = o->kind != ObjectKind::kCaption;
+  result.downEvent = !o->HasCommand();
   pressed_ = underMouse_;
-  if (button != MouseButton::kLeft || !o->IsButton() || !o->enabled || o->down) return result;
+  if (button != MouseButton::kLeft || !o->Presses() || !o->enabled || o->down) return result;
   o->down = true;
   result.changed = true;
-  if (o->kind == ObjectKind::kStdButton && o->command == ButtonCommand::cmSysMenu) {
+  if (o->HasCommand() && o->command == ButtonCommand::cmSysMenu) {
     result.command = FrameCommand::kSystemMenu;
   }
   return result;
@@ -68,9 +69,10 @@ ReleaseResult CaptionTracker::Release(MouseButton button, const TrackContext& co
     pressed_ = kNone;
     return result;
   }
+  if (o->mouseIn) result.upEvent = pressed_;
   pressed_ = kNone;
   result.releaseCapture = o->kind != ObjectKind::kCaption;
-  if (button != MouseButton::kLeft || !o->IsButton()) return result;
+  if (button != MouseButton::kLeft || !o->Presses()) return result;
   const bool completed = o->active && o->enabled && o->down;
   result.changed = o->down;
   o->down = false;
@@ -90,8 +92,7 @@ bool CaptionTracker::CaptureLost() {
 
 FrameCommand CaptionTracker::DoubleClick() const {
   const CaptionObject* o = At(underMouse_);
-  return o && o->kind == ObjectKind::kStdButton && o->command == ButtonCommand::cmSysMenu ? FrameCommand::kClose
-                                                                                          : FrameCommand::kNone;
+  return o && o->HasCommand() && o->command == ButtonCommand::cmSysMenu ? FrameCommand::kClose : FrameCommand::kNone;
 }
 
 FrameCommand CommandFor(ButtonCommand command, const TrackContext& context) {

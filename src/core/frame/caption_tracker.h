@@ -21,12 +21,14 @@ struct PressResult {
   bool capture = false;                        // the window captures the mouse until the release
   FrameCommand command = FrameCommand::kNone;  // run at the press (the system menu)
   bool changed = false;                        // a look changed: repaint
+  bool downEvent = false;                      // the pressed object reports the press (not a command button)
 };
 
 struct ReleaseResult {
   bool releaseCapture = false;
   FrameCommand command = FrameCommand::kNone;
   bool changed = false;
+  int upEvent = -1;  // the object reporting the release (the mouse still on it), or -1
 };
 
 class CaptionTracker {
@@ -36,6 +38,8 @@ class CaptionTracker {
   void Reset(std::vector<CaptionObject>* objects);
   int underMouse() const { return underMouse_; }
   int pressed() const { return pressed_; }
+  // Where the mouse's moves go: the pressed object, else the one under the mouse.
+  int moveTarget() const { return pressed_ != kNone ? pressed_ : underMouse_; }
 
   // Finds the object under `p` (window coordinates) and moves the hover to
   // it; with `tracking` off every object leaves. Returns whether a look
@@ -52,6 +56,8 @@ class CaptionTracker {
   // The command of a double-click on the system-menu button, if that is
   // the object under the mouse.
   FrameCommand DoubleClick() const;
+  // The objects' looks were reset: the next Track enters afresh.
+  void ForgetHover() { underMouse_ = previous_ = kNone; }
   // A press on the caption moves the window: nothing stays pressed.
   void ClearPressed() { pressed_ = kNone; }
 

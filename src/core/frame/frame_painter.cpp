@@ -47,11 +47,23 @@ Look Hovered(const CaptionObject& o, const FramePaint& paint, BitmapView picture
   return {picture, normal};
 }
 
+// An animated button shows the first frame of its strip for the state.
+Look AnimatedLook(const CaptionObject& o, const TzsDataSkinAnimate& a, const BitmapView& picture) {
+  Rect strip = a.skinRect;
+  if (o.down && o.mouseIn && Set(a.downSkinRect)) {
+    strip = a.downSkinRect;
+  } else if (o.active && Set(a.activeSkinRect)) {
+    strip = a.activeSkinRect;
+  }
+  return {picture, StripFrame(strip, a.countFrames, 0)};
+}
+
 // The picture and rectangle an object shows now; an empty picture: nothing.
 Look LookOf(const CaptionObject& o, const FramePaint& paint) {
   const TzsDataSkinObject& r = *o.record;
   const BitmapView active = paint.skin->ActivePicture(r.activePictureIndex);
   const bool hasActive = active.width() > 0;
+  if (const auto* a = dynamic_cast<const TzsDataSkinAnimate*>(&r)) return AnimatedLook(o, *a, active);
   if (const auto* std = dynamic_cast<const TzsDataSkinStdButton*>(&r);
       std && hasActive && o.enabled && InRestoreState(o, paint.state) && Set(std->restoreRect)) {
     if (!paint.active && Set(std->restoreInactiveRect)) return {active, std->restoreInactiveRect};
@@ -308,7 +320,8 @@ void DrawCaptionObject(const BitmapView& target, const Rect& clip, const Caption
   if (!o.visible || !o.record) return;
   switch (o.kind) {
     case ObjectKind::kUser:
-      return;  // drawn by the application
+      if (paint.objectPainter && *paint.objectPainter) (*paint.objectPainter)(o.Name(), target, o.rect);
+      return;
     case ObjectKind::kCaption:
       DrawCaption(target, clip, o, paint);
       return;

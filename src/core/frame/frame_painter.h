@@ -19,6 +19,10 @@ namespace zv {
 // the caption's rectangle on it and whether the window is active.
 using CaptionPainter = std::function<void(const BitmapView& canvas, const Rect& rect, bool active)>;
 
+// The application drawing one of its own objects (OnPaintEvent): the
+// object's name, the canvas and the object's rectangle on it.
+using ObjectPainter = std::function<void(const std::string& name, const BitmapView& canvas, const Rect& rect)>;
+
 struct FramePaint {
   const FrameSkin* skin = nullptr;
   const FrameGeometry* geometry = nullptr;
@@ -29,6 +33,7 @@ struct FramePaint {
   FrameState state;
   BitmapView smallIcon;                            // the form's small icon, straight alpha
   const CaptionPainter* captionPainter = nullptr;  // set: draws the caption instead of the text
+  const ObjectPainter* objectPainter = nullptr;    // draws the user objects
 };
 
 // Draws the frame into `target` (the whole window, W by H); the client

@@ -29,6 +29,7 @@ FrameSkin FrameSkinOf(const TzsSkinData& data) {
   for (const Bitmap& picture : data.ActivePictures()) skin.activePictures.push_back(ViewOf(picture));
   skin.info = data.FormInfo();
   skin.effects = data.EnableSkinEffects;
+  skin.glowFrames = data.ShowCaptionButtonGlowFrames;
   TakeObjects(skin, data.ObjectList());
   return skin;
 }

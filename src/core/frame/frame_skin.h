@@ -20,7 +20,8 @@ struct FrameSkin {
   std::vector<BitmapView> activePictures;
   SkinFormInfo info;
   std::vector<const TzsDataSkinObject*> objects;
-  bool effects = true;  // the skin data's EnableSkinEffects: morphing may run
+  bool effects = true;     // the skin data's EnableSkinEffects: morphing may run
+  bool glowFrames = true;  // the skin data's ShowCaptionButtonGlowFrames
 
   // No main picture: the plain frame is used.
   bool Empty() const { return picture.width() <= 0 || picture.height() <= 0; }

@@ -81,6 +81,15 @@ Size SkinFrame::MinSize(const FrameLimits& limits) const {
           MinFrameHeight(info, skin_.PictureSize(), plain_, limits, state_)};
 }
 
+void SkinFrame::ResetObjectLooks() {
+  for (CaptionObject& o : objects_) {
+    if (o.kind == ObjectKind::kCaption) continue;
+    o.active = o.mouseIn = false;
+    o.morph = 0;
+  }
+  tracker_.ForgetHover();
+}
+
 bool SkinFrame::MorphStep() {
   bool moved = false;
   for (CaptionObject& o : objects_) {
@@ -161,7 +170,8 @@ void SkinFrame::Paint(const BitmapView& target, TextRenderer& text, const std::s
                              &captionPainter_});
     return;
   }
-  PaintSkinnedFrame(target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon, &captionPainter_});
+  PaintSkinnedFrame(
+      target, {&skin_, &geometry_, &objects_, &text, caption, active, state_, icon, &captionPainter_, &objectPainter_});
 }
 
 }  // namespace zv

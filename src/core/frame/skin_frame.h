@@ -37,6 +37,8 @@ class SkinFrame {
   void SetSmallIcon(Bitmap icon) { smallIcon_ = std::move(icon); }
   // The application's own caption drawing (OnCaptionPaint); none draws the text.
   void SetCaptionPainter(CaptionPainter painter) { captionPainter_ = std::move(painter); }
+  // The application's drawing of its own objects (OnPaintEvent).
+  void SetObjectPainter(ObjectPainter painter) { objectPainter_ = std::move(painter); }
 
   bool Skinned() const { return !skin_.Empty(); }
   const FrameSkin& skin() const { return skin_; }
@@ -60,6 +62,9 @@ class SkinFrame {
   Rect CaptionTextRect() const;
   Size MinSize(const FrameLimits& limits) const;
 
+  // Every object but the caption loses its hover look at once (a new
+  // activation); the next move over one lights it again.
+  void ResetObjectLooks();
   // Moves every morphing object's factor 0.2 toward its look (1 while
   // active, 0 otherwise); returns whether any moved (repaint, step again).
   bool MorphStep();
@@ -97,6 +102,7 @@ class SkinFrame {
   MaskBands bands_;
   Bitmap smallIcon_;
   CaptionPainter captionPainter_;
+  ObjectPainter objectPainter_;
 };
 
 }  // namespace zv

@@ -45,6 +45,14 @@ TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), tex
   RegisterLiving(this, true);
   attached_ = SetWindowSubclass(window_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
   active_ = GetActiveWindow() == window_;
+  options_.showCustomObject = [this](const std::string& name) {
+    bool visible = false;
+    if (OnActivateCustomObject) OnActivateCustomObject(name, visible);
+    return visible;
+  };
+  frame_.SetObjectPainter([this](const std::string& name, const BitmapView& canvas, const Rect& rect) {
+    if (OnPaintEvent) OnPaintEvent(name, canvas, rect);
+  });
   ApplyFormSkin();
 }
 
@@ -65,9 +73,24 @@ void TzsSkinForm::SetSkinData(TzsSkinData* data) {
 
 void TzsSkinForm::SetBorderIcons(const BorderIcons& icons) {
   options_.icons = icons;
-  options_.disableSystemMenu = DisableSystemMenu;
+  RefreshOptions();
   frame_.SetOptions(options_);
   Repaint();
+}
+
+void TzsSkinForm::SetHideCaptionButtons(bool hide) {
+  options_.hideCaptionButtons = hide;
+  RefreshOptions();
+  frame_.SetOptions(options_);
+  Repaint();
+}
+
+// Read afresh before the frame sees them: the resource strings may have
+// been replaced since.
+void TzsSkinForm::RefreshOptions() {
+  options_.disableSystemMenu = DisableSystemMenu;
+  options_.defaultHints = UseDefaultObjectHint && data_;
+  options_.strings = data_ ? data_->ResourceStrData() : nullptr;
 }
 
 void TzsSkinForm::SetSkinnable(bool skinnable) {
@@ -80,9 +103,10 @@ void TzsSkinForm::SetSkinnable(bool skinnable) {
 // recomputed here.
 void TzsSkinForm::ApplyFormSkin() {
   StopTimers();
+  HideGlow();
   const bool inUse = data_ && !data_->Empty();
+  RefreshOptions();
   frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_) : FrameSkin{});
-  options_.disableSystemMenu = DisableSystemMenu;
   frame_.SetOptions(options_);
   if (!skinnable_) {
     SetWindowRgn(window_, nullptr, TRUE);
@@ -109,14 +133,14 @@ void TzsSkinForm::ApplyFormSkin() {
 // The caption follows the window's active state; with `animate` its
 // frames play on the animation timer (and its look morphs on the morph
 // timer the next repaint starts).
-void TzsSkinForm::RefreshActiveLook(bool animate) {
+void TzsSkinForm::RefreshActiveLook(bool animate, bool announce) {
   const auto& objects = frame_.objects();
   if (frame_.RefreshActiveLook(active_, animate) && animate && !animating_ &&
       std::any_of(objects.begin(), objects.end(), [&](const CaptionObject& o) { return o.Animates(frame_.skin()); })) {
     animating_ = SetTimer(window_, kAnimationTimer, SkinFrame::kLookTick, nullptr) != 0;
   }
   const auto& event = active_ ? OnActivate : OnDeActivate;
-  if (event) event();
+  if (announce && event) event();
 }
 
 void TzsSkinForm::UpdateFrame() {
@@ -233,7 +257,10 @@ void TzsSkinForm::StartMorphing() {
 }
 
 void TzsSkinForm::Press(MouseButton button, Point p, WPARAM hit) {
+  const int previous = frame_.tracker().underMouse();
   const PressResult press = frame_.tracker().Press(button, p, Context());
+  FireEnterLeave(previous);
+  if (press.downEvent) FireMouse(OnMouseDownEvent, frame_.tracker().pressed(), p, button);
   if (hit == HTCAPTION) frame_.tracker().ClearPressed();
   if (press.capture && hit != HTCAPTION) SetCapture(window_);
   if (press.changed) Repaint();
@@ -245,10 +272,13 @@ void TzsSkinForm::Press(MouseButton button, Point p, WPARAM hit) {
   }
 }
 
-void TzsSkinForm::Release(MouseButton button) {
+void TzsSkinForm::Release(MouseButton button, Point p) {
+  const int previous = frame_.tracker().underMouse();
   const ReleaseResult release = frame_.tracker().Release(button, Context());
   if (release.releaseCapture && GetCapture() == window_) ReleaseCapture();
   if (release.changed) Repaint();
+  FireMouse(OnMouseUpEvent, release.upEvent, p, button);
+  FireEnterLeave(previous);  // the objects leave before a command
   Run(release.command, {});
 }
 
@@ -334,6 +364,15 @@ LRESULT TzsSkinForm::Default(UINT msg, WPARAM wParam, LPARAM lParam) {
   return DefSubclassProc(window_, msg, wParam, lParam);
 }
 
+// After the platform's own handling of an activation the buttons start
+// afresh; the caption's look was set, and announced, by WM_NCACTIVATE.
+void TzsSkinForm::AfterActivation() {
+  HideGlow();
+  frame_.ResetObjectLooks();
+  RefreshActiveLook(true, false);
+  Repaint();
+}
+
 void TzsSkinForm::SetActive(bool active) {
   active_ = active;
   if (!active_) {
@@ -354,8 +393,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (ours) {
         paintSuppressed_ = true;
         StopTimers();
+        HideGlow();
         CloseSystemMenu();
         menuHost_.reset();  // its pictures are the old skin's
+        RefreshOptions();
         frame_.SetSkin({});
         if (OnBeforeChangeSkinData) OnBeforeChangeSkinData();
       }
@@ -415,11 +456,14 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCACTIVATE:
       SetActive(wParam != FALSE);
       return TRUE;
-    case WM_ACTIVATE:
+    case WM_ACTIVATE: {
       // Wine activates a window restored by the window manager with an
       // inactive WM_NCACTIVATE and no active one after it.
       if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0 && !active_) SetActive(true);
-      return Default(msg, wParam, lParam);
+      const LRESULT result = Default(msg, wParam, lParam);
+      AfterActivation();
+      return result;
+    }
     case WM_PRINT:
       if (lParam & PRF_NONCLIENT) PaintFrameInto(reinterpret_cast<HDC>(wParam));
       return Default(msg, wParam, lParam & ~PRF_NONCLIENT);
@@ -514,7 +558,9 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       GetCursorPos(&c);
       snap_.cursorAtSnap = {c.x, c.y};
       StopTracking();
+      const int previous = frame_.tracker().underMouse();
       if (frame_.tracker().LeaveAll()) Repaint();
+      FireEnterLeave(previous);
       sizeMove_.EnterLoop();
       return Default(msg, wParam, lParam);
     }
@@ -551,9 +597,13 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_NCMOUSEMOVE:
       Track(WindowPoint(lParam), true);
+      FireMove(WindowPoint(lParam));
       return Default(msg, wParam, lParam);
     case WM_MOUSEMOVE:
-      if (GetCapture() == window_ && frame_.tracker().pressed() != CaptionTracker::kNone) Track(CursorInWindow(), true);
+      if (GetCapture() == window_ && frame_.tracker().pressed() != CaptionTracker::kNone) {
+        Track(CursorInWindow(), true);
+        FireMove(CursorInWindow());
+      }
       return Default(msg, wParam, lParam);
     case WM_NCLBUTTONDOWN: {
       sizeMove_.BeginPress();
@@ -569,15 +619,17 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_NCLBUTTONUP:
+      Release(MouseButton::kLeft, WindowPoint(lParam));
+      return Default(msg, wParam, lParam);
     case WM_LBUTTONUP:
-      Release(MouseButton::kLeft);
+      Release(MouseButton::kLeft, CursorInWindow());
       return Default(msg, wParam, lParam);
     case WM_NCRBUTTONUP:
       // The platform would open its own system menu here.
-      Release(MouseButton::kRight);
+      Release(MouseButton::kRight, WindowPoint(lParam));
       return 0;
     case WM_RBUTTONUP:
-      Release(MouseButton::kRight);
+      Release(MouseButton::kRight, CursorInWindow());
       return Default(msg, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
       // The platform would maximise by itself; the frame decides.

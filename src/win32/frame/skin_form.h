@@ -24,6 +24,7 @@
 #include "core/platform/text_renderer.h"
 #include "core/skin/skin_data.h"
 #include "win32/frame/client_veil.h"
+#include "win32/gfx/layer_window.h"
 #include "win32/menus/skin_menu_host.h"
 #include "win32/platform/dib_surface.h"
 
@@ -42,6 +43,11 @@ class TzsSkinForm : private WindowStateHost {
   void SetSkinData(TzsSkinData* data);
   TzsSkinData* SkinData() const { return data_; }
   void SetBorderIcons(const BorderIcons& icons);
+  // Every caption button disabled, and hidden unless the frame picture shows it.
+  void SetHideCaptionButtons(bool hide);
+  // The buttons' hints are the skin data's resource strings (or the
+  // built-in ones); taken at the next skin or border-icon change.
+  bool UseDefaultObjectHint = true;
   bool AlwaysResize = false;
   bool AlwaysMinimizeToTray = false;
   bool AlwaysShowInTray = false;
@@ -83,6 +89,20 @@ class TzsSkinForm : private WindowStateHost {
   // The mouse came onto or left a caption object, named as in the skin.
   std::function<void(const std::string& name)> OnMouseEnterEvent;
   std::function<void(const std::string& name)> OnMouseLeaveEvent;
+  // Presses, releases (with the mouse still on the object) and moves over
+  // an object: window coordinates and the object's rectangle in them.
+  // Command buttons report no press.
+  using ObjectMouseEvent =
+      std::function<void(const std::string& name, int x, int y, const Rect& rect, MouseButton button)>;
+  ObjectMouseEvent OnMouseDownEvent;
+  ObjectMouseEvent OnMouseUpEvent;
+  std::function<void(const std::string& name, int x, int y, const Rect& rect)> OnMouseMoveEvent;
+  // The application draws its own objects (skin type "userobject") on the
+  // frame picture at `rect`.
+  std::function<void(const std::string& name, const BitmapView& canvas, const Rect& rect)> OnPaintEvent;
+  // Whether an application's own button (command cmdefault) shows; asked at
+  // each skin and border-icon change. `visible` starts false.
+  std::function<void(const std::string& name, bool& visible)> OnActivateCustomObject;
   // The application draws the caption itself; the frame draws no text.
   void SetOnCaptionPaint(CaptionPainter painter);
 
@@ -144,12 +164,19 @@ class TzsSkinForm : private WindowStateHost {
   void UpdateHint(int previous);
   void FireEnterLeave(int previous);
   void Press(MouseButton button, Point p, WPARAM hit);
-  void Release(MouseButton button);
+  void Release(MouseButton button, Point p);
   void DoubleClick(Point p, WPARAM hit);
   void TrackingTick();
   void StopTracking();
   void StartMorphing();
-  void RefreshActiveLook(bool animate);
+  // `announce`: OnActivate or OnDeActivate follows.
+  void RefreshActiveLook(bool animate, bool announce = true);
+  void AfterActivation();
+  void RefreshOptions();
+  void FireMouse(const ObjectMouseEvent& event, int index, Point p, MouseButton button);
+  void FireMove(Point p);
+  void UpdateGlow();
+  void HideGlow();
   void OnShow(bool shown);
   void PlaceAtFirstNormalShow();
   void FadeStep();
@@ -220,6 +247,7 @@ class TzsSkinForm : private WindowStateHost {
   std::optional<FadeIn> fade_;
   ClientVeil veil_;
   Bitmap logo_;
+  std::unique_ptr<TzsLayerManager> glow_;  // the hovered button's glow, made when first shown
   bool attached_ = false;
 };
 

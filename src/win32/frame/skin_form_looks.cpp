@@ -1,6 +1,6 @@
 // The form's looks beyond the frame: the small icon on the system-menu
-// button, the first show's place, translucency and its fade-in, the logo
-// and the inactive veil.
+// button, the first show's place, translucency and its fade-in, the logo,
+// the inactive veil, the buttons' glow and the objects' events.
 #include <algorithm>
 
 #include "win32/frame/skin_form.h"
@@ -56,6 +56,7 @@ Bitmap IconPicture(HICON icon, Size size) {
 void TzsSkinForm::SetShowIcon(bool show) {
   options_.showIcon = show;
   options_.smallIcon = SmallIconSize();
+  RefreshOptions();
   frame_.SetOptions(options_);
   UpdateSmallIcon();
   Repaint();
@@ -84,6 +85,7 @@ void TzsSkinForm::PlaceAtFirstNormalShow() {
 
 void TzsSkinForm::OnShow(bool shown) {
   if (!shown) {
+    HideGlow();
     if (fade_) KillTimer(window_, kFadeTimer);
     fade_.reset();
     if (translucency_.alphaBlend) SetLayered(false);
@@ -149,10 +151,47 @@ void TzsSkinForm::SetOnCaptionPaint(CaptionPainter painter) {
 void TzsSkinForm::FireEnterLeave(int previous) {
   const int now = frame_.tracker().underMouse();
   if (now == previous) return;
+  UpdateGlow();
   const auto& objects = frame_.objects();
   const auto named = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
   if (const CaptionObject* left = named(previous); left && OnMouseLeaveEvent) OnMouseLeaveEvent(left->Name());
   if (const CaptionObject* entered = named(now); entered && OnMouseEnterEvent) OnMouseEnterEvent(entered->Name());
+}
+
+void TzsSkinForm::FireMouse(const ObjectMouseEvent& event, int index, Point p, MouseButton button) {
+  const auto& objects = frame_.objects();
+  if (!event || index < 0 || index >= static_cast<int>(objects.size())) return;
+  const CaptionObject& o = objects[static_cast<std::size_t>(index)];
+  event(o.Name(), p.x, p.y, o.rect, button);
+}
+
+void TzsSkinForm::FireMove(Point p) {
+  const auto& objects = frame_.objects();
+  const int index = frame_.tracker().moveTarget();
+  if (!OnMouseMoveEvent || index < 0 || index >= static_cast<int>(objects.size())) return;
+  const CaptionObject& o = objects[static_cast<std::size_t>(index)];
+  OnMouseMoveEvent(o.Name(), p.x, p.y, o.rect);
+}
+
+// The object under the mouse shows its glow beside it, on the screen.
+void TzsSkinForm::UpdateGlow() {
+  const auto& objects = frame_.objects();
+  const int now = frame_.tracker().underMouse();
+  const std::optional<GlowLayer> layer = now >= 0 && now < static_cast<int>(objects.size())
+                                             ? GlowOf(objects[static_cast<std::size_t>(now)], frame_.skin())
+                                             : std::nullopt;
+  if (!layer || !TzsLayerManager::LayeringAvailable()) {
+    HideGlow();
+    return;
+  }
+  if (!glow_) glow_ = std::make_unique<TzsLayerManager>();
+  RECT r{};
+  GetWindowRect(window_, &r);
+  glow_->Show(r.left + layer->at.x, r.top + layer->at.y, layer->alpha, layer->mask, layer->picture);
+}
+
+void TzsSkinForm::HideGlow() {
+  if (glow_) glow_->Hide();
 }
 
 void TzsSkinForm::SetLogoBitMap(Bitmap logo) {

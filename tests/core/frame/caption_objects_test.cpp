@@ -72,6 +72,91 @@ TEST_F(CaptionLayoutTest, HintsByState) {
   EXPECT_EQ(HintFor(objects[0], {true, false, false}), "Close");
 }
 
+TEST_F(CaptionLayoutTest, DefaultHintsComeFromTheResourceStrings) {
+  objects = BuildCaptionObjects(embedded.skin);
+  CaptionOptions options{BorderIcons::All(), false, false};
+  ApplyBorderIcons(objects, options);
+  EXPECT_EQ(HintFor(objects[3], {}), "RollUp");  // the skin's own hint
+  options.defaultHints = true;
+  ApplyBorderIcons(objects, options);  // the built-in strings
+  EXPECT_EQ(HintFor(objects[3], {}), "Roll Up");
+  EXPECT_EQ(HintFor(objects[4], {}), "System menu");
+  EXPECT_EQ(HintFor(objects[6], {}), "Minimize to Tray");
+  TzsResourceStrData strings;
+  std::vector<std::string> lines = strings.ResStrings();
+  lines.insert(lines.begin(), {"CLOSEBUTTON_HINT=Schliessen", "RESTORE_HINT=Wiederherstellen", "MAXBUTTON_HINT="});
+  strings.SetResStrings(lines);
+  options.strings = &strings;
+  ApplyBorderIcons(objects, options);
+  EXPECT_EQ(HintFor(objects[0], {}), "Schliessen");
+  EXPECT_EQ(HintFor(objects[1], {}), "Maximize");  // left empty: the built-in text
+  EXPECT_EQ(HintFor(objects[1], {true, false, false}), "Wiederherstellen");
+  EXPECT_EQ(HintFor(objects[5], {}), "");  // the caption has none
+
+  // The plain frame's buttons get them too.
+  std::vector<CaptionObject> plain = DefaultCaptionButtons();
+  ApplyBorderIcons(plain, options);
+  EXPECT_EQ(HintFor(plain[2], {false, true, false}), "Wiederherstellen");
+}
+
+TEST_F(CaptionLayoutTest, CustomButtonsShowOnlyWhenTheApplicationSaysSo) {
+  TzsDataSkinStdButton own("helpbutton");
+  own.skinRectInAPicture = true;
+  own.activePictureIndex = 0;
+  own.skinRect = {0, 0, 10, 10};
+  own.hint = "Help";
+  FrameSkin skin = embedded.skin;
+  skin.objects.push_back(&own);
+  auto visibleHelp = [&](CaptionOptions options) {
+    objects = BuildCaptionObjects(skin);
+    ApplyBorderIcons(objects, options);
+    return objects.back().visible;
+  };
+  CaptionOptions options{BorderIcons::All(), false, false};
+  EXPECT_FALSE(visibleHelp(options));
+  std::vector<std::string> asked;
+  options.showCustomObject = [&](const std::string& name) {
+    asked.push_back(name);
+    return true;
+  };
+  options.defaultHints = true;
+  EXPECT_TRUE(visibleHelp(options));
+  EXPECT_EQ(asked, std::vector<std::string>{"helpbutton"});
+  EXPECT_EQ(HintFor(objects.back(), {}), "Help");  // its own hint stays
+  options.hideCaptionButtons = true;
+  EXPECT_FALSE(visibleHelp(options));
+  for (const CaptionObject& o : objects) EXPECT_TRUE(o.kind == ObjectKind::kCaption || !o.visible) << o.Name();
+}
+
+TEST_F(CaptionLayoutTest, GlowLayerPlacedBesideItsButton) {
+  FrameSkin skin = embedded.skin;
+  Bitmap glow(30, 30), other(8, 8);
+  const int first = static_cast<int>(skin.activePictures.size());
+  skin.activePictures.insert(skin.activePictures.end(), {glow.view(), glow.view(), other.view()});
+  TzsDataSkinStdButton record = *dynamic_cast<const TzsDataSkinStdButton*>(skin.objects[0]);
+  skin.objects[0] = &record;
+  objects = BuildCaptionObjects(skin);
+  objects[0].rect = {777, 5, 798, 26};
+  EXPECT_FALSE(GlowOf(objects[0], skin));  // the embedded skin has none
+  record.glowLayerPictureIndex = first;
+  record.glowLayerMaskPictureIndex = first + 1;
+  record.glowLayerOffsetX = 4;
+  record.glowLayerOffsetY = -2;
+  record.glowLayerAlphaBlendValue = 300;
+  const auto layer = GlowOf(objects[0], skin);
+  ASSERT_TRUE(layer);
+  EXPECT_EQ(layer->at, (Point{773, 7}));
+  EXPECT_EQ(layer->alpha, 255);
+  EXPECT_EQ(layer->picture.width(), 30);
+  skin.glowFrames = false;
+  EXPECT_FALSE(GlowOf(objects[0], skin));
+  skin.glowFrames = true;
+  for (const int mask : {-1, first + 2, first + 3}) {  // none, another size, beyond the list
+    record.glowLayerMaskPictureIndex = mask;
+    EXPECT_FALSE(GlowOf(objects[0], skin)) << mask;
+  }
+}
+
 TEST_F(CaptionLayoutTest, PlainFrameButtons) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {BorderIcons{}, false, false});  // the first four: no tray button

@@ -89,6 +89,44 @@ TEST_F(CaptionTrackerTest, CommandsByStateAndButton) {
   EXPECT_EQ(CaptionDoubleClickCommand({false, true, false}, true, true), FrameCommand::kRestore);
 }
 
+TEST_F(CaptionTrackerTest, WhichObjectsReportPressesAndReleases) {
+  // A command button reports no press; its release only with the mouse on it.
+  EXPECT_FALSE(tracker.Press(MouseButton::kLeft, kOnClose, context).downEvent);
+  EXPECT_EQ(tracker.moveTarget(), 0);
+  tracker.Track(kOff, true, context);
+  EXPECT_EQ(tracker.moveTarget(), 0);  // moves still go to the pressed button
+  EXPECT_EQ(tracker.Release(MouseButton::kLeft, context).upEvent, -1);
+  // The caption reports both.
+  EXPECT_TRUE(tracker.Press(MouseButton::kRight, {300, 10}, context).downEvent);
+  EXPECT_EQ(tracker.Release(MouseButton::kRight, context).upEvent, 5);
+}
+
+TEST_F(CaptionTrackerTest, AnimatedButtonRunsItsCommandAsAButton) {
+  TzsDataSkinAnimate record("animated");
+  record.skinRectInAPicture = true;
+  record.command = ButtonCommand::cmMinimizeToTray;
+  record.skinRect = {0, 0, 40, 10};
+  record.countFrames = 4;
+  FrameSkin skin = embedded.skin;
+  skin.objects = {&record};
+  objects = BuildCaptionObjects(skin);
+  ApplyBorderIcons(objects, {BorderIcons::All(), false, false});
+  LayoutCaptionObjects(objects, ComputeFrameGeometry(skin.info, skin.PictureSize(), {800, 500}));
+  ASSERT_EQ(objects.size(), 1u);
+  EXPECT_EQ(objects[0].rect, (Rect{787, 5, 797, 15}));  // one frame wide
+  tracker.Reset(&objects);
+  const PressResult press = tracker.Press(MouseButton::kLeft, {790, 8}, context);
+  EXPECT_TRUE(objects[0].down && press.capture && !press.downEvent);
+  EXPECT_EQ(tracker.Release(MouseButton::kLeft, context).command, FrameCommand::kMinimizeToTray);
+  // As the system-menu button it opens the menu, and a double-click closes.
+  record.command = ButtonCommand::cmSysMenu;
+  objects = BuildCaptionObjects(skin);
+  objects[0].rect = {787, 5, 797, 15};
+  tracker.Reset(&objects);
+  EXPECT_EQ(tracker.Press(MouseButton::kLeft, {790, 8}, context).command, FrameCommand::kSystemMenu);
+  EXPECT_EQ(tracker.DoubleClick(), FrameCommand::kClose);
+}
+
 TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {
   context.windowActive = false;
   EXPECT_FALSE(tracker.Track(kOnClose, true, context));

@@ -365,5 +365,40 @@ TEST_F(FramePainterTest, CaptionPainterReplacesTheText) {
   }
 }
 
+TEST_F(FramePainterTest, UserObjectsAndAnimatedButtons) {
+  TzsDataUserObject user("clock");
+  user.skinRect = {100, 2, 140, 20};  // a frame object, placed by the skin
+  TzsDataSkinAnimate animated("spinner");
+  animated.skinRectInAPicture = true;
+  animated.activePictureIndex = 0;
+  animated.command = ButtonCommand::cmMinimizeToTray;
+  animated.skinRect = {3, 2, 45, 23};  // two frames of 21 pixels
+  animated.countFrames = 2;
+  animated.activeSkinRect = {3, 25, 45, 46};
+  FrameSkin skin = embedded.skin;
+  skin.objects = {&user, &animated};
+  SkinFrame frame;
+  frame.SetSkin(skin);
+  frame.SetOptions({BorderIcons::All()});
+  frame.Resize({800, 500});
+  std::vector<std::string> asked;
+  frame.SetObjectPainter([&](const std::string& name, const BitmapView& canvas, const Rect& r) {
+    asked.push_back(name);
+    canvas.Fill(r, kMarker);
+  });
+  Bitmap out(800, 500);
+  frame.Paint(out.view(), text, "", true);
+  EXPECT_EQ(asked, std::vector<std::string>{"clock"});
+  const Rect clock = frame.objects()[0].rect;
+  EXPECT_EQ(out.At(clock.left, clock.top), kMarker);
+  // The animated button shows the first frame of the strip for its state.
+  const Rect at = frame.objects()[1].rect;
+  EXPECT_EQ(at, (Rect{776, 5, 797, 26}));
+  EXPECT_TRUE(Shows(out, at, Buttons(), {3, 2, 24, 23}));
+  frame.tracker().Track({780, 10}, true, {});
+  frame.Paint(out.view(), text, "", true);
+  EXPECT_TRUE(Shows(out, at, Buttons(), {3, 25, 24, 46}));
+}
+
 }  // namespace
 }  // namespace zv

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <set>
 
 #include "core/app/texts.h"
 
@@ -186,7 +187,7 @@ TEST_F(SkinFormTest, MaximiseAndRestoreByButtonsAndPlatformCommands) {
   EXPECT_EQ(Bounds(), target);
   EXPECT_TRUE(form->zsfrm->frame().state().maximized);
   EXPECT_FALSE(form->SbStatusBar1->bar().GripActive());  // a maximised window has no size grip
-  ClickButton(ButtonCommand::cmMaximize);  // now the restore button
+  ClickButton(ButtonCommand::cmMaximize);                // now the restore button
   EXPECT_TRUE(form->SbStatusBar1->bar().GripActive());
   EXPECT_FALSE(IsZoomed(hwnd()));
   EXPECT_EQ(State(), WindowState::wsNormal);
@@ -363,6 +364,108 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
   EXPECT_FALSE(ApplicationHints().Pending());
   form->zsfrm->ShowObjectHint = false;
+}
+
+TEST_F(SkinFormTest, ObjectEventsResourceHintsAndTheActivationReset) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  RecordingHints hints;
+  skinForm.SetHints(&hints);
+  skinForm.ShowObjectHint = true;
+  std::vector<std::string> events;
+  auto record = [&](const char* what) {
+    return [&events, what](const std::string& name, int x, int y, const Rect&, MouseButton) {
+      events.push_back(std::string(what) + " " + name + " " + std::to_string(x) + "," + std::to_string(y));
+    };
+  };
+  skinForm.OnMouseDownEvent = record("down");
+  skinForm.OnMouseUpEvent = record("up");
+  skinForm.OnMouseMoveEvent = [&](const std::string& name, int, int, const Rect&) { events.push_back("move " + name); };
+  const int w = WindowRect().right - WindowRect().left;
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 82, 15);  // the roll-up button: the built-in string, not the skin's "RollUp"
+  EXPECT_EQ(hints.log, std::vector<std::string>{"show Roll Up"});
+  // A right click on a command button reports only the release; on the caption both.
+  Mouse(WM_NCRBUTTONDOWN, HTOBJECT, w - 82, 15);
+  Mouse(WM_NCRBUTTONUP, HTOBJECT, w - 82, 16);
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
+  Mouse(WM_NCRBUTTONDOWN, HTOBJECT, w / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTOBJECT, w / 2, 12);
+  EXPECT_EQ(events, (std::vector<std::string>{"move rollupbutton", "up rollupbutton " + std::to_string(w - 82) + ",16",
+                                              "move caption", "down caption " + std::to_string(w / 2) + ",12",
+                                              "up caption " + std::to_string(w / 2) + ",12"}));
+  skinForm.OnMouseDownEvent = skinForm.OnMouseUpEvent = nullptr;
+  skinForm.OnMouseMoveEvent = nullptr;
+
+  // An activation clears the buttons' looks without announcing itself twice.
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  ASSERT_TRUE(skinForm.frame().objects()[0].active);
+  int announced = 0;
+  skinForm.OnActivate = [&] { ++announced; };
+  SendMessageW(hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_FALSE(skinForm.frame().objects()[0].active || skinForm.frame().objects()[0].mouseIn);
+  EXPECT_TRUE(skinForm.frame().objects()[5].active);
+  EXPECT_EQ(announced, 0);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);  // the next move lights it again
+  EXPECT_TRUE(skinForm.frame().objects()[0].active);
+  skinForm.OnActivate = nullptr;
+  skinForm.ShowObjectHint = false;
+  skinForm.SetHints(nullptr);
+
+  // The application decides whether its own buttons show.
+  TzsSkinData& data = *skinForm.SkinData();
+  auto& tray = dynamic_cast<TzsDataSkinStdButton&>(*data.ObjectList()[data.FindObjectRecord("traybutton")]);
+  tray.command = ButtonCommand::cmDefault;
+  std::vector<std::string> asked;
+  skinForm.OnActivateCustomObject = [&](const std::string& name, bool& visible) {
+    asked.push_back(name);
+    visible = true;
+  };
+  skinForm.SetSkinData(&data);
+  EXPECT_EQ(std::set<std::string>(asked.begin(), asked.end()), std::set<std::string>{"traybutton"});
+  EXPECT_TRUE(skinForm.frame().objects()[6].visible);
+  skinForm.OnActivateCustomObject = nullptr;
+  skinForm.SetSkinData(&data);
+  EXPECT_FALSE(skinForm.frame().objects()[6].visible);
+  tray.command = ButtonCommand::cmMinimizeToTray;
+  skinForm.SetSkinData(&data);
+  EXPECT_TRUE(skinForm.frame().objects()[6].visible);
+}
+
+TEST_F(SkinFormTest, GlowWindowFollowsTheHoveredButton) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  TzsSkinData& data = *skinForm.SkinData();
+  TzsDataSkinObject& close = *data.ObjectList()[data.FindObjectRecord("closebutton")];
+  close.glowLayerPictureIndex = close.glowLayerMaskPictureIndex = 0;
+  close.glowLayerOffsetX = 2;
+  close.glowLayerOffsetY = 3;
+  const int w = WindowRect().right - WindowRect().left;
+  const auto glow = [] {
+    HWND layer = FindWindowW(L"ZvLayerWindow", nullptr);
+    return layer && IsWindowVisible(layer) ? layer : nullptr;
+  };
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  ASSERT_NE(glow(), nullptr);
+  RECT at{};
+  GetWindowRect(glow(), &at);
+  EXPECT_EQ(at.left, WindowRect().left + w - 24 - 2);
+  EXPECT_EQ(at.top, WindowRect().top + 5 - 3);
+  Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
+  EXPECT_EQ(glow(), nullptr);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  ASSERT_NE(glow(), nullptr);
+  SendMessageW(hwnd(), WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(glow(), nullptr);
+  // Off in the skin data: none.
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  data.ShowCaptionButtonGlowFrames = false;
+  skinForm.SetSkinData(&data);
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
+  EXPECT_EQ(glow(), nullptr);
+  data.ShowCaptionButtonGlowFrames = true;
+  close.glowLayerPictureIndex = close.glowLayerMaskPictureIndex = -1;
 }
 
 // A window hooked twice answers once: the subclass chain does not recurse.

@@ -176,9 +176,18 @@ std::vector<CaptionObject> BuildCaptionObjects(const FrameSkin& skin) {
     o.kind = *kind;
     o.command = CommandOf(*record);
     o.rect = record->skinRect;
+    o.activeMask = skin.ActivePicture(record->activeMaskPictureIndex);
     objects.push_back(o);
   }
   return objects;
+}
+
+bool CaptionObject::Accepts(Point p) const {
+  if (activeMask.width() <= 0 || icon.width > 0) return true;
+  const Point at{p.x - rect.left, p.y - rect.top};
+  if (!activeMask.bounds().Contains(at)) return false;
+  const Pixel pixel = activeMask.At(at.x, at.y);
+  return pixel.r == 0 && pixel.g == 0 && pixel.b == 0;
 }
 
 std::vector<CaptionObject> DefaultCaptionButtons() {

@@ -34,6 +34,8 @@ struct CaptionObject {
   int animationTime = 0;
   // The system-menu button showing the form's small icon: the icon's size; empty otherwise.
   Size icon;
+  // The object's active mask picture: only its black pixels take the mouse.
+  BitmapView activeMask;
   // The hint, and the one shown while the window is in the state the button undoes.
   std::string hint;
   std::string restoreHint;
@@ -53,6 +55,9 @@ struct CaptionObject {
   bool Presses() const { return IsButton() || kind == ObjectKind::kAnimate; }
   bool HasCommand() const { return kind == ObjectKind::kStdButton || kind == ObjectKind::kAnimate; }
   const std::string& Name() const;
+  // Whether the mouse at `p` (window coordinates, inside `rect`) is on the
+  // object: everywhere, or on its mask's black pixels when it has one.
+  bool Accepts(Point p) const;
 };
 
 // The window's BorderIcons; at creation the first four, this program all five.

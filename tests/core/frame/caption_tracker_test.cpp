@@ -53,6 +53,21 @@ TEST_F(CaptionTrackerTest, HoverPressDragOffAndBack) {
   EXPECT_FALSE(Close().active);  // every object left before the command
 }
 
+TEST_F(CaptionTrackerTest, AnActiveMaskTakesTheMouseOnlyOnItsBlackPixels) {
+  // Close sits at (776, 5)-(797, 26); its mask is black in its first ten
+  // columns and shorter than the button.
+  Bitmap mask(21, 15);
+  mask.view().Fill(mask.view().bounds(), {255, 255, 255, 255});
+  mask.view().Fill({0, 0, 10, 15}, {0, 0, 0, 255});
+  objects[0].activeMask = mask.view();
+  EXPECT_TRUE(tracker.Track({776 + 9, 15}, true, context));
+  EXPECT_TRUE(Close().active);
+  EXPECT_TRUE(tracker.Track({776 + 10, 15}, true, context));
+  EXPECT_FALSE(Close().active);
+  tracker.Track({776 + 2, 5 + 15}, true, context);  // below the mask
+  EXPECT_FALSE(Close().active);
+}
+
 TEST_F(CaptionTrackerTest, CaptureLostReleasesWithoutCommand) {
   tracker.Press(MouseButton::kLeft, kOnClose, context);
   EXPECT_TRUE(tracker.CaptureLost());

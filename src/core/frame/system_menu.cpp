@@ -18,8 +18,10 @@ bool Maximized(const SystemMenuWindow& w) { return w.state == WindowState::wsMax
 
 // In the default menu's order; Close comes last in both menus.
 constexpr std::array<WindowItem, 5> kWindowItems = {{
-    {"ZSF_MINITEM", "MI_MINCAPTION", "Mi&nimize", [](const SystemMenuWindow& w) { return w.minimizeIcon && !Minimized(w); }},
-    {"ZSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize", [](const SystemMenuWindow& w) { return w.maximizeIcon && !Maximized(w); }},
+    {"ZSF_MINITEM", "MI_MINCAPTION", "Mi&nimize",
+     [](const SystemMenuWindow& w) { return w.minimizeIcon && !Minimized(w); }},
+    {"ZSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
+     [](const SystemMenuWindow& w) { return w.maximizeIcon && !Maximized(w); }},
     {"ZSF_RESTORE", "MI_RESTORECAPTION", "&Restore",
      [](const SystemMenuWindow& w) { return Minimized(w) || Maximized(w) || w.rolledUp; }},
     {"ZSF_ROLLUP", "MI_ROLLUPCAPTION", "Ro&llUp",
@@ -68,9 +70,8 @@ std::vector<SystemMenuItem> DefaultSystemMenu(const SystemMenuWindow& window, co
 std::vector<SystemMenuItem> MergeSystemMenu(std::vector<SystemMenuItem> items, const SystemMenuWindow& window,
                                             const TzsResourceStrData* strings) {
   std::erase_if(items, [](const SystemMenuItem& item) {
-    return item.name == kClose.name || std::any_of(kWindowItems.begin(), kWindowItems.end(), [&](const WindowItem& w) {
-             return item.name == w.name;
-           });
+    return item.name == kClose.name || std::any_of(kWindowItems.begin(), kWindowItems.end(),
+                                                   [&](const WindowItem& w) { return item.name == w.name; });
   });
   std::vector<SystemMenuItem> merged;
   for (const char* name : kMergedOrder) {

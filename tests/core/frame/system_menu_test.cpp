@@ -17,8 +17,8 @@ std::vector<std::string> Names(const std::vector<SystemMenuItem>& items) {
 TEST(SystemMenu, ItemsFollowTheWindowsState) {
   SystemMenuWindow window;
   const auto normal = DefaultSystemMenu(window, nullptr);
-  EXPECT_EQ(Names(normal), (std::vector<std::string>{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "-",
-                                                     "ZSF_CLOSE"}));
+  EXPECT_EQ(Names(normal),
+            (std::vector<std::string>{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "-", "ZSF_CLOSE"}));
   EXPECT_EQ(normal.front().caption, "Mi&nimize");
   EXPECT_EQ(normal.back(), (SystemMenuItem{"ZSF_CLOSE", "&Close", "Alt+F4"}));
 
@@ -45,8 +45,8 @@ TEST(SystemMenu, ResourceStringsAndTheMergeIntoAnApplicationsMenu) {
   EXPECT_EQ(items.back().caption, "\xB9\xD8\xB1\xD5");
   EXPECT_EQ(items[1].caption, "Ma&ximize");  // an empty resource string keeps the built-in text
   EXPECT_EQ(TrayMenu(false, &strings), (std::vector<SystemMenuItem>{{"TRAY_ZSF_RESTORE", "&Restore", ""},
-                                                                     {"", "-", ""},
-                                                                     {"TRAY_ZSF_CLOSE", "\xB9\xD8\xB1\xD5", "Alt+F4"}}));
+                                                                    {"", "-", ""},
+                                                                    {"TRAY_ZSF_CLOSE", "\xB9\xD8\xB1\xD5", "Alt+F4"}}));
 
   // Merged twice: the window's items once, above the application's, one Close.
   std::vector<SystemMenuItem> app{{"", "About", ""}, {"ZSF_CLOSE", "&Close", "Alt+F4"}};

@@ -55,7 +55,8 @@ TEST_F(TrayLinkFixture, ToTheIconAndBackByADoubleClick) {
   EXPECT_FALSE(tray.MinimizeToTray);
   EXPECT_FALSE(tray.IconVisible());
   // The double-click also runs the menu's default item, as it always does.
-  EXPECT_EQ(trayHost.calls, (std::vector<std::string>{"add ", "remove", "add ", "hide", "show", "remove", "default item"}));
+  EXPECT_EQ(trayHost.calls,
+            (std::vector<std::string>{"add ", "remove", "add ", "hide", "show", "remove", "default item"}));
   EXPECT_EQ(events.back(), "from tray");
 }
 

@@ -1,22 +1,11 @@
 #include "win32/frame/client_veil.h"
 
+#include "win32/platform/window_class.h"
+
 namespace zv::win {
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZvClientVeil";
-
-void RegisterVeilClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW c{};
-    c.cbSize = sizeof c;
-    c.lpfnWndProc = proc;
-    c.hInstance = GetModuleHandleW(nullptr);
-    c.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    c.lpszClassName = kClassName;
-    return RegisterClassExW(&c) != 0;
-  }();
-  (void)registered;
-}
 
 }  // namespace
 
@@ -53,7 +42,7 @@ void ClientVeil::Show(HWND form, const BitmapView& background, ClientInActiveEff
   ReleaseDC(form, dc);
   GdiFlush();
   VeilClient(picture_.view(), background, type);
-  RegisterVeilClass(Proc);
+  RegisterWindowClassOnce({kClassName, Proc});
   window_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, r.right, r.bottom, form, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return;

@@ -234,6 +234,18 @@ void WritePicture(Files& files, const std::string& out, Bitmap& picture, const s
   files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
+// With --render, the window's picture goes to the file named, and the
+// summary says so.
+template <typename Window>
+void RenderIfAsked(Files& files, const PreviewArgs& a, const Window& w, std::ostringstream& out) {
+  const auto it = a.values.find("--render");
+  if (it == a.values.end()) return;
+  Bitmap picture(w.WindowSize().width, w.WindowSize().height);
+  w.Paint(picture.view());
+  WritePicture(files, it->second, picture, w.Region());
+  if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+}
+
 // The menu opened at --at with the items of `root`; `named` adds each
 // item's name to the JSON (null for a separator).
 std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNode& root, int maxItems, bool named) {
@@ -267,12 +279,7 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
     }
     out << "region " << w.Region().size() << " rectangles\n";
   }
-  if (auto it = a.values.find("--render"); it != a.values.end()) {
-    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
-    w.Paint(picture.view());
-    WritePicture(files, it->second, picture, w.Region());
-    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
-  }
+  RenderIfAsked(files, a, w, out);
   return out.str();
 }
 
@@ -349,12 +356,7 @@ std::string RunHint(Files& files, const std::vector<std::string>& args, TextRend
         << (w.Skinned() ? "" : ", plain look") << "\nclient " << TextRect(w.Client()) << "\nregion "
         << w.Region().size() << " rectangles\n";
   }
-  if (auto it = a.values.find("--render"); it != a.values.end()) {
-    Bitmap picture(w.WindowSize().width, w.WindowSize().height);
-    w.Paint(picture.view());
-    WritePicture(files, it->second, picture, w.Region());
-    if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
-  }
+  RenderIfAsked(files, a, w, out);
   return out.str();
 }
 

@@ -192,14 +192,18 @@ void TzsSkinForm::Repaint() {
   StartMorphing();
 }
 
-void TzsSkinForm::PaintClientBackground(HDC dc) {
+// The skin's client background with the logo, at the client's size.
+void TzsSkinForm::DrawClientBackground(DibSurface& surface) {
   RECT r{};
   GetClientRect(window_, &r);
-  DibSurface client;
-  client.Resize({r.right, r.bottom});
-  zv::PaintClientBackground(client.view(), frame_.skin(), static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)));
-  DrawLogo(client.view(), logo_.view(), LogoBitMapTransparent);
-  BitBlt(dc, 0, 0, r.right, r.bottom, client.dc(), 0, 0, SRCCOPY);
+  surface.Resize({r.right, r.bottom});
+  zv::PaintClientBackground(surface.view(), frame_.skin(), static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)));
+  DrawLogo(surface.view(), logo_.view(), LogoBitMapTransparent);
+}
+
+void TzsSkinForm::PaintClientBackground(HDC dc) {
+  DrawClientBackground(clientSurface_);
+  BitBlt(dc, 0, 0, clientSurface_.size().width, clientSurface_.size().height, clientSurface_.dc(), 0, 0, SRCCOPY);
 }
 
 // The mouse

@@ -187,6 +187,7 @@ class TzsSkinForm : private WindowStateHost {
   void StopTimers();
   void Run(FrameCommand command, const Rect& anchor);
   void RunOwn(FrameCommand command, const Rect& anchor);
+  void DrawClientBackground(DibSurface& surface);
   void PaintClientBackground(HDC dc);
   void OnMinMaxInfo(MINMAXINFO& info);
   FrameState CurrentState() const;
@@ -237,6 +238,7 @@ class TzsSkinForm : private WindowStateHost {
   SizeMoveMarks sizeMove_;
   SnapState snap_;
   DibSurface surface_;
+  DibSurface clientSurface_;  // reallocated only when the client's size changes
   bool skinnable_ = true;
   bool paintSuppressed_ = false;
   bool active_ = false;

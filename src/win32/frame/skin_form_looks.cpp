@@ -205,12 +205,8 @@ void TzsSkinForm::UpdateVeil() {
     veil_.Hide();
     return;
   }
-  RECT r{};
-  GetClientRect(window_, &r);
   DibSurface background;
-  background.Resize({r.right, r.bottom});
-  zv::PaintClientBackground(background.view(), frame_.skin(), static_cast<ColorRef>(GetSysColor(COLOR_BTNFACE)));
-  DrawLogo(background.view(), logo_.view(), LogoBitMapTransparent);
+  DrawClientBackground(background);
   veil_.Show(window_, background.view(), ClientInActiveEffectType);
 }
 

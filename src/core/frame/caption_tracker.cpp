@@ -52,6 +52,7 @@ PressResult CaptionTracker::Press(MouseButton button, Point p, const TrackContex
   if (!o) return result;
   result.capture = o->kind != ObjectKind::kCaption;
   result.downEvent = !o->HasCommand();
+  result.objectRect = o->rect;
   pressed_ = underMouse_;
   if (button != MouseButton::kLeft || !o->Presses() || !o->enabled || o->down) return result;
   o->down = true;
@@ -90,9 +91,16 @@ bool CaptionTracker::CaptureLost() {
   return true;
 }
 
-FrameCommand CaptionTracker::DoubleClick() const {
-  const CaptionObject* o = At(underMouse_);
-  return o && o->HasCommand() && o->command == ButtonCommand::cmSysMenu ? FrameCommand::kClose : FrameCommand::kNone;
+PressResult CaptionTracker::DoubleClick(Point p, const TrackContext& context) {
+  PressResult result = Press(MouseButton::kLeft, p, context);
+  CaptionObject* o = At(pressed_);
+  if (!o || !o->HasCommand() || o->command != ButtonCommand::cmSysMenu) return result;
+  o->down = false;
+  pressed_ = kNone;
+  result.capture = false;
+  result.command = FrameCommand::kClose;
+  result.changed = true;
+  return result;
 }
 
 FrameCommand CommandFor(ButtonCommand command, const TrackContext& context) {
@@ -116,11 +124,11 @@ FrameCommand CommandFor(ButtonCommand command, const TrackContext& context) {
   return FrameCommand::kNone;
 }
 
-FrameCommand CaptionDoubleClickCommand(const FrameState& state, bool resizable, bool maximizeIcon) {
+FrameCommand CaptionDoubleClickCommand(const FrameState& state, bool resizable, const BorderIcons& icons) {
   if (resizable && state.minimized) return FrameCommand::kRestore;
-  if (resizable && !state.maximized && !state.rolledUp && maximizeIcon) return FrameCommand::kMaximize;
+  if (resizable && !state.maximized && !state.rolledUp && icons.maximize) return FrameCommand::kMaximize;
   if (resizable && state.maximized && !state.rolledUp) return FrameCommand::kRestore;
-  return FrameCommand::kRollUp;
+  return icons.rollUp ? FrameCommand::kRollUp : FrameCommand::kNone;
 }
 
 }  // namespace zv

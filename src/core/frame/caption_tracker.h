@@ -22,6 +22,7 @@ struct PressResult {
   FrameCommand command = FrameCommand::kNone;  // run at the press (the system menu)
   bool changed = false;                        // a look changed: repaint
   bool downEvent = false;                      // the pressed object reports the press (not a command button)
+  Rect objectRect;                             // the pressed object's rectangle (window coordinates)
 };
 
 struct ReleaseResult {
@@ -53,9 +54,10 @@ class CaptionTracker {
   ReleaseResult Release(MouseButton button, const TrackContext& context);
   // Another window took the capture: the pressed button comes up, no command runs.
   bool CaptureLost();
-  // The command of a double-click on the system-menu button, if that is
-  // the object under the mouse.
-  FrameCommand DoubleClick() const;
+  // The second press of a double-click: a press like any other, so that its
+  // release completes a second click, except on the system-menu button,
+  // where it closes the window and nothing stays pressed.
+  PressResult DoubleClick(Point p, const TrackContext& context);
   // The objects' looks were reset: the next Track enters afresh.
   void ForgetHover() { underMouse_ = previous_ = kNone; }
   // A press on the caption moves the window: nothing stays pressed.
@@ -79,7 +81,13 @@ class CaptionTracker {
 class SizeMoveMarks {
  public:
   bool inSizeMove() const { return inSizeMove_; }
-  void EnterLoop() { inSizeMove_ = true; }
+  // Whether the window's contents follow the drag (the platform's setting,
+  // read as each loop starts); otherwise an outline moves.
+  bool fullDrag() const { return inSizeMove_ && fullDrag_; }
+  void EnterLoop(bool fullDrag = true) {
+    inSizeMove_ = true;
+    fullDrag_ = fullDrag;
+  }
   void ExitLoop() {
     inSizeMove_ = false;
     loopEnded_ = true;
@@ -91,6 +99,7 @@ class SizeMoveMarks {
 
  private:
   bool inSizeMove_ = false;
+  bool fullDrag_ = true;
   bool loopEnded_ = false;
 };
 
@@ -98,7 +107,8 @@ class SizeMoveMarks {
 FrameCommand CommandFor(ButtonCommand command, const TrackContext& context);
 
 // A double-click on the caption: restore a minimised or maximised window,
-// maximise a normal one, otherwise roll up or down.
-FrameCommand CaptionDoubleClickCommand(const FrameState& state, bool resizable, bool maximizeIcon);
+// maximise a normal one, otherwise roll up or down (nothing without the
+// roll-up icon).
+FrameCommand CaptionDoubleClickCommand(const FrameState& state, bool resizable, const BorderIcons& icons);
 
 }  // namespace zv

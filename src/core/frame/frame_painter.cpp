@@ -2,6 +2,7 @@
 
 // Sections: object looks, caption text, skinned frame, plain frame, client background.
 #include <algorithm>
+#include <utility>
 
 #include "core/gfx/blit.h"
 #include "core/gfx/compose.h"
@@ -369,6 +370,16 @@ void PaintSkinnedFrame(const BitmapView& target, const FramePaint& paint) {
   }
 }
 
+ColorRef PlainColors::Resolve(ColorRef color) const {
+  if (!IsSystemColor(color)) return color;
+  const std::pair<int, ColorRef> known[] = {{15, face},      {16, shadow},       {18, text},
+                                            {20, highlight}, {21, darkShadow3d}, {22, light3d}};
+  for (const auto& [index, value] : known) {
+    if (index == SystemColorIndex(color)) return value;
+  }
+  return text;
+}
+
 void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
   const int w = p.size.width, h = p.size.height, b = p.metrics.border, hc = p.metrics.captionHeight;
   const PlainColors& c = p.colors;
@@ -385,7 +396,8 @@ void PaintPlainFrame(const BitmapView& target, const PlainPaint& p) {
   if (p.captionPainter && *p.captionPainter) {
     (*p.captionPainter)(s, {left, 0, s.width() - right - 3, hc}, p.active);
   } else if (!p.caption_text.empty() && p.text) {
-    const FontSpec font{"Arial", 14, kFontBold, p.active ? c.text : c.shadow};
+    FontSpec font = p.active ? p.fonts.active : p.fonts.inactive;
+    font.color = c.Resolve(font.color);
     const int room = s.width() - left - right;
     const std::string line = ShortenWithEllipsis(*p.text, font, p.caption_text, room);
     const Size m = p.text->Measure(font, line);

@@ -60,6 +60,14 @@ struct PlainColors {
   ColorRef shadow = 0x808080;
   ColorRef light3d = 0xC0C0C0;
   ColorRef darkShadow3d = 0x000000;
+  // A system colour these stand for becomes its value; others stay.
+  ColorRef Resolve(ColorRef color) const;
+};
+
+// The plain frame's caption fonts (DefCaptionFont, DefInActiveCaptionFont).
+struct PlainCaptionFonts {
+  FontSpec active{"Arial", 14, kFontBold, SystemColor(18)};    // clBtnText
+  FontSpec inactive{"Arial", 14, kFontBold, SystemColor(16)};  // clBtnShadow
 };
 
 struct PlainPaint {
@@ -72,6 +80,7 @@ struct PlainPaint {
   bool active = true;
   FrameState state;
   PlainColors colors;
+  PlainCaptionFonts fonts;
   BitmapView smallIcon;
   const CaptionPainter* captionPainter = nullptr;
 };

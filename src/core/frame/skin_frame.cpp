@@ -166,8 +166,8 @@ void SkinFrame::Paint(const BitmapView& target, TextRenderer& text, const std::s
   if (size_.width < min.width || size_.height < min.height) return;
   const BitmapView icon = const_cast<Bitmap&>(smallIcon_).view();
   if (!Skinned()) {
-    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors, icon,
-                             &captionPainter_});
+    PaintPlainFrame(target, {size_, plain_, plainCaption_, &objects_, &text, caption, active, state_, colors,
+                             plainFonts_, icon, &captionPainter_});
     return;
   }
   PaintSkinnedFrame(

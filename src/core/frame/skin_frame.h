@@ -33,6 +33,8 @@ class SkinFrame {
   void SetState(const FrameState& state);
   void Resize(Size size);
   void SetToolWindow(bool toolWindow);
+  void SetPlainCaptionFonts(const PlainCaptionFonts& fonts) { plainFonts_ = fonts; }
+  const PlainCaptionFonts& plainCaptionFonts() const { return plainFonts_; }
   // The form's small icon, shown by the system-menu button with ShowIcon.
   void SetSmallIcon(Bitmap icon) { smallIcon_ = std::move(icon); }
   // The application's own caption drawing (OnCaptionPaint); none draws the text.
@@ -95,6 +97,7 @@ class SkinFrame {
   FrameState state_;
   Size size_;
   PlainMetrics plain_;
+  PlainCaptionFonts plainFonts_;
   FrameGeometry geometry_;
   Rect plainCaption_;
   std::vector<CaptionObject> objects_;

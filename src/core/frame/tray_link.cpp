@@ -15,15 +15,12 @@ void FormTrayLink::Link(TzsTrayIcon* tray) {
   }
 }
 
+// Whichever form asks, the application is minimised; once the icon is there
+// the tray hides it.
 void FormTrayLink::MinimizeToTray() {
-  if (!tray_) {
-    states_.ChangeWindowState(WindowState::wsMinimized);
-    return;
-  }
-  // Minimising the application lets the tray hide it once its icon is there.
-  tray_->MinimizeToTray = true;
-  states_.ChangeWindowState(WindowState::wsMinimized);
-  if (OnMinimizeToTray) OnMinimizeToTray();
+  if (tray_) tray_->MinimizeToTray = true;
+  states_.MinimizeApplication();
+  if (tray_ && OnMinimizeToTray) OnMinimizeToTray();
 }
 
 void FormTrayLink::RestoreFromTray() {

@@ -75,14 +75,34 @@ void WindowStateMachine::RememberNormalBounds() {
   if (!normalBounds_) normalBounds_ = host_.Bounds();
 }
 
+WindowState WindowStateMachine::PlatformState() const {
+  return state_ == WindowState::wsMaximized && !rolledUpWhileMaximized_ ? WindowState::wsMaximized
+                                                                        : WindowState::wsNormal;
+}
+
+void WindowStateMachine::ShowMaximizedState() {
+  const Rect target = MaximizedTarget();
+  if (rolledUpWhileMaximized_) {
+    host_.ShowRestored(Strip(target));
+  } else {
+    host_.ShowMaximized(target, normalBounds_.value_or(host_.NormalPlacement()));
+  }
+}
+
+void WindowStateMachine::ForgetMaximizedStrip() {
+  if (!rolledUpWhileMaximized_) return;
+  rolledUpWhileMaximized_ = false;
+  rolledUp_ = false;
+  Fire(OnChangeRollUpState);
+}
+
 void WindowStateMachine::ChangeWindowState(WindowState state) {
   if (state == state_) return;
-  const WindowState old = state_;
   // The main form stays normal or maximised: the application is minimised.
   if (state != WindowState::wsMinimized || !host_.IsMainForm()) state_ = state;
   switch (state) {
     case WindowState::wsNormal:
-      if (old == WindowState::wsMaximized && rolledUp_ && !wasRolledUpWhenMaximized_) SetRolledUp(false);
+      ForgetMaximizedStrip();
       wasRolledUpWhenMaximized_ = false;
       Restore();
       break;
@@ -94,6 +114,13 @@ void WindowStateMachine::ChangeWindowState(WindowState state) {
   }
 }
 
+void WindowStateMachine::MinimizeApplication() {
+  host_.MinimizeApplication();
+  Fire(OnMinimize);
+}
+
+// A strip of another form leaves the platform's maximised state, so that
+// it is no maximised window of 200 by 31 pixels.
 void WindowStateMachine::Minimize() {
   if (host_.IsMainForm()) {
     host_.MinimizeApplication();
@@ -101,27 +128,27 @@ void WindowStateMachine::Minimize() {
     RememberNormalBounds();
     const Size strip = host_.MinSize();
     const Point slot = FreeStripSlot(host_.Areas().work, strip, host_.OtherMinimizedStrips());
-    host_.SetBounds(Rect::FromSize(slot.x, slot.y, strip.width, strip.height));
+    host_.ShowRestored(Rect::FromSize(slot.x, slot.y, strip.width, strip.height));
   }
   Fire(OnMinimize);
 }
 
 void WindowStateMachine::Maximize() {
   RememberNormalBounds();
-  host_.ShowMaximized(MaximizedRect(host_.Areas(), maximizeOnFullScreen));
+  ShowMaximizedState();
   host_.SetSizeGripVisible(false);
   Fire(OnMaximize);
 }
 
 void WindowStateMachine::Restore() {
   rolledUpWhileMaximized_ = false;
-  Rect target = normalBounds_.value_or(host_.Bounds());
+  Rect target = normalBounds_.value_or(host_.NormalPlacement());
   if (firstShowPending) {
     firstShowPending = false;
     target = host_.FirstShowBounds(target);
   }
-  host_.ShowRestored(KeepOnAMonitor(target, host_.WorkAreas()));
   normalBounds_.reset();
+  host_.ShowRestored(KeepOnAMonitor(target, host_.WorkAreas()));
   host_.SetSizeGripVisible(true);
   Fire(OnRestore);
 }
@@ -131,16 +158,17 @@ void WindowStateMachine::SetRolledUp(bool on) {
   if (rolledUp_ && state_ == WindowState::wsMaximized && wasRolledUpWhenMaximized_) return;
   // A second roll-up would remember the strip's height as the window's.
   if (on == rolledUp_) return;
-  if (state_ == WindowState::wsMaximized) rolledUpWhileMaximized_ = on;
   rolledUp_ = on;
-  Rect bounds = host_.Bounds();
-  if (on) {
+  if (state_ == WindowState::wsMaximized) {
+    // Set before the platform answers the move, which then finds it expected.
+    rolledUpWhileMaximized_ = on;
+    ShowMaximizedState();
+  } else if (on) {
+    Rect bounds = host_.Bounds();
     heightBeforeRollUp_ = bounds.Height();
-    bounds.bottom = bounds.top + host_.MinSize().height;
-    host_.SetBounds(bounds);
-  } else if (clientHeight > 0) {
-    host_.SetClientHeight(clientHeight);
-  } else {
+    host_.SetBounds(Strip(bounds));
+  } else if (!host_.RestoreClientHeight()) {
+    Rect bounds = host_.Bounds();
     bounds.bottom = bounds.top + heightBeforeRollUp_;
     host_.SetBounds(bounds);
   }
@@ -160,23 +188,33 @@ void WindowStateMachine::RestoreItem() {
 }
 
 void WindowStateMachine::PlatformStateChanged(WindowState state) {
-  // Minimising is the application's; our own moves arrive in the state we set.
-  if (state == WindowState::wsMinimized || state == state_) return;
-  if (state_ == WindowState::wsMinimized) return;
+  // Minimising is the application's; our own moves arrive in the state they expect.
+  if (state == WindowState::wsMinimized || state_ == WindowState::wsMinimized || state == PlatformState()) return;
+  if (state == WindowState::wsMaximized && state_ == WindowState::wsMaximized) {
+    // A maximised strip the platform maximised again (Win+Up): rolled down.
+    ForgetMaximizedStrip();
+    return;
+  }
   state_ = state;
   if (state == WindowState::wsNormal) {
     normalBounds_.reset();
-    rolledUpWhileMaximized_ = false;
+    wasRolledUpWhenMaximized_ = false;
     host_.SetSizeGripVisible(true);
     Fire(OnRestore);
   } else {
+    // The platform's restore rectangle is where every restore goes back to.
+    normalBounds_ = host_.NormalPlacement();
+    wasRolledUpWhenMaximized_ = rolledUp_;
     host_.SetSizeGripVisible(false);
     Fire(OnMaximize);
   }
 }
 
 bool WindowStateMachine::PlatformCommand(WindowState command, bool iconic) {
-  if (iconic && (command == WindowState::wsNormal || command == state_)) {
+  // Restoring a normal window is the platform's too: it un-snaps it.
+  const bool platforms = iconic ? command == WindowState::wsNormal || command == state_
+                                : command == WindowState::wsNormal && state_ == WindowState::wsNormal;
+  if (platforms) {
     if (command == WindowState::wsNormal) Fire(OnRestore);
     return true;
   }
@@ -185,10 +223,7 @@ bool WindowStateMachine::PlatformCommand(WindowState command, bool iconic) {
 }
 
 void WindowStateMachine::MonitorsChanged() {
-  // A rolled-up strip stays a strip.
-  if (state_ == WindowState::wsMaximized && !rolledUp_) {
-    host_.ShowMaximized(MaximizedRect(host_.Areas(), maximizeOnFullScreen));
-  }
+  if (state_ == WindowState::wsMaximized) ShowMaximizedState();
 }
 
 }  // namespace zv

@@ -37,15 +37,20 @@ Point FreeStripSlot(const Rect& work, Size strip, const std::vector<Point>& take
 // cut to fit) into the nearest one, as after a monitor was unplugged.
 Rect KeepOnAMonitor(const Rect& bounds, const std::vector<Rect>& workAreas);
 
-// What the state operations ask of the window.
+// What the state operations ask of the window. The platform keeps a restore
+// rectangle of its own (its normal placement): moves in its normal state
+// update it, its maximised state keeps it, and its own restore returns there.
 class WindowStateHost {
  public:
   virtual ~WindowStateHost() = default;
   virtual Rect Bounds() const = 0;  // screen coordinates
   virtual void SetBounds(const Rect& bounds) = 0;
-  // The platform's own maximised state, at `target`, and back to `normal`.
-  virtual void ShowMaximized(const Rect& target) = 0;
-  virtual void ShowRestored(const Rect& normal) = 0;
+  // The platform's restore rectangle.
+  virtual Rect NormalPlacement() const = 0;
+  // The platform's own maximised state at `target`, restoring to `normal`.
+  virtual void ShowMaximized(const Rect& target, const Rect& normal) = 0;
+  // The platform's normal state at `bounds`, which becomes its restore rectangle.
+  virtual void ShowRestored(const Rect& bounds) = 0;
   virtual void MinimizeApplication() = 0;
   virtual bool IsMainForm() const = 0;
   virtual MonitorAreas Areas() const = 0;           // of the window's monitor
@@ -54,7 +59,9 @@ class WindowStateHost {
   virtual std::vector<Point> OtherMinimizedStrips() const = 0;
   // The frame's size limits (GetMinWidth, GetMinHeight) in the current state.
   virtual Size MinSize() const = 0;
-  virtual void SetClientHeight(int height) = 0;
+  // Gives the window the client height the form keeps (its ClientHeight);
+  // false when it keeps none.
+  virtual bool RestoreClientHeight() = 0;
   virtual void SetSizeGripVisible(bool visible) = 0;
   // The first show's place for a window of `size` (centred or as it stands).
   virtual Rect FirstShowBounds(const Rect& normal) const = 0;
@@ -66,11 +73,13 @@ class WindowStateMachine {
 
   WindowState State() const { return state_; }
   bool RolledUp() const { return rolledUp_; }
+  // The window shows its caption strip. A window rolled up before it was
+  // maximised fills the work area while maximised, though still rolled up.
+  bool ShowsStrip() const { return rolledUp_ && !(state_ == WindowState::wsMaximized && wasRolledUpWhenMaximized_); }
   const std::optional<Rect>& NormalBounds() const { return normalBounds_; }
 
   bool rollUpAllowed = true;  // biRollUp in BorderIcons
   bool maximizeOnFullScreen = false;
-  int clientHeight = 0;  // the ClientHeight property; 0 keeps the height
   bool firstShowPending = true;
 
   std::function<void()> OnMinimize;
@@ -79,6 +88,8 @@ class WindowStateMachine {
   std::function<void()> OnChangeRollUpState;
 
   void ChangeWindowState(WindowState state);
+  // The whole application to the taskbar, whichever form asks; its state stays.
+  void MinimizeApplication();
   void SetRolledUp(bool on);
   // The maximise button and the caption's double-click.
   void ToggleMaximized();
@@ -90,7 +101,8 @@ class WindowStateMachine {
   // it had.
   bool PlatformCommand(WindowState command, bool iconic);
   // The platform maximised, minimised or restored the window by itself
-  // (taskbar, Win+Arrow, keyboard); brings our state in step.
+  // (taskbar, Win+Arrow, Aero Snap, a shortcut set to run maximised);
+  // brings our state in step.
   void PlatformStateChanged(WindowState state);
   // Work area or displays changed: a maximised window follows its monitor.
   void MonitorsChanged();
@@ -103,6 +115,15 @@ class WindowStateMachine {
     if (event) event();
   }
   void RememberNormalBounds();
+  // The platform state our own moves leave the window in: a maximised strip
+  // is the platform's normal state, so that every platform lets it be that small.
+  WindowState PlatformState() const;
+  Rect MaximizedTarget() const { return MaximizedRect(host_.Areas(), maximizeOnFullScreen); }
+  Rect Strip(const Rect& at) const { return {at.left, at.top, at.right, at.top + host_.MinSize().height}; }
+  void ShowMaximizedState();
+  // The strip belonged to a maximised state that has ended: the window is
+  // rolled down without a move of its own.
+  void ForgetMaximizedStrip();
 
   WindowStateHost& host_;
   WindowState state_ = WindowState::wsNormal;

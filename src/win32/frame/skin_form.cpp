@@ -38,6 +38,31 @@ std::string WindowCaption(HWND hwnd) {
   return Narrow(text);
 }
 
+// Moving, sizing, a change of activation or focus and any press end the
+// window's open menu and its button hint before the message is handled.
+bool EndsMenuAndHint(UINT msg) {
+  switch (msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_ACTIVATE:
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case WM_MOUSEACTIVATE:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_PARENTNOTIFY:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), text_(text) {
@@ -59,20 +84,82 @@ TzsSkinForm::TzsSkinForm(HWND window, TextRenderer& text) : window_(window), tex
 TzsSkinForm::~TzsSkinForm() {
   RegisterLiving(this, false);
   SetTrayIcon(nullptr);
+  for (TzsSkinData* data : {data_, menusData_}) {
+    if (data) data->RemoveFreeListener(this);
+  }
   if (!attached_) return;
   while (fade_) FadeStep();  // no window is left half faded in
   StopTimers();
   RemoveWindowSubclass(window_, SubclassProc, kSubclassId);
+  // Detached: the platform's frame comes back, shape and all.
+  SetWindowRgn(window_, nullptr, TRUE);
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Either skin data may go before the form; the form then lets go of it.
+void TzsSkinForm::Listen(TzsSkinData* old, TzsSkinData* now) {
+  if (old == now) return;
+  if (old && old != data_ && old != menusData_) old->RemoveFreeListener(this);
+  if (now) now->AddFreeListener(this);
 }
 
 void TzsSkinForm::SetSkinData(TzsSkinData* data) {
-  data_ = data;
+  TzsSkinData* old = std::exchange(data_, data);
+  Listen(old, data);
   if (data_) skinnable_ = data_->SkinnableForm();
   ApplyFormSkin();
 }
 
+void TzsSkinForm::SetMenusSkinData(TzsSkinData* data) {
+  TzsSkinData* old = std::exchange(menusData_, data);
+  Listen(old, data);
+  CloseSystemMenu();
+  menuHost_.reset();  // made again with the new skin at the next showing
+}
+
+// A skin data component went first: nothing of it is kept, and without
+// the frame's own the plain frame shows.
+void TzsSkinForm::FreeNotification(const FreeNotifier* removed) {
+  const bool frameSkin = removed == data_;
+  if (frameSkin) data_ = nullptr;
+  if (removed == menusData_) menusData_ = nullptr;
+  CloseSystemMenu();
+  menuHost_.reset();
+  if (frameSkin && attached_) ApplyFormSkin();
+}
+
+MenuOptions TzsSkinForm::DefaultMenuOptions() {
+  MenuOptions options;
+  options.alphaBlendValue = 200;
+  return options;
+}
+
+void TzsSkinForm::SetMaxMenuItemsInWindow(int count) {
+  if (count >= 0) menuOptions_.maxMenuItemsInWindow = count;
+}
+
+void TzsSkinForm::SetDefMenuItemHeight(int height) {
+  if (height > 0) menuOptions_.defaultItemHeight = height;
+}
+
+void TzsSkinForm::SetDefCaptionFont(const FontSpec& font) {
+  PlainCaptionFonts fonts = frame_.plainCaptionFonts();
+  fonts.active = font;
+  frame_.SetPlainCaptionFonts(fonts);
+  if (!frame_.Skinned()) Repaint();
+}
+
+void TzsSkinForm::SetDefInActiveCaptionFont(const FontSpec& font) {
+  PlainCaptionFonts fonts = frame_.plainCaptionFonts();
+  fonts.inactive = font;
+  frame_.SetPlainCaptionFonts(fonts);
+  if (!frame_.Skinned()) Repaint();
+}
+
 void TzsSkinForm::SetBorderIcons(const BorderIcons& icons) {
   options_.icons = icons;
+  states_.rollUpAllowed = icons.rollUp;
   RefreshOptions();
   frame_.SetOptions(options_);
   Repaint();
@@ -106,25 +193,37 @@ void TzsSkinForm::ApplyFormSkin() {
   HideGlow();
   const bool inUse = data_ && !data_->Empty();
   RefreshOptions();
+  frame_.SetToolWindow((GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0);
   frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_) : FrameSkin{});
   frame_.SetOptions(options_);
-  if (!skinnable_) {
+  if (!Framed()) {
     SetWindowRgn(window_, nullptr, TRUE);
     SetWindowPos(window_, nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
+  // The new skin's limits in the window's state: a strip takes the new
+  // caption's height (and a minimised one its width), a normal window the
+  // client size the form keeps. The platform's minimised window keeps its
+  // restore rectangle.
+  const FrameState state = CurrentState();
+  frame_.SetState(state);
+  const Size min = frame_.MinSize(Limits);
   RECT r{};
   GetWindowRect(window_, &r);
   const Rect client = frame_.ClientFromWindow(ToRect(r));
   int w = r.right - r.left, h = r.bottom - r.top;
-  const bool normal = !IsZoomed(window_) && !IsIconic(window_) && !states_.RolledUp();
-  if (normal && ClientWidth > 0) w += ClientWidth - client.Width();
-  if (normal && ClientHeight > 0) h += ClientHeight - client.Height();
-  const Size min = frame_.MinSize(Limits);
+  if (!state.rolledUp && !state.maximized && !state.minimized) {
+    if (ClientWidth > 0) w += ClientWidth - client.Width();
+    if (ClientHeight > 0) h += ClientHeight - client.Height();
+  }
   w = std::max(w, min.width);
   h = std::max(h, min.height);
-  SetWindowPos(window_, nullptr, 0, 0, w, h, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (state.rolledUp || states_.State() == WindowState::wsMinimized) h = min.height;
+  if (states_.State() == WindowState::wsMinimized) w = min.width;
+  const UINT keep = IsIconic(window_) ? SWP_NOSIZE : 0;
+  SetWindowPos(window_, nullptr, 0, 0, w, h, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | keep);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   RefreshActiveLook(true);
   UpdateFrame();
   if (OnChangeSkinData) OnChangeSkinData();
@@ -154,9 +253,13 @@ void TzsSkinForm::UpdateFrame() {
 }
 
 void TzsSkinForm::UpdateRegion() {
-  HRGN region = RegionFromRects(frame_.Region());
+  HRGN region = Framed() ? RegionFromRects(frame_.Region()) : nullptr;
   // Once the window has it, the region is the system's: never deleted here.
   if (!SetWindowRgn(window_, region, TRUE) && region) DeleteObject(region);
+}
+
+bool TzsSkinForm::HasBorder() const {
+  return (GetWindowLongW(window_, GWL_STYLE) & (WS_BORDER | WS_DLGFRAME | WS_THICKFRAME)) != 0;
 }
 
 bool TzsSkinForm::Resizable() const {
@@ -185,7 +288,7 @@ void TzsSkinForm::PaintFrameInto(HDC dc) {
 
 // A changed look: painted now, and objects that morph go on stepping.
 void TzsSkinForm::Repaint() {
-  if (!skinnable_ || !IsWindowVisible(window_)) return;
+  if (!Framed() || !IsWindowVisible(window_)) return;
   HDC dc = GetWindowDC(window_);
   PaintFrameInto(dc);
   ReleaseDC(window_, dc);
@@ -235,19 +338,24 @@ void TzsSkinForm::Track(Point p, bool tracking) {
   FireEnterLeave(previous);
 }
 
+FrameHints& TzsSkinForm::Hints() const { return hints_ ? *hints_ : ApplicationHints(); }
+
+void TzsSkinForm::HideHint() {
+  if (ShowObjectHint) Hints().HideHint();
+}
+
 // The hint follows the object under the mouse.
 void TzsSkinForm::UpdateHint(int previous) {
   if (!ShowObjectHint) return;
-  FrameHints& hints = hints_ ? *hints_ : ApplicationHints();
   const auto& objects = frame_.objects();
   const auto at = [&](int i) { return i >= 0 && i < static_cast<int>(objects.size()) ? &objects[i] : nullptr; };
-  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) hints.HideHint();
+  if (const CaptionObject* old = at(previous); old && !HintFor(*old, frame_.state()).empty()) Hints().HideHint();
   const CaptionObject* now = at(frame_.tracker().underMouse());
   if (!now) return;
   const std::string hint = HintFor(*now, frame_.state());
   RECT r{};
   GetWindowRect(window_, &r);
-  if (!hint.empty()) hints.ShowHint(hint, now->rect.Offset(r.left, r.top));
+  if (!hint.empty()) Hints().ShowHint(hint, now->rect.Offset(r.left, r.top));
 }
 
 // Objects that morph move toward their new look in steps of the morph timer.
@@ -262,18 +370,20 @@ void TzsSkinForm::StartMorphing() {
 
 void TzsSkinForm::Press(MouseButton button, Point p, WPARAM hit) {
   const int previous = frame_.tracker().underMouse();
-  const PressResult press = frame_.tracker().Press(button, p, Context());
+  Pressed(frame_.tracker().Press(button, p, Context()), previous, button, p, hit);
+}
+
+// A press on the caption leaves nothing pressed: the platform may move the
+// window before the release comes.
+void TzsSkinForm::Pressed(const PressResult& press, int previous, MouseButton button, Point p, WPARAM hit) {
   FireEnterLeave(previous);
   if (press.downEvent) FireMouse(OnMouseDownEvent, frame_.tracker().pressed(), p, button);
   if (hit == HTCAPTION) frame_.tracker().ClearPressed();
   if (press.capture && hit != HTCAPTION) SetCapture(window_);
   if (press.changed) Repaint();
-  if (press.command != FrameCommand::kNone) {
-    RECT r{};
-    GetWindowRect(window_, &r);
-    const CaptionObject& pressed = frame_.objects()[static_cast<std::size_t>(frame_.tracker().pressed())];
-    Run(press.command, pressed.rect.Offset(r.left, r.top));
-  }
+  if (press.command == FrameCommand::kSystemMenu && menuHost_ && menuHost_->ClosedByPressOn(window_)) return;
+  const Rect window = Bounds();
+  Run(press.command, press.objectRect.Offset(window.left, window.top));
 }
 
 void TzsSkinForm::Release(MouseButton button, Point p) {
@@ -286,18 +396,20 @@ void TzsSkinForm::Release(MouseButton button, Point p) {
   Run(release.command, {});
 }
 
+// Each click of a double-click on a button is a click; the caption and the
+// system-menu button have double-click commands of their own.
 void TzsSkinForm::DoubleClick(Point p, WPARAM hit) {
-  Press(MouseButton::kLeft, p, hit);
-  FrameCommand command = frame_.tracker().DoubleClick();
-  if (command == FrameCommand::kNone && hit == HTCAPTION) {
-    command = CaptionDoubleClickCommand(frame_.state(), Resizable(), options_.icons.maximize);
+  const int previous = frame_.tracker().underMouse();
+  const PressResult press = frame_.tracker().DoubleClick(p, Context());
+  Pressed(press, previous, MouseButton::kLeft, p, hit);
+  if (press.command == FrameCommand::kNone && hit == HTCAPTION) {
+    Run(CaptionDoubleClickCommand(frame_.state(), Resizable(), options_.icons), {});
   }
-  frame_.tracker().ClearPressed();
-  Run(command, {});
 }
 
 void TzsSkinForm::Run(FrameCommand command, const Rect& anchor) {
   if (command == FrameCommand::kNone) return;
+  HideHint();
   if (commands_) {
     commands_->Run(command, anchor);
   } else {
@@ -338,14 +450,17 @@ void TzsSkinForm::StopTimers() {
 }
 
 // The platform maximises to the state machine's target, so snapping, the
-// taskbar's commands and our own maximise agree.
+// taskbar's commands and our own maximise agree. The application's maximum
+// limits dragging; the platform also holds a maximised window to the track
+// size, so a maximised one may reach the target.
 void TzsSkinForm::OnMinMaxInfo(MINMAXINFO& info) {
   const Size min = frame_.MinSize(Limits);
   const MonitorAreas areas = MonitorAreasOf(window_);
   const Rect target = MaximizedRect(areas, states_.maximizeOnFullScreen);
-  const Size max = MaxFrameSize(areas.work, Limits);
+  Size max = MaxFrameSize(areas.work, Limits);
+  if (IsZoomed(window_)) max = {std::max(max.width, target.Width()), std::max(max.height, target.Height())};
   info.ptMinTrackSize = {min.width, min.height};
-  info.ptMaxTrackSize = {std::max(max.width, target.Width()), std::max(max.height, target.Height())};
+  info.ptMaxTrackSize = {std::max(max.width, min.width), std::max(max.height, min.height)};
   info.ptMaxSize = {target.Width(), target.Height()};
   info.ptMaxPosition = {target.left - areas.monitor.left, target.top - areas.monitor.top};
 }
@@ -380,6 +495,7 @@ void TzsSkinForm::AfterActivation() {
 void TzsSkinForm::SetActive(bool active) {
   active_ = active;
   if (!active_) {
+    HideHint();
     StopTracking();
     const int previous = frame_.tracker().underMouse();
     frame_.tracker().LeaveAll();
@@ -392,14 +508,21 @@ void TzsSkinForm::SetActive(bool active) {
 
 LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool ours = data_ && reinterpret_cast<TzsSkinData*>(wParam) == data_;
+  if (EndsMenuAndHint(msg)) {
+    HideHint();
+    CloseSystemMenu();
+  }
   switch (msg) {
     case ZSM_SKINCHANGING:
+      if (ours || (menusData_ && reinterpret_cast<TzsSkinData*>(wParam) == menusData_)) {
+        CloseSystemMenu();
+        menuHost_.reset();  // its pictures are the old skin's
+      }
       if (ours) {
         paintSuppressed_ = true;
         StopTimers();
         HideGlow();
-        CloseSystemMenu();
-        menuHost_.reset();  // its pictures are the old skin's
+        HideHint();
         RefreshOptions();
         frame_.SetSkin({});
         if (OnBeforeChangeSkinData) OnBeforeChangeSkinData();
@@ -417,6 +540,11 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case ZSM_FORMSKINNABLECHANGED:
       if (ours) SetSkinnable(data_->SkinnableForm());
       return Default(msg, wParam, lParam);
+    case ZSM_RESSTRINGSCHANGED:
+      // The buttons' hints come from the resource strings.
+      RefreshOptions();
+      frame_.SetOptions(options_);
+      return Default(msg, wParam, lParam);
     case kAskSkinned:
       return skinnable_ ? kSkinnedAnswer : kPlatformFrameAnswer;
     case WM_SHOWWINDOW: {  // the first show places the window, skinned or not
@@ -428,6 +556,15 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       break;
   }
   if (!skinnable_) return Default(msg, wParam, lParam);
+  if (msg == WM_STYLECHANGED) {
+    const LRESULT result = Default(msg, wParam, lParam);
+    ApplyFormSkin();
+    return result;
+  }
+  // A window without a border keeps the platform's non-client handling.
+  if (!HasBorder() && (msg == WM_NCCALCSIZE || msg == WM_NCHITTEST || msg == WM_NCPAINT)) {
+    return Default(msg, wParam, lParam);
+  }
   switch (msg) {
     case kAskPaintFrame:
       if (wParam) PaintFrameInto(reinterpret_cast<HDC>(wParam));
@@ -497,16 +634,14 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_KEYMENU) {
-        // An open skinned menu ends; Alt+Space opens ours, not the platform's.
+        // Never the platform's menu mode: an open skinned menu ends, and
+        // Alt+Space opens ours.
         if (SystemMenuOpen()) {
           CloseSystemMenu();
-          return 0;
+        } else if (lParam == VK_SPACE && !DisableSystemMenu) {
+          ShowSystemMenu(SystemButtonAnchor());
         }
-        if (lParam == VK_SPACE) {
-          if (!DisableSystemMenu) ShowSystemMenu(SystemButtonAnchor());
-          return 0;
-        }
-        return Default(msg, wParam, lParam);
+        return 0;
       }
       if (!OnWindowCommand(wParam)) return 0;
       return Default(msg, wParam, lParam);
@@ -530,8 +665,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == SPI_SETWORKAREA) states_.MonitorsChanged();
       return Default(msg, wParam, lParam);
     case WM_SIZING: {
-      // The shape for the coming size, in place before the window takes it.
+      // With full-window dragging the shape for the coming size is in place
+      // before the window takes it; otherwise only an outline moves.
       const LRESULT result = Default(msg, wParam, lParam);
+      if (!sizeMove_.fullDrag()) return result;
       const Rect proposed = ToRect(*reinterpret_cast<RECT*>(lParam));
       frame_.Resize({proposed.Width(), proposed.Height()});
       if (!BelowMinimum()) UpdateRegion();
@@ -565,7 +702,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       const int previous = frame_.tracker().underMouse();
       if (frame_.tracker().LeaveAll()) Repaint();
       FireEnterLeave(previous);
-      sizeMove_.EnterLoop();
+      HideHint();
+      BOOL fullDrag = TRUE;
+      SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &fullDrag, 0);
+      sizeMove_.EnterLoop(fullDrag != FALSE);
       return Default(msg, wParam, lParam);
     }
     case WM_EXITSIZEMOVE:
@@ -628,6 +768,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       Release(MouseButton::kLeft, CursorInWindow());
       return Default(msg, wParam, lParam);
+    case WM_NCRBUTTONDBLCLK:
+      // A quick second right click is a press; it opens no second menu.
+      Press(MouseButton::kRight, WindowPoint(lParam), wParam);
+      return 0;
     case WM_NCRBUTTONUP:
       // The platform would open its own system menu here.
       Release(MouseButton::kRight, WindowPoint(lParam));

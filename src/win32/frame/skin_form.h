@@ -32,7 +32,7 @@ namespace zv::win {
 
 class TrayIconWindow;
 
-class TzsSkinForm : private WindowStateHost {
+class TzsSkinForm : private WindowStateHost, private FreeListener {
  public:
   TzsSkinForm(HWND window, TextRenderer& text);
   ~TzsSkinForm() override;
@@ -42,6 +42,18 @@ class TzsSkinForm : private WindowStateHost {
   // Published properties (creation values; the program sets its own).
   void SetSkinData(TzsSkinData* data);
   TzsSkinData* SkinData() const { return data_; }
+  // The skin of the window's menus; SkinData's when none.
+  void SetMenusSkinData(TzsSkinData* data);
+  TzsSkinData* MenusSkinData() const { return menusData_; }
+  // What the window's skinned menus take at each showing: MaxMenuItemsInWindow
+  // (below 0 ignored), DefMenuItemHeight (0 or less ignored), DefMenuItemFont,
+  // UseSkinFontInMenu and the MenusAlphaBlend trio.
+  MenuOptions& MenuSettings() { return menuOptions_; }
+  void SetMaxMenuItemsInWindow(int count);
+  void SetDefMenuItemHeight(int height);
+  // The plain frame's caption fonts, active and inactive.
+  void SetDefCaptionFont(const FontSpec& font);
+  void SetDefInActiveCaptionFont(const FontSpec& font);
   void SetBorderIcons(const BorderIcons& icons);
   // Every caption button disabled, and hidden unless the frame picture shows it.
   void SetHideCaptionButtons(bool hide);
@@ -147,6 +159,7 @@ class TzsSkinForm : private WindowStateHost {
   static constexpr UINT_PTR kFadeTimer = 0x7A77;
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+  void FreeNotification(const FreeNotifier* removed) override;
   LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam);
   // The frame's active or inactive look, as WM_NCACTIVATE asks.
   void SetActive(bool active);
@@ -157,6 +170,9 @@ class TzsSkinForm : private WindowStateHost {
   void Repaint();
   bool BelowMinimum() const;
   bool Resizable() const;
+  // The frame is the skin's: skinnable, and the window has a border.
+  bool HasBorder() const;
+  bool Framed() const { return skinnable_ && HasBorder(); }
   Point WindowPoint(LPARAM screenPoint) const;
   Point CursorInWindow() const;
   TrackContext Context() const;
@@ -164,6 +180,9 @@ class TzsSkinForm : private WindowStateHost {
   void UpdateHint(int previous);
   void FireEnterLeave(int previous);
   void Press(MouseButton button, Point p, WPARAM hit);
+  void Pressed(const PressResult& press, int previous, MouseButton button, Point p, WPARAM hit);
+  FrameHints& Hints() const;
+  void HideHint();
   void Release(MouseButton button, Point p);
   void DoubleClick(Point p, WPARAM hit);
   void TrackingTick();
@@ -173,6 +192,9 @@ class TzsSkinForm : private WindowStateHost {
   void RefreshActiveLook(bool animate, bool announce = true);
   void AfterActivation();
   void RefreshOptions();
+  static MenuOptions DefaultMenuOptions();
+  void Listen(TzsSkinData* old, TzsSkinData* now);
+  TzsSkinData* MenuData() const { return menusData_ ? menusData_ : data_; }
   void FireMouse(const ObjectMouseEvent& event, int index, Point p, MouseButton button);
   void FireMove(Point p);
   void UpdateGlow();
@@ -208,21 +230,26 @@ class TzsSkinForm : private WindowStateHost {
   // WindowStateHost (skin_form_states.cpp)
   Rect Bounds() const override;
   void SetBounds(const Rect& bounds) override;
-  void ShowMaximized(const Rect& target) override;
-  void ShowRestored(const Rect& normal) override;
+  Rect NormalPlacement() const override;
+  void ShowMaximized(const Rect& target, const Rect& normal) override;
+  void ShowRestored(const Rect& bounds) override;
   void MinimizeApplication() override;
   bool IsMainForm() const override { return MainForm; }
   MonitorAreas Areas() const override;
   std::vector<Rect> WorkAreas() const override;
   std::vector<Point> OtherMinimizedStrips() const override;
   Size MinSize() const override;
-  void SetClientHeight(int height) override;
+  bool RestoreClientHeight() override;
+  Point WorkspaceOrigin() const;
+  void SetNormalPlacement(const Rect& normal, UINT show);
   void SetSizeGripVisible(bool visible) override;
   Rect FirstShowBounds(const Rect& normal) const override;
 
   HWND window_;
   TextRenderer& text_;
   TzsSkinData* data_ = nullptr;
+  TzsSkinData* menusData_ = nullptr;
+  MenuOptions menuOptions_ = DefaultMenuOptions();
   SkinFrame frame_;
   CaptionOptions options_;
   WindowStateMachine states_{*this};

@@ -41,9 +41,11 @@ void TzsSkinForm::RegisterLiving(const TzsSkinForm* form, bool alive) {
   }
 }
 
+// The state machine's, which follows the platform's own commands: a
+// maximised strip is no platform-maximised window.
 FrameState TzsSkinForm::CurrentState() const {
-  return {IsZoomed(window_) != FALSE, IsIconic(window_) != FALSE || states_.State() == WindowState::wsMinimized,
-          states_.RolledUp()};
+  return {states_.State() == WindowState::wsMaximized,
+          IsIconic(window_) != FALSE || states_.State() == WindowState::wsMinimized, states_.ShowsStrip()};
 }
 
 // The minimise button and menu item: to the tray when the window always goes there.
@@ -107,22 +109,41 @@ void TzsSkinForm::OnPlatformSize(WPARAM kind) {
 }
 
 // A minimised window's own rectangle is the platform's parking place; the
-// one it comes back to is its normal placement (workspace coordinates).
+// one it comes back to is its normal placement.
 Rect TzsSkinForm::Bounds() const {
-  WINDOWPLACEMENT placement{};
-  placement.length = sizeof placement;
-  if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
-    Rect normal = ToRect(placement.rcNormalPosition);
-    if (!(GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
-      RECT work{};
-      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-      normal = normal.Offset(work.left, work.top);
-    }
-    return normal;
-  }
+  if (IsIconic(window_)) return NormalPlacement();
   RECT r{};
   GetWindowRect(window_, &r);
   return ToRect(r);
+}
+
+// The placement is in workspace coordinates, which start at the work
+// area's corner, except for tool windows.
+Point TzsSkinForm::WorkspaceOrigin() const {
+  if (GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return {0, 0};
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  return {work.left, work.top};
+}
+
+Rect TzsSkinForm::NormalPlacement() const {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return Bounds();
+  const Point origin = WorkspaceOrigin();
+  return ToRect(placement.rcNormalPosition).Offset(origin.x, origin.y);
+}
+
+void TzsSkinForm::SetNormalPlacement(const Rect& normal, UINT show) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(window_, &placement)) return;
+  const Point origin = WorkspaceOrigin();
+  const Rect r = normal.Offset(-origin.x, -origin.y);
+  placement.rcNormalPosition = {r.left, r.top, r.right, r.bottom};
+  placement.showCmd = show;
+  placement.flags = 0;
+  SetWindowPlacement(window_, &placement);
 }
 
 void TzsSkinForm::SetBounds(const Rect& bounds) {
@@ -131,18 +152,27 @@ void TzsSkinForm::SetBounds(const Rect& bounds) {
 }
 
 // WM_GETMINMAXINFO hands the platform the same target; a window already
-// maximised (the work area changed) is moved there directly.
-void TzsSkinForm::ShowMaximized(const Rect& target) {
+// maximised (the work area changed) is moved there directly. The platform
+// remembers the strip it was maximised from: it is told the real one.
+void TzsSkinForm::ShowMaximized(const Rect& target, const Rect& normal) {
   if (!IsZoomed(window_)) ShowWindow(window_, SW_MAXIMIZE);
   if (Bounds() != target) SetBounds(target);
+  if (NormalPlacement() != normal) SetNormalPlacement(normal, SW_SHOWMAXIMIZED);
 }
 
-void TzsSkinForm::ShowRestored(const Rect& normal) {
-  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
-  if (Bounds() != normal) SetBounds(normal);
+// In one step from the maximised or minimised state, with no stop at the
+// platform's old restore rectangle.
+void TzsSkinForm::ShowRestored(const Rect& bounds) {
+  if (IsZoomed(window_) || IsIconic(window_)) SetNormalPlacement(bounds, SW_RESTORE);
+  if (Bounds() != bounds) SetBounds(bounds);
 }
 
-void TzsSkinForm::MinimizeApplication() { ShowWindow(window_, SW_MINIMIZE); }
+// Every visible form of the application goes to the taskbar.
+void TzsSkinForm::MinimizeApplication() {
+  for (const TzsSkinForm* form : LivingForms()) {
+    if (form == this || IsWindowVisible(form->window_)) ShowWindow(form->window_, SW_MINIMIZE);
+  }
+}
 
 MonitorAreas TzsSkinForm::Areas() const { return MonitorAreasOf(window_); }
 
@@ -167,11 +197,13 @@ Size TzsSkinForm::MinSize() const {
   return min;
 }
 
-void TzsSkinForm::SetClientHeight(int height) {
+bool TzsSkinForm::RestoreClientHeight() {
+  if (ClientHeight <= 0) return false;
   Rect bounds = Bounds();
   const int frameHeight = bounds.Height() - frame_.ClientFromWindow(bounds).Height();
-  bounds.bottom = bounds.top + frameHeight + height;
+  bounds.bottom = bounds.top + frameHeight + ClientHeight;
   SetBounds(bounds);
+  return true;
 }
 
 // The status bar's grip follows the platform's maximised state; it repaints.

@@ -28,7 +28,7 @@ std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
   window.rolledUp = states_.RolledUp();
   window.minimizeIcon = options_.icons.minimize;
   window.maximizeIcon = options_.icons.maximize;
-  window.rollUpIcon = options_.icons.rollUp && states_.rollUpAllowed;
+  window.rollUpIcon = options_.icons.rollUp;
   window.minimizeToTrayIcon = options_.icons.minimizeToTray;
   const TzsResourceStrData* strings = data_ ? data_->ResourceStrData() : nullptr;
   if (SystemMenu.empty()) return DefaultSystemMenu(window, strings);
@@ -39,7 +39,9 @@ void TzsSkinForm::ShowSystemMenu(const Rect& anchor) { ShowMenuItems(SystemMenuI
 
 void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor) {
   CloseSystemMenu();
-  if (!menuHost_) menuHost_ = std::make_unique<SkinMenuHost>(window_, data_ ? MenuSkinOf(*data_) : MenuSkin{});
+  TzsSkinData* skin = MenuData();
+  if (!menuHost_) menuHost_ = std::make_unique<SkinMenuHost>(window_, skin ? MenuSkinOf(*skin) : MenuSkin{});
+  menuHost_->Menu().Options = menuOptions_;
   shownMenuItems_ = std::move(items);
   shownMenuRoot_ = {};
   for (std::size_t i = 0; i < shownMenuItems_.size(); ++i) {

@@ -89,19 +89,54 @@ TEST_F(CaptionTrackerTest, CommandsByStateAndButton) {
   context.state = {false, true, false};
   EXPECT_EQ(CommandFor(ButtonCommand::cmMinimize, context), FrameCommand::kRestore);
 
-  // The system-menu button opens its menu at the press; a double-click on it closes.
+  // The system-menu button opens its menu at the press, anchored to itself.
   const PressResult menu = tracker.Press(MouseButton::kLeft, {8, 12}, context);
   EXPECT_EQ(menu.command, FrameCommand::kSystemMenu);
-  EXPECT_EQ(tracker.DoubleClick(), FrameCommand::kClose);
+  EXPECT_EQ(menu.objectRect, (Rect{3, 8, 17, 20}));
 
   // Pressing the caption itself captures nothing (the platform moves the window).
   tracker.Release(MouseButton::kLeft, context);
   EXPECT_FALSE(tracker.Press(MouseButton::kLeft, {300, 10}, context).capture);
 
-  EXPECT_EQ(CaptionDoubleClickCommand({}, true, true), FrameCommand::kMaximize);
-  EXPECT_EQ(CaptionDoubleClickCommand({true, false, false}, true, true), FrameCommand::kRestore);
-  EXPECT_EQ(CaptionDoubleClickCommand({}, true, false), FrameCommand::kRollUp);
-  EXPECT_EQ(CaptionDoubleClickCommand({false, true, false}, true, true), FrameCommand::kRestore);
+  const BorderIcons all = BorderIcons::All();
+  BorderIcons noMaximize = all;
+  noMaximize.maximize = false;
+  BorderIcons noRollUp = noMaximize;
+  noRollUp.rollUp = false;
+  EXPECT_EQ(CaptionDoubleClickCommand({}, true, all), FrameCommand::kMaximize);
+  EXPECT_EQ(CaptionDoubleClickCommand({true, false, false}, true, all), FrameCommand::kRestore);
+  EXPECT_EQ(CaptionDoubleClickCommand({}, true, noMaximize), FrameCommand::kRollUp);
+  EXPECT_EQ(CaptionDoubleClickCommand({false, true, false}, true, all), FrameCommand::kRestore);
+  EXPECT_EQ(CaptionDoubleClickCommand({}, false, all), FrameCommand::kRollUp);
+  // Without the roll-up icon the caption never rolls the window up.
+  EXPECT_EQ(CaptionDoubleClickCommand({}, true, noRollUp), FrameCommand::kNone);
+  EXPECT_EQ(CaptionDoubleClickCommand({}, false, noRollUp), FrameCommand::kNone);
+}
+
+TEST_F(CaptionTrackerTest, EachClickOfADoubleClickIsAClick) {
+  const Point onRollUp{715, 15};
+  const auto click = [&](bool second) {
+    const PressResult press =
+        second ? tracker.DoubleClick(onRollUp, context) : tracker.Press(MouseButton::kLeft, onRollUp, context);
+    EXPECT_TRUE(press.capture);
+    EXPECT_EQ(press.command, FrameCommand::kNone);
+    const ReleaseResult release = tracker.Release(MouseButton::kLeft, context);
+    EXPECT_TRUE(release.releaseCapture);
+    return release.command;
+  };
+  EXPECT_EQ(click(false), FrameCommand::kRollUp);
+  EXPECT_EQ(click(true), FrameCommand::kRollUp);
+  EXPECT_EQ(tracker.pressed(), CaptionTracker::kNone);
+  EXPECT_FALSE(objects[3].down);
+
+  // On the system-menu button the second press closes and leaves nothing pressed.
+  tracker.Press(MouseButton::kLeft, {8, 12}, context);
+  tracker.Release(MouseButton::kLeft, context);
+  const PressResult second = tracker.DoubleClick({8, 12}, context);
+  EXPECT_EQ(second.command, FrameCommand::kClose);
+  EXPECT_FALSE(second.capture);
+  EXPECT_FALSE(objects[4].down);
+  EXPECT_EQ(tracker.pressed(), CaptionTracker::kNone);
 }
 
 TEST_F(CaptionTrackerTest, WhichObjectsReportPressesAndReleases) {
@@ -139,7 +174,8 @@ TEST_F(CaptionTrackerTest, AnimatedButtonRunsItsCommandAsAButton) {
   objects[0].rect = {787, 5, 797, 15};
   tracker.Reset(&objects);
   EXPECT_EQ(tracker.Press(MouseButton::kLeft, {790, 8}, context).command, FrameCommand::kSystemMenu);
-  EXPECT_EQ(tracker.DoubleClick(), FrameCommand::kClose);
+  tracker.Release(MouseButton::kLeft, context);
+  EXPECT_EQ(tracker.DoubleClick({790, 8}, context).command, FrameCommand::kClose);
 }
 
 TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {

@@ -112,13 +112,19 @@ TEST_F(FramePainterTest, PlainFrameAndClientBackground) {
   std::vector<CaptionObject> plain = DefaultCaptionButtons();
   ApplyBorderIcons(plain, {});
   const Rect caption = LayoutPlainButtons(plain, 200, PlainMetrics::For(false));
-  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}, nullptr};
+  PlainPaint p{{200, 100}, PlainMetrics::For(false), caption, &plain, &text, "Plain", true, {}, {}, {}, {}, nullptr};
   Bitmap out(200, 100, kMarker);
   PaintPlainFrame(out.view(), p);
   EXPECT_EQ(ToColorRef(out.At(0, 50)), p.colors.light3d);
   EXPECT_EQ(ToColorRef(out.At(199, 50)), p.colors.darkShadow3d);
   EXPECT_EQ(out.At(100, 60), kMarker);
   EXPECT_EQ(text.calls.back().text, "Plain");
+  EXPECT_EQ(text.calls.back().font, (FontSpec{"Arial", 14, kFontBold, p.colors.text}));
+  // The form's caption fonts, their system colours taken from the plain colours.
+  p.active = false;
+  p.fonts.inactive = {"Tahoma", 12, 0, SystemColor(20)};
+  PaintPlainFrame(out.view(), p);
+  EXPECT_EQ(text.calls.back().font, (FontSpec{"Tahoma", 12, 0, p.colors.highlight}));
 
   // The client piece of the main picture, repeated from the client's corner.
   Bitmap client(600, 400);

@@ -36,6 +36,13 @@ TEST_F(TrayLinkFixture, WithoutAnIconTheTrayCommandMinimisesToTheTaskbar) {
   EXPECT_EQ(events, (std::vector<std::string>{"minimize"}));
   link.RestoreFromTray();  // nothing to come back from
   EXPECT_EQ(events.size(), 1u);
+  // Another form minimises the application too, and never becomes a strip.
+  window.mainForm = false;
+  const Rect bounds = window.bounds;
+  link.MinimizeToTray();
+  EXPECT_EQ(window.appMinimized, 2);
+  EXPECT_EQ(window.bounds, bounds);
+  EXPECT_EQ(states.State(), WindowState::wsNormal);
 }
 
 TEST_F(TrayLinkFixture, ToTheIconAndBackByADoubleClick) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,7 @@ TEST_F(StateFixture, RollUpAndDown) {
   EXPECT_EQ(host.bounds, (Rect{100, 100, 900, 700}));
   EXPECT_EQ(events, (std::vector<std::string>{"rollup", "rollup"}));
 
-  states.clientHeight = 300;
+  host.clientHeight = 300;
   states.SetRolledUp(true);
   states.SetRolledUp(false);
   EXPECT_EQ(host.bounds.Height(), 331);
@@ -140,14 +141,82 @@ TEST_F(StateFixture, RollUpWhileMaximisedBothWays) {
 TEST_F(StateFixture, PlatformCommandsGoThroughTheSameStates) {
   EXPECT_FALSE(states.PlatformCommand(WindowState::wsMaximized, false));
   EXPECT_TRUE(host.platformMaximized);
-  // The platform restored by itself (a drag out of maximised): state follows.
-  states.PlatformStateChanged(WindowState::wsNormal);
+  // The platform restored by itself: state follows.
+  host.PlatformRestore(states);
   EXPECT_EQ(states.State(), WindowState::wsNormal);
   EXPECT_TRUE(host.gripVisible);
-  states.PlatformStateChanged(WindowState::wsMaximized);
+  host.PlatformMaximize(states);
   EXPECT_EQ(states.State(), WindowState::wsMaximized);
   EXPECT_FALSE(states.PlatformCommand(WindowState::wsNormal, false));
   EXPECT_EQ(states.State(), WindowState::wsNormal);
+  // Restoring a normal window is the platform's (it un-snaps it) and is announced.
+  events.clear();
+  EXPECT_TRUE(states.PlatformCommand(WindowState::wsNormal, false));
+  EXPECT_EQ(events, (std::vector<std::string>{"restore"}));
+}
+
+TEST_F(StateFixture, APlatformMaximisedWindowRestoresToItsRectangleByEveryRoute) {
+  const Rect normal = host.bounds;
+  const std::function<void()> routes[] = {
+      [&] { states.ToggleMaximized(); },  // the button and the caption's double-click
+      [&] { states.RestoreItem(); },      // the system menu
+      [&] { EXPECT_FALSE(states.PlatformCommand(WindowState::wsNormal, false)); },  // Win+Down
+  };
+  for (const auto& restore : routes) {
+    host.PlatformMaximize(states);
+    ASSERT_EQ(states.State(), WindowState::wsMaximized);
+    restore();
+    EXPECT_EQ(states.State(), WindowState::wsNormal);
+    EXPECT_EQ(host.bounds, normal);
+    EXPECT_FALSE(host.platformMaximized);
+  }
+}
+
+TEST_F(StateFixture, MaximiseRollUpMinimiseAndBackIsOneConsistentState) {
+  host.mainForm = true;
+  const Rect normal = host.bounds;
+  states.ToggleMaximized();
+  states.SetRolledUp(true);
+  // The maximised strip is no platform-maximised window, which the platform
+  // would keep at the work area's size.
+  EXPECT_EQ(host.bounds, (Rect{0, 0, 1920, 31}));
+  EXPECT_FALSE(host.platformMaximized);
+  EXPECT_TRUE(states.ShowsStrip());
+  states.ChangeWindowState(WindowState::wsMinimized);
+  EXPECT_EQ(host.appMinimized, 1);
+  // Back from the taskbar: the platform returns to its rectangle, the strip.
+  EXPECT_TRUE(states.PlatformCommand(WindowState::wsNormal, true));
+  host.PlatformRestore(states);
+  EXPECT_EQ(states.State(), WindowState::wsMaximized);
+  EXPECT_TRUE(states.ShowsStrip());
+  EXPECT_EQ(host.bounds, (Rect{0, 0, 1920, 31}));
+  // Win+Up maximises the strip: rolled down.
+  host.PlatformMaximize(states);
+  EXPECT_FALSE(states.RolledUp());
+  EXPECT_EQ(states.State(), WindowState::wsMaximized);
+  states.ToggleMaximized();
+  EXPECT_EQ(host.bounds, normal);
+
+  // Another form becomes a strip at the bottom, no maximised window, and
+  // comes back neither rolled up nor maximised.
+  FakeStateHost other;
+  WindowStateMachine second(other);
+  second.firstShowPending = false;
+  second.ToggleMaximized();
+  second.SetRolledUp(true);
+  second.ChangeWindowState(WindowState::wsMinimized);
+  EXPECT_EQ(other.bounds, (Rect{0, 1009, 200, 1040}));
+  EXPECT_FALSE(other.platformMaximized);
+  second.ChangeWindowState(WindowState::wsNormal);
+  EXPECT_FALSE(second.RolledUp());
+  EXPECT_EQ(other.bounds, (Rect{100, 100, 900, 700}));
+
+  // Rolled up before maximising: the maximised window fills the work area.
+  second.SetRolledUp(true);
+  second.ToggleMaximized();
+  EXPECT_TRUE(second.RolledUp());
+  EXPECT_FALSE(second.ShowsStrip());
+  EXPECT_TRUE(other.platformMaximized);
 }
 
 }  // namespace

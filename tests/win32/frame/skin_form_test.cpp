@@ -8,49 +8,14 @@
 
 #include "core/app/texts.h"
 
+#include "win32/frame/skin_form_fixture.h"
 #include "win32/gfx/regions.h"
 #include "win32/menus/application_hints.h"
 #include "win32/platform/monitor.h"
 #include "win32/tray/tray_icon_window.h"
-#include "win32/win32_fixture.h"
 
 namespace zv::win::test {
 namespace {
-
-class SkinFormTest : public MainWindowTest {
- protected:
-  HWND hwnd() const { return form->hwnd(); }
-  RECT WindowRect() const {
-    RECT r{};
-    GetWindowRect(hwnd(), &r);
-    return r;
-  }
-  LRESULT HitAt(int x, int y) const {
-    const RECT r = WindowRect();
-    return SendMessageW(hwnd(), WM_NCHITTEST, 0, MAKELPARAM(r.left + x, r.top + y));
-  }
-  void Mouse(UINT msg, WPARAM hit, int x, int y) const {
-    const RECT r = WindowRect();
-    SendMessageW(hwnd(), msg, hit, MAKELPARAM(r.left + x, r.top + y));
-  }
-  Rect Bounds() const {
-    const RECT r = WindowRect();
-    return {r.left, r.top, r.right, r.bottom};
-  }
-  // A left click on the first caption button of `command`.
-  void ClickButton(ButtonCommand command) const {
-    SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
-    for (const CaptionObject& o : form->zsfrm->frame().objects()) {
-      if (o.command != command) continue;
-      const Point c{(o.rect.left + o.rect.right) / 2, (o.rect.top + o.rect.bottom) / 2};
-      Mouse(WM_NCLBUTTONDOWN, HTOBJECT, c.x, c.y);
-      Mouse(WM_NCLBUTTONUP, HTOBJECT, c.x, c.y);
-      return;
-    }
-    ADD_FAILURE() << "no such caption button";
-  }
-  WindowState State() const { return form->zsfrm->states().State(); }
-};
 
 TEST_F(SkinFormTest, ClientAreaHitCodesRegionAndLimits) {
   Open();
@@ -252,15 +217,6 @@ TEST_F(SkinFormTest, RollUpLeavesTheCaptionStripAndBack) {
   EXPECT_EQ(Bounds(), normal);
 }
 
-// The names of the open system menu's items, or nothing when it is closed.
-std::vector<std::string> OpenMenuNames(TzsSkinForm& skinForm) {
-  std::vector<std::string> names;
-  SkinMenuHost* host = skinForm.MenuHost();
-  if (!host || !host->Menu().Visible()) return names;
-  for (const TzsSkinMenuItem& item : host->Menu().LevelAt(0).Items()) names.push_back(item.node->name);
-  return names;
-}
-
 TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   Open();
   TzsSkinForm& skinForm = *form->zsfrm;
@@ -333,12 +289,6 @@ TEST_F(SkinFormTest, TrayLinkedWindowGoesToTheIconAndBack) {
   EXPECT_FALSE(IsIconic(hwnd()));
   skinForm.SetTrayIcon(nullptr);
 }
-
-struct RecordingHints : FrameHints {
-  std::vector<std::string> log;
-  void ShowHint(const std::string& text, const Rect&) override { log.push_back("show " + text); }
-  void HideHint() override { log.push_back("hide"); }
-};
 
 TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   Open();

@@ -1,6 +1,7 @@
 #pragma once
 // The mouse over the caption objects: which object is under the mouse,
 // which is pressed, their looks, and the command a completed click runs.
+#include <cstdlib>
 #include <vector>
 
 #include "core/frame/caption_objects.h"
@@ -101,6 +102,36 @@ class SizeMoveMarks {
   bool inSizeMove_ = false;
   bool fullDrag_ = true;
   bool loopEnded_ = false;
+};
+
+// A left press on the caption that becomes the platform's move only once
+// the mouse, still held, leaves the drag box around where it went down. A
+// click, and each click of a double-click, stay clicks, also where the
+// move loop would hold the mouse from the press on (a window manager's
+// move under Wine takes the second click of a double-click).
+class CaptionDrag {
+ public:
+  void Press(Point screen) {
+    pending_ = true;
+    start_ = screen;
+  }
+  void End() { pending_ = false; }
+  bool Pending() const { return pending_; }
+  // Where the mouse went down: the move follows the mouse from there.
+  Point Start() const { return start_; }
+  // Whether the move starts now: the mouse is past `box` (half the drag
+  // box's width and height) from where it went down. It starts once.
+  bool StartsMove(Point screen, Size box) {
+    if (!pending_ || (std::abs(screen.x - start_.x) <= box.width && std::abs(screen.y - start_.y) <= box.height)) {
+      return false;
+    }
+    pending_ = false;
+    return true;
+  }
+
+ private:
+  bool pending_ = false;
+  Point start_;
 };
 
 // What a completed click on a button with `command` asks for in `state`.

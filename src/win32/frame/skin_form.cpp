@@ -396,6 +396,27 @@ void TzsSkinForm::Release(MouseButton button, Point p) {
   Run(release.command, {});
 }
 
+// The platform's move starts only when the held mouse is dragged (below);
+// until then the window holds the mouse itself.
+void TzsSkinForm::PressCaption(LPARAM screenPoint) {
+  Press(MouseButton::kLeft, WindowPoint(screenPoint), HTCAPTION);
+  if (SystemMenuOpen()) return;  // a system-menu button the skin put in the caption
+  captionDrag_.Press({GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)});
+  SetCapture(window_);
+}
+
+// The move loop follows the mouse from where it went down, so the window
+// keeps up with it. A maximised window is not moved.
+void TzsSkinForm::DragCaption() {
+  POINT c{};
+  GetCursorPos(&c);
+  const Size box{GetSystemMetrics(SM_CXDRAG) / 2, GetSystemMetrics(SM_CYDRAG) / 2};
+  if (!captionDrag_.StartsMove({c.x, c.y}, box)) return;
+  ReleaseCapture();
+  const Point from = captionDrag_.Start();
+  if (!frame_.state().maximized) SendMessageW(window_, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, MAKELPARAM(from.x, from.y));
+}
+
 // Each click of a double-click on a button is a click; the caption and the
 // system-menu button have double-click commands of their own.
 void TzsSkinForm::DoubleClick(Point p, WPARAM hit) {
@@ -744,12 +765,20 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       FireMove(WindowPoint(lParam));
       return Default(msg, wParam, lParam);
     case WM_MOUSEMOVE:
+      if (captionDrag_.Pending()) {
+        DragCaption();
+        return 0;
+      }
       if (GetCapture() == window_ && frame_.tracker().pressed() != CaptionTracker::kNone) {
         Track(CursorInWindow(), true);
         FireMove(CursorInWindow());
       }
       return Default(msg, wParam, lParam);
     case WM_NCLBUTTONDOWN: {
+      if (wParam == HTCAPTION) {
+        PressCaption(lParam);
+        return 0;
+      }
       sizeMove_.BeginPress();
       const LRESULT result = Default(msg, wParam, lParam);
       if (!sizeMove_.LoopEndedInPress()) Press(MouseButton::kLeft, WindowPoint(lParam), wParam);
@@ -766,6 +795,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       Release(MouseButton::kLeft, WindowPoint(lParam));
       return Default(msg, wParam, lParam);
     case WM_LBUTTONUP:
+      if (captionDrag_.Pending()) {
+        captionDrag_.End();
+        ReleaseCapture();
+      }
       Release(MouseButton::kLeft, CursorInWindow());
       return Default(msg, wParam, lParam);
     case WM_NCRBUTTONDBLCLK:
@@ -784,7 +817,9 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       DoubleClick(WindowPoint(lParam), wParam);
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != window_ && frame_.tracker().CaptureLost()) Repaint();
+      if (reinterpret_cast<HWND>(lParam) == window_) return Default(msg, wParam, lParam);
+      captionDrag_.End();
+      if (frame_.tracker().CaptureLost()) Repaint();
       return Default(msg, wParam, lParam);
     default:
       return Default(msg, wParam, lParam);

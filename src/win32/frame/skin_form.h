@@ -184,6 +184,8 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   FrameHints& Hints() const;
   void HideHint();
   void Release(MouseButton button, Point p);
+  void PressCaption(LPARAM screenPoint);
+  void DragCaption();
   void DoubleClick(Point p, WPARAM hit);
   void TrackingTick();
   void StopTracking();
@@ -263,6 +265,7 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   bool ownTrayMenu_ = false;  // tray_'s menu is ours
   FrameHints* hints_ = nullptr;
   SizeMoveMarks sizeMove_;
+  CaptionDrag captionDrag_;
   SnapState snap_;
   DibSurface surface_;
   DibSurface clientSurface_;  // reallocated only when the client's size changes

@@ -188,6 +188,20 @@ TEST_F(CaptionTrackerTest, InactiveOrMovingWindowDoesNotLightButtons) {
   EXPECT_EQ(tracker.underMouse(), CaptionTracker::kNone);
 }
 
+TEST(CaptionDragTest, TheMoveStartsOncePastTheDragBox) {
+  CaptionDrag drag;
+  EXPECT_FALSE(drag.StartsMove({500, 500}, {4, 4}));  // no press
+  drag.Press({100, 100});
+  EXPECT_FALSE(drag.StartsMove({104, 96}, {4, 4}));
+  EXPECT_TRUE(drag.Pending());
+  EXPECT_TRUE(drag.StartsMove({100, 105}, {4, 4}));
+  EXPECT_FALSE(drag.StartsMove({100, 120}, {4, 4}));
+  // Released first: a click.
+  drag.Press({100, 100});
+  drag.End();
+  EXPECT_FALSE(drag.StartsMove({200, 200}, {4, 4}));
+}
+
 TEST(SizeMoveMarksTest, LoopEndsHoweverItStarted) {
   SizeMoveMarks marks;
   // A loop from the keyboard: the flag goes with it, the next press is a press.

@@ -64,5 +64,7 @@ std::vector<std::string> OpenMenuNames(TzsSkinForm& skinForm);
 // the window's own thread meanwhile runs its messages (and any move loop a
 // press starts). Returns when the input has been handled.
 void ClickWithTheMouse(Point screen, int clicks);
+// Presses the left button at `from`, drags it `by` in ten steps and lets go.
+void DragWithTheMouse(Point from, Size by);
 
 }  // namespace zv::win::test

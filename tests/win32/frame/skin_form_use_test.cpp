@@ -2,6 +2,7 @@
 // the platform's input queue and move loop, keyboard menus, state sequences,
 // limits, skin changes and detaching.
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "core/skin/resource_strings.h"
@@ -19,34 +20,57 @@ std::vector<std::string> OpenMenuNames(TzsSkinForm& skinForm) {
   return names;
 }
 
-void ClickWithTheMouse(Point screen, int clicks) {
-  SetCursorPos(screen.x, screen.y);
+namespace {
+
+void Input(DWORD flags, Point to = {}) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = to.x;
+  input.mi.dy = to.y;
+  SendInput(1, &input, sizeof input);
+  Sleep(20);
+}
+
+// The hand runs on another thread while this one runs the window's messages
+// (and any move loop a press starts).
+void WithTheMouse(Point at, const std::function<void()>& hand) {
+  SetCursorPos(at.x, at.y);
   PumpMessages();
   std::atomic<bool> done = false;
-  std::thread hand([&] {
-    const auto press = [](DWORD flags) {
-      INPUT input{};
-      input.type = INPUT_MOUSE;
-      input.mi.dwFlags = flags;
-      SendInput(1, &input, sizeof input);
-      Sleep(20);
-    };
+  std::thread thread([&] {
     Sleep(50);
-    for (int i = 0; i < clicks; ++i) {
-      press(MOUSEEVENTF_LEFTDOWN);
-      press(MOUSEEVENTF_LEFTUP);
-    }
+    hand();
     done = true;
   });
   while (!done) {
     PumpMessages();
     Sleep(2);
   }
-  hand.join();
+  thread.join();
   for (int i = 0; i < 10; ++i) {
     PumpMessages();
     Sleep(5);
   }
+}
+
+}  // namespace
+
+void ClickWithTheMouse(Point screen, int clicks) {
+  WithTheMouse(screen, [clicks] {
+    for (int i = 0; i < clicks; ++i) {
+      Input(MOUSEEVENTF_LEFTDOWN);
+      Input(MOUSEEVENTF_LEFTUP);
+    }
+  });
+}
+
+void DragWithTheMouse(Point from, Size by) {
+  WithTheMouse(from, [by] {
+    Input(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 0; i < 10; ++i) Input(MOUSEEVENTF_MOVE, {by.width / 10, by.height / 10});
+    Input(MOUSEEVENTF_LEFTUP);
+  });
 }
 
 namespace {
@@ -71,7 +95,7 @@ TEST_F(SkinFormTest, DoubleClicksOnAButtonAndOnTheCaption) {
   EXPECT_NE(GetCapture(), hwnd());
   EXPECT_FALSE(Pressed(*form->zsfrm));
 
-  // The caption's double-click, after the platform's move loop had the first press.
+  // The caption's double-click maximises; a drag moves the window.
   const Point caption = screen({Width() / 2, 12});
   ClickWithTheMouse(caption, 2);
   EXPECT_EQ(State(), WindowState::wsMaximized);
@@ -79,6 +103,14 @@ TEST_F(SkinFormTest, DoubleClicksOnAButtonAndOnTheCaption) {
   ClickWithTheMouse(screen({Width() / 2, 12}), 2);
   EXPECT_EQ(State(), WindowState::wsNormal);
   EXPECT_EQ(Bounds(), normal);
+  // The move starts within the first step of the drag.
+  DragWithTheMouse(caption, {60, 40});
+  EXPECT_EQ(Bounds().Width(), normal.Width());
+  EXPECT_GE(Bounds().left - normal.left, 54);
+  EXPECT_LE(Bounds().left - normal.left, 60);
+  EXPECT_GE(Bounds().top - normal.top, 36);
+  EXPECT_LE(Bounds().top - normal.top, 40);
+  SetWindowPos(hwnd(), nullptr, normal.left, normal.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
   // A system-menu button the skin puts inside the caption answers "caption";
   // its double-click still closes the window.

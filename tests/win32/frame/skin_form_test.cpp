@@ -231,6 +231,14 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   EXPECT_EQ(menuEvents, "open ");
   // Opened at the cursor.
   EXPECT_EQ(skinForm.MenuHost()->Menu().LevelAt(0).Bounds().left, WindowRect().left + w / 2);
+  // A quick second right click is a press: it closes the menu and opens none.
+  Mouse(WM_NCRBUTTONDBLCLK, HTCAPTION, w / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
+  EXPECT_TRUE(OpenMenuNames(skinForm).empty());
+  EXPECT_EQ(menuEvents, "open close ");
+  Mouse(WM_NCRBUTTONDOWN, HTCAPTION, w / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
+  menuEvents = "open ";
 
   // The keyboard goes to the open menu: Esc closes it.
   PostMessageW(hwnd(), WM_KEYDOWN, VK_ESCAPE, 0);

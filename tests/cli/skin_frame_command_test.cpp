@@ -37,8 +37,10 @@ TEST_F(SkinFrameCommandTest, FrameJsonOfTheEmbeddedSkin) {
 
 TEST_F(SkinFrameCommandTest, HitTestAndRegion) {
   EXPECT_EQ(Run({"hittest", "--embedded", "--size", "800x500", "400,12", "400,250", "1,250", "785,15"}),
-            "400,12 2\n400,250 1\n1,250 10\n785,15 19\n");
-  EXPECT_EQ(Run({"hittest", "--embedded", "--size", "800x500", "--state", "maximized", "1,250"}), "1,250 19\n");
+            "400,12 2\n400,250 1\n1,250 10\n785,15 20\n");
+  EXPECT_EQ(Run({"hittest", "--embedded", "--size", "800x500", "--state", "maximized", "1,250", "799,0"}),
+            "1,250 19\n799,0 20\n");
+  EXPECT_EQ(Run({"region", "--embedded", "--size", "800x500", "--state", "maximized"}), "none\n");
   // The rolled-up strip keeps its rounded corners.
   const std::string strip = Run({"region", "--embedded", "--size", "300x31", "--state", "rolledup"});
   EXPECT_EQ(strip.substr(0, strip.find('\n')), "4 0 296 1");

@@ -220,7 +220,9 @@ void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions&
   ReloadHints(objects, options);
 }
 
-void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g) {
+namespace {
+
+void PlaceObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g) {
   for (CaptionObject& o : objects) {
     if (!o.InPicture() && o.record) o.rect = MapSkinRect(g, o.record->skinRect);
   }
@@ -268,6 +270,30 @@ void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeomet
   if (!hasButtons && caption) caption->rect.left = x + gap;
 }
 
+void TakeOwnRects(std::vector<CaptionObject>& objects) {
+  for (CaptionObject& o : objects) o.hitRect = o.rect;
+}
+
+}  // namespace
+
+void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g) {
+  PlaceObjects(objects, g);
+  TakeOwnRects(objects);
+}
+
+void GrowHitRectsToEdges(std::vector<CaptionObject>& objects, int width, int bandBottom) {
+  CaptionObject* leftmost = nullptr;
+  CaptionObject* rightmost = nullptr;
+  for (CaptionObject& o : objects) {
+    if (!o.visible || o.rect.IsEmpty() || o.rect.top >= bandBottom) continue;
+    o.hitRect.top = 0;
+    if (!leftmost || o.rect.left < leftmost->rect.left) leftmost = &o;
+    if (!rightmost || o.rect.right > rightmost->rect.right) rightmost = &o;
+  }
+  if (leftmost) leftmost->hitRect.left = 0;
+  if (rightmost) rightmost->hitRect.right = width;
+}
+
 Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const PlainMetrics& plain) {
   const int s = plain.buttonSize;
   Rect caption{plain.border, plain.border, width - plain.border, plain.captionHeight};
@@ -282,6 +308,7 @@ Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const Pl
     sysMenu->rect = Rect::FromSize(caption.left, 4, size.width, size.height);
     caption.left += size.width;
   }
+  TakeOwnRects(objects);
   return caption;
 }
 
@@ -312,7 +339,7 @@ std::optional<GlowLayer> GlowOf(const CaptionObject& o, const FrameSkin& skin) {
 
 const CaptionObject* CaptionAt(const std::vector<CaptionObject>& objects, Point p) {
   for (const CaptionObject& o : objects) {
-    if (o.kind == ObjectKind::kCaption && o.visible && o.rect.Contains(p)) return &o;
+    if (o.kind == ObjectKind::kCaption && o.visible && o.hitRect.Contains(p)) return &o;
   }
   return nullptr;
 }

@@ -22,6 +22,9 @@ struct CaptionObject {
   ObjectKind kind = ObjectKind::kStdButton;
   ButtonCommand command = ButtonCommand::cmDefault;
   Rect rect;
+  // Where it takes the mouse: its rectangle, grown to the window's edges
+  // in a maximised frame (GrowHitRectsToEdges).
+  Rect hitRect;
   bool enabled = true;
   bool visible = true;
   bool active = false;  // hovered (buttons) or the window active (caption)
@@ -58,6 +61,9 @@ struct CaptionObject {
   // Whether the mouse at `p` (window coordinates, inside `rect`) is on the
   // object: everywhere, or on its mask's black pixels when it has one.
   bool Accepts(Point p) const;
+  // Whether the object takes the mouse at `p`: inside its hit rectangle,
+  // and on its mask where it is drawn.
+  bool Takes(Point p) const { return visible && hitRect.Contains(p) && (!rect.Contains(p) || Accepts(p)); }
 };
 
 // The window's BorderIcons; at creation the first four, this program all five.
@@ -97,8 +103,14 @@ std::vector<CaptionObject> DefaultCaptionButtons();
 void ApplyBorderIcons(std::vector<CaptionObject>& objects, const CaptionOptions& options);
 
 // Places the objects: frame objects by MapSkinRect, the buttons along the
-// buttons (or caption) rectangle, the caption between them.
+// buttons (or caption) rectangle, the caption between them. Each takes the
+// mouse on its own rectangle.
 void LayoutCaptionObjects(std::vector<CaptionObject>& objects, const FrameGeometry& g);
+// A maximised window's objects take the mouse up to the window's edges, so
+// that the pointer flung to the screen's top (or its top-right corner)
+// finds the caption and the buttons: those in the top band (above
+// `bandBottom`) reach the top row, the outermost ones the side edges.
+void GrowHitRectsToEdges(std::vector<CaptionObject>& objects, int width, int bandBottom);
 // The plain frame's layout of its default buttons for a `width` wide
 // window; returns the caption rectangle left between them.
 Rect LayoutPlainButtons(std::vector<CaptionObject>& objects, int width, const PlainMetrics& plain);

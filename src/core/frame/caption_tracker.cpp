@@ -28,7 +28,7 @@ bool CaptionTracker::Track(Point p, bool tracking, const TrackContext& context) 
   if (tracking) {
     for (int i = 0; i < static_cast<int>(objects_->size()); ++i) {
       const CaptionObject& o = (*objects_)[static_cast<std::size_t>(i)];
-      if (o.enabled && o.visible && o.rect.Contains(p) && o.Accepts(p)) {
+      if (o.enabled && o.Takes(p)) {
         found = i;
         break;
       }

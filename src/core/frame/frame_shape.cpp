@@ -111,14 +111,64 @@ bool PointInShape(const MaskBands& bands, Point p) {
   return BlackAt(bands.left, p.x, p.y - mr.top);
 }
 
+HitCode ObjectHitCode(const CaptionObject& o) {
+  if (o.kind == ObjectKind::kCaption) return kHtCaption;
+  if (!o.HasCommand()) return kHtObject;
+  switch (o.command) {
+    case ButtonCommand::cmSysMenu:
+      return kHtSysMenu;
+    case ButtonCommand::cmMinimize:
+      return kHtMinButton;
+    case ButtonCommand::cmMaximize:
+      return kHtMaxButton;
+    case ButtonCommand::cmClose:
+      return kHtClose;
+    default:
+      return kHtObject;
+  }
+}
+
+bool IsButtonHitCode(int code) {
+  return code == kHtSysMenu || code == kHtMinButton || code == kHtMaxButton || code == kHtClose;
+}
+
+namespace {
+
+// The first visible, enabled button with a platform code that takes the mouse at `p`.
+const CaptionObject* PlatformButtonAt(const std::vector<CaptionObject>& objects, Point p) {
+  for (const CaptionObject& o : objects) {
+    if (o.enabled && IsButtonHitCode(ObjectHitCode(o)) && o.Takes(p)) return &o;
+  }
+  return nullptr;
+}
+
+// The corner whose sizing zone holds `p` in a window of `size`; 0 for none.
+HitCode CornerAt(Point p, Size size, int depth) {
+  const auto zone = [depth](int dx, int dy) {
+    return (dx < kCornerReach && dy < depth) || (dy < kCornerReach && dx < depth) ||
+           (dx < kCornerSquare && dy < kCornerSquare);
+  };
+  const int right = size.width - 1 - p.x, bottom = size.height - 1 - p.y;
+  if (zone(p.x, p.y)) return kHtTopLeft;
+  if (zone(right, p.y)) return kHtTopRight;
+  if (zone(p.x, bottom)) return kHtBottomLeft;
+  if (zone(right, bottom)) return kHtBottomRight;
+  return HitCode{};
+}
+
+}  // namespace
+
 HitCode HitTestSkinned(Point p, const HitTestInput& in) {
   const FrameGeometry& g = *in.geometry;
   const Rect& nr = g.client;
+  if (const CaptionObject* button = PlatformButtonAt(*in.objects, p)) return ObjectHitCode(*button);
   const bool inCaption = CaptionAt(*in.objects, p) != nullptr;
   const auto inner = [&] { return nr.Contains(p) ? kHtClient : inCaption ? kHtCaption : kHtObject; };
   if (in.state.rolledUp || in.state.minimized) return inCaption ? kHtCaption : kHtObject;
   if (in.objectUnderMouse && !inCaption && !nr.Contains(p) && !in.inSizeMove) return kHtObject;
   if (in.state.maximized || !in.resizable) return inner();
+  const bool inShape = !in.bands || PointInShape(*in.bands, p);
+  if (const HitCode corner = CornerAt(p, g.size, std::max(in.borderWidth, 1)); corner && inShape) return corner;
   const int b = in.borderWidth;
   const Point around[] = {{p.x - b, p.y}, {p.x, p.y - b}, {p.x + b, p.y}, {p.x, p.y + b}};
   const Rect window{0, 0, g.size.width, g.size.height};
@@ -141,8 +191,12 @@ HitCode HitTestSkinned(Point p, const HitTestInput& in) {
 HitCode HitTestPlain(Point p, const PlainHitInput& in) {
   const int w = in.size.width, h = in.size.height;
   const FrameState& s = in.state;
+  if (in.objects) {
+    if (const CaptionObject* button = PlatformButtonAt(*in.objects, p)) return ObjectHitCode(*button);
+  }
   if (!s.maximized && !s.rolledUp && !s.minimized && in.resizable) {
     if (in.objectUnderMouse) return kHtObject;
+    if (const HitCode corner = CornerAt(p, in.size, in.metrics.border)) return corner;
     const bool left = p.x <= 2, top = p.y <= 2, right = p.x >= w - 2, bottom = p.y >= h - 2;
     if (left && top) return kHtTopLeft;
     if (right && top) return kHtTopRight;

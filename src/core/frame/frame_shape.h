@@ -15,6 +15,9 @@ namespace zv {
 enum HitCode : int {
   kHtClient = 1,
   kHtCaption = 2,
+  kHtSysMenu = 3,
+  kHtMinButton = 8,
+  kHtMaxButton = 9,
   kHtLeft = 10,
   kHtRight = 11,
   kHtTop = 12,
@@ -24,7 +27,21 @@ enum HitCode : int {
   kHtBottomLeft = 16,
   kHtBottomRight = 17,
   kHtObject = 19,
+  kHtClose = 20,
 };
+
+// The code a caption object answers: the platform's own for a system-menu,
+// minimise, maximise and close button (so that the platform knows where
+// they are: snap layouts over maximise), the caption for the caption, the
+// object code for every other.
+HitCode ObjectHitCode(const CaptionObject& object);
+// One of the four platform button codes.
+bool IsButtonHitCode(int code);
+
+// Sizing from a corner: along this many pixels of both edges from it, at
+// the edge's depth, and across a square of this side at the corner itself.
+constexpr int kCornerReach = 16;
+constexpr int kCornerSquare = 8;
 
 struct MaskBands {
   Bitmap top, bottom, left, right;
@@ -61,6 +78,7 @@ HitCode HitTestSkinned(Point p, const HitTestInput& in);
 struct PlainHitInput {
   Size size;
   Rect caption;
+  const std::vector<CaptionObject>* objects = nullptr;
   PlainMetrics metrics;
   FrameState state;
   bool resizable = true;

@@ -48,12 +48,15 @@ void SkinFrame::Relayout() {
     geometry_.size = size_;
     bands_ = {};
     plainCaption_ = LayoutPlainButtons(objects_, size_.width, plain_);
-    return;
+  } else {
+    geometry_ = ComputeFrameGeometry(skin_.info, skin_.PictureSize(), size_);
+    LayoutCaptionObjects(objects_, geometry_);
+    bands_ = ComposeMaskBands(skin_.info, skin_.mask, geometry_);
   }
-  geometry_ = ComputeFrameGeometry(skin_.info, skin_.PictureSize(), size_);
-  LayoutCaptionObjects(objects_, geometry_);
-  bands_ = ComposeMaskBands(skin_.info, skin_.mask, geometry_);
+  if (state_.maximized) GrowHitRectsToEdges(objects_, size_.width, ClientRect().top);
 }
+
+bool SkinFrame::Shaped() const { return Skinned() && skin_.mask.width() > 0 && !state_.maximized; }
 
 Rect SkinFrame::ClientRect() const {
   if (Skinned()) return geometry_.client;
@@ -141,7 +144,7 @@ AnimationTick SkinFrame::AnimationStep() {
 HitCode SkinFrame::HitTest(Point p, bool resizable, bool inSizeMove) const {
   const bool objectUnderMouse = tracker_.underMouse() != CaptionTracker::kNone;
   if (!Skinned()) {
-    return HitTestPlain(p, {size_, plainCaption_, plain_, state_, resizable, objectUnderMouse});
+    return HitTestPlain(p, {size_, plainCaption_, &objects_, plain_, state_, resizable, objectUnderMouse});
   }
   const HitTestInput in{&geometry_, skin_.mask.width() > 0 ? &bands_ : nullptr,
                         &objects_,  state_,
@@ -151,12 +154,13 @@ HitCode SkinFrame::HitTest(Point p, bool resizable, bool inSizeMove) const {
 }
 
 std::vector<Rect> SkinFrame::Region() const {
-  if (!Skinned() || skin_.mask.width() <= 0) return {Rect{0, 0, size_.width, size_.height}};
+  if (state_.maximized) return {};
+  if (!Shaped()) return {Rect{0, 0, size_.width, size_.height}};
   return FrameRegion(bands_, size_);
 }
 
 bool SkinFrame::PointInShape(Point p) const {
-  if (!Skinned() || skin_.mask.width() <= 0) return Rect{0, 0, size_.width, size_.height}.Contains(p);
+  if (!Shaped()) return Rect{0, 0, size_.width, size_.height}.Contains(p);
   return zv::PointInShape(bands_, p);
 }
 

@@ -79,8 +79,11 @@ class SkinFrame {
   AnimationTick AnimationStep();
 
   HitCode HitTest(Point p, bool resizable, bool inSizeMove) const;
-  // The window region's rectangles; the whole window without a mask.
+  // The window region's rectangles; the whole window without a mask, none
+  // (empty) for a maximised window, whose every pixel is its own.
   std::vector<Rect> Region() const;
+  // The skin's mask shapes the window.
+  bool Shaped() const;
   bool PointInShape(Point p) const;
 
   // The frame picture into the whole-window `target`; the client area is

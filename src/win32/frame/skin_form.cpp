@@ -531,6 +531,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   const bool ours = data_ && reinterpret_cast<TzsSkinData*>(wParam) == data_;
   if (EndsMenuAndHint(msg)) {
     HideHint();
+    pressClosedMenu_ = SystemMenuOpen() || (menuHost_ && menuHost_->ClosedByPressOn(window_));
     CloseSystemMenu();
   }
   switch (msg) {
@@ -603,7 +604,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST: {
       const Point p = WindowPoint(lParam);
       const HitCode hit = frame_.HitTest(p, Resizable(), sizeMove_.inSizeMove());
-      if (hit == kHtObject && !tracking_) {
+      if ((hit == kHtObject || IsButtonHitCode(hit)) && !tracking_) {
         Track(p, true);
         tracking_ = SetTimer(window_, kTrackingTimer, kTrackingInterval, nullptr) != 0;
       }
@@ -763,7 +764,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCMOUSEMOVE:
       Track(WindowPoint(lParam), true);
       FireMove(WindowPoint(lParam));
-      return Default(msg, wParam, lParam);
+      return IsButtonHitCode(static_cast<int>(wParam)) ? 0 : Default(msg, wParam, lParam);
     case WM_MOUSEMOVE:
       if (captionDrag_.Pending()) {
         DragCaption();
@@ -779,6 +780,11 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         PressCaption(lParam);
         return 0;
       }
+      // The platform would run its own button loop and draw classic buttons.
+      if (IsButtonHitCode(static_cast<int>(wParam))) {
+        Press(MouseButton::kLeft, WindowPoint(lParam), wParam);
+        return 0;
+      }
       sizeMove_.BeginPress();
       const LRESULT result = Default(msg, wParam, lParam);
       if (!sizeMove_.LoopEndedInPress()) Press(MouseButton::kLeft, WindowPoint(lParam), wParam);
@@ -786,14 +792,26 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCRBUTTONDOWN:
       Press(MouseButton::kRight, WindowPoint(lParam), wParam);
-      if (wParam == HTCAPTION && !DisableSystemMenu) {
-        const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        Run(FrameCommand::kSystemMenu, {at.x, at.y, at.x, at.y});
-      }
       return 0;
     case WM_NCLBUTTONUP:
       Release(MouseButton::kLeft, WindowPoint(lParam));
+      return IsButtonHitCode(static_cast<int>(wParam)) ? 0 : Default(msg, wParam, lParam);
+    case WM_CONTEXTMENU:
+      // The platform would show its own system menu over the caption.
+      if (lParam != -1 && reinterpret_cast<HWND>(wParam) == window_) {
+        const HitCode hit = frame_.HitTest(WindowPoint(lParam), Resizable(), false);
+        if (hit == kHtCaption || IsButtonHitCode(hit)) {
+          if (!DisableSystemMenu) ShowSystemMenuAt(lParam);
+          return 0;
+        }
+      }
       return Default(msg, wParam, lParam);
+    case WM_GETTITLEBARINFOEX: {
+      const LRESULT result = Default(msg, wParam, lParam);
+      auto* info = reinterpret_cast<TITLEBARINFOEX*>(lParam);
+      if (info && info->cbSize >= sizeof(TITLEBARINFOEX)) DescribeTitleBar(*info);
+      return result;
+    }
     case WM_LBUTTONUP:
       if (captionDrag_.Pending()) {
         captionDrag_.End();
@@ -806,8 +824,10 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       Press(MouseButton::kRight, WindowPoint(lParam), wParam);
       return 0;
     case WM_NCRBUTTONUP:
-      // The platform would open its own system menu here.
+      // The platform's system menu would open here; ours does, at the
+      // release as the platform opens it, unless this click closed it.
       Release(MouseButton::kRight, WindowPoint(lParam));
+      if (wParam == HTCAPTION && !DisableSystemMenu && !pressClosedMenu_) ShowSystemMenuAt(lParam);
       return 0;
     case WM_RBUTTONUP:
       Release(MouseButton::kRight, CursorInWindow());

@@ -225,6 +225,9 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   bool OnSystemMenuCommand(WPARAM command);
   void ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor);
   void RunMenuItem(const SystemMenuItem& item);
+  void ShowSystemMenuAt(LPARAM screenPoint);
+  // WM_GETTITLEBARINFOEX: the skin's caption and minimise, maximise and close buttons.
+  void DescribeTitleBar(TITLEBARINFOEX& info) const;
   void MinimizeCommand();
 
   static void RegisterLiving(const TzsSkinForm* form, bool alive);
@@ -281,6 +284,7 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   Bitmap logo_;
   std::unique_ptr<TzsLayerManager> glow_;  // the hovered button's glow, made when first shown
   bool attached_ = false;
+  bool pressClosedMenu_ = false;  // the last press closed the window's menu
 };
 
 }  // namespace zv::win

@@ -1,6 +1,10 @@
 // The skinned system menu: rebuilt for each showing from the window's state,
 // shown through the skinned popup menus, its items carried out as state
 // operations.
+#include <windowsx.h>
+
+#include <utility>
+
 #include "core/menus/menu_skin.h"
 #include "win32/frame/skin_form.h"
 #include "win32/tray/tray_icon_window.h"
@@ -36,6 +40,31 @@ std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
 }
 
 void TzsSkinForm::ShowSystemMenu(const Rect& anchor) { ShowMenuItems(SystemMenuItems(), anchor); }
+
+void TzsSkinForm::ShowSystemMenuAt(LPARAM screenPoint) {
+  const Point at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+  Run(FrameCommand::kSystemMenu, {at.x, at.y, at.x, at.y});
+}
+
+// Each platform button's rectangle in screen coordinates, or "invisible".
+void TzsSkinForm::DescribeTitleBar(TITLEBARINFOEX& info) const {
+  const Rect window = Bounds();
+  const Rect caption = frame_.CaptionRect().Offset(window.left, window.top);
+  info.rcTitleBar = {caption.left, caption.top, caption.right, caption.bottom};
+  const std::pair<int, ButtonCommand> buttons[] = {
+      {2, ButtonCommand::cmMinimize}, {3, ButtonCommand::cmMaximize}, {5, ButtonCommand::cmClose}};
+  for (const auto& [index, command] : buttons) {
+    info.rgrect[index] = {};
+    info.rgstate[index] = STATE_SYSTEM_INVISIBLE;
+    for (const CaptionObject& o : frame_.objects()) {
+      if (!o.HasCommand() || o.command != command || !o.visible || !o.enabled) continue;
+      const Rect r = o.hitRect.Offset(window.left, window.top);
+      info.rgrect[index] = {r.left, r.top, r.right, r.bottom};
+      info.rgstate[index] = 0;
+      break;
+    }
+  }
+}
 
 void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor) {
   CloseSystemMenu();

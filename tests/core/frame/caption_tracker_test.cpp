@@ -171,7 +171,7 @@ TEST_F(CaptionTrackerTest, AnimatedButtonRunsItsCommandAsAButton) {
   // As the system-menu button it opens the menu, and a double-click closes.
   record.command = ButtonCommand::cmSysMenu;
   objects = BuildCaptionObjects(skin);
-  objects[0].rect = {787, 5, 797, 15};
+  objects[0].rect = objects[0].hitRect = {787, 5, 797, 15};
   tracker.Reset(&objects);
   EXPECT_EQ(tracker.Press(MouseButton::kLeft, {790, 8}, context).command, FrameCommand::kSystemMenu);
   tracker.Release(MouseButton::kLeft, context);

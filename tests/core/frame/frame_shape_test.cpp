@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/frame/skin_frame.h"
 #include "frame/frame_fixture.h"
 
 namespace zv {
@@ -74,12 +75,31 @@ TEST_F(FrameShapeTest, HitCodesAroundEveryEdgeAndCorner) {
   EXPECT_EQ(Hit({798, 250}), kHtRight);
   EXPECT_EQ(Hit({400, 250}), kHtClient);
   EXPECT_EQ(Hit({400, 12}), kHtCaption);
-  EXPECT_EQ(Hit({785, 15}), kHtObject);  // close button
   EXPECT_EQ(Hit({400, 25}), kHtObject);  // bare frame under the caption
-  // The corner zones size only on the border itself.
-  EXPECT_EQ(Hit({7, 6}), kHtObject);
+  // Corners size along 16 pixels of both edges at the border's depth, and
+  // across an 8 by 8 square at the corner itself.
+  EXPECT_EQ(Hit({15, 2}), kHtTopLeft);
+  EXPECT_EQ(Hit({16, 2}), kHtTop);
+  EXPECT_EQ(Hit({7, 6}), kHtTopLeft);
+  EXPECT_EQ(Hit({9, 6}), kHtObject);
+  EXPECT_EQ(Hit({2, 484}), kHtBottomLeft);
+  EXPECT_EQ(Hit({784, 497}), kHtBottomRight);
+  EXPECT_EQ(Hit({797, 15}), kHtTopRight);  // beside the close button, on the border
   // A point on the mask rectangle's right edge lies outside it.
   EXPECT_EQ(Hit({797, 250}), kHtRight);
+
+  // The platform's own codes for the standard buttons, in every state;
+  // roll-up and tray keep the object code.
+  for (const FrameState state : {FrameState{}, FrameState{true, false, false}, FrameState{false, false, true}}) {
+    EXPECT_EQ(Hit({785, 15}, state), kHtClose);
+    EXPECT_EQ(Hit({762, 15}, state), kHtMaxButton);
+    EXPECT_EQ(Hit({739, 15}, state), kHtMinButton);
+    EXPECT_EQ(Hit({10, 14}, state), kHtSysMenu);
+    EXPECT_EQ(Hit({716, 15}, state), kHtObject);
+    EXPECT_EQ(Hit({693, 15}, state), kHtObject);
+  }
+  // Buttons keep their codes where a corner zone reaches them.
+  EXPECT_EQ(Hit({790, 6}), kHtClose);
 
   // Maximised: no sizing codes; rolled up: caption or object only.
   EXPECT_EQ(Hit({1, 250}, {true, false, false}), kHtObject);
@@ -92,14 +112,44 @@ TEST_F(FrameShapeTest, HitCodesAroundEveryEdgeAndCorner) {
 }
 
 TEST_F(FrameShapeTest, PlainFrameHitCodes) {
-  PlainHitInput in{{300, 200}, {20, 3, 229, 19}, PlainMetrics::For(false), {}, true, false};
+  std::vector<CaptionObject> plain = DefaultCaptionButtons();
+  ApplyBorderIcons(plain, {});
+  const Rect caption = LayoutPlainButtons(plain, 300, PlainMetrics::For(false));
+  PlainHitInput in{{300, 200}, caption, &plain, PlainMetrics::For(false), {}, true, false};
   EXPECT_EQ(HitTestPlain({0, 0}, in), kHtTopLeft);
+  EXPECT_EQ(HitTestPlain({14, 1}, in), kHtTopLeft);
   EXPECT_EQ(HitTestPlain({299, 100}, in), kHtRight);
   EXPECT_EQ(HitTestPlain({100, 10}, in), kHtCaption);
   EXPECT_EQ(HitTestPlain({100, 100}, in), kHtClient);
-  EXPECT_EQ(HitTestPlain({290, 10}, in), kHtObject);
+  EXPECT_EQ(HitTestPlain({288, 10}, in), kHtClose);
+  EXPECT_EQ(HitTestPlain({271, 10}, in), kHtMaxButton);
+  EXPECT_EQ(HitTestPlain({237, 10}, in), kHtObject);  // roll-up
   in.state.maximized = true;
   EXPECT_EQ(HitTestPlain({0, 0}, in), kHtObject);
+  EXPECT_EQ(HitTestPlain({288, 10}, in), kHtClose);
+}
+
+// A maximised window is square and its caption and buttons reach its edges:
+// the pointer flung to the top-right corner closes it.
+TEST_F(FrameShapeTest, TheMaximisedFrameReachesTheWindowsEdges) {
+  SkinFrame frame;
+  frame.SetSkin(embedded.skin);
+  frame.SetOptions({BorderIcons::All()});
+  frame.Resize({1920, 1040});
+  frame.SetState({true, false, false});
+  EXPECT_TRUE(frame.Region().empty());
+  EXPECT_TRUE(frame.PointInShape({0, 0}));
+  EXPECT_EQ(frame.HitTest({1919, 0}, true, false), kHtClose);
+  EXPECT_EQ(frame.HitTest({1919, 20}, true, false), kHtClose);
+  EXPECT_EQ(frame.HitTest({1884, 0}, true, false), kHtMaxButton);
+  EXPECT_EQ(frame.HitTest({900, 0}, true, false), kHtCaption);
+  EXPECT_EQ(frame.HitTest({0, 0}, true, false), kHtSysMenu);
+  EXPECT_EQ(frame.HitTest({900, 500}, true, false), kHtClient);
+  // Back to normal: the shape and the buttons' own rectangles again.
+  frame.SetState({});
+  EXPECT_FALSE(frame.Region().empty());
+  EXPECT_EQ(frame.HitTest({1919, 100}, true, false), kHtRight);
+  EXPECT_EQ(frame.HitTest({1905, 0}, true, false), kHtTopRight);
 }
 
 TEST_F(FrameShapeTest, HostileMaskAreaGivesABoundedShape) {

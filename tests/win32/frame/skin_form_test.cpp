@@ -35,7 +35,20 @@ TEST_F(SkinFormTest, ClientAreaHitCodesRegionAndLimits) {
   EXPECT_EQ(HitAt(1, h / 2), HTLEFT);
   EXPECT_EQ(HitAt(w - 2, h - 2), HTBOTTOMRIGHT);
   EXPECT_EQ(HitAt(w / 2, h / 2), HTCLIENT);
-  EXPECT_EQ(HitAt(w - 10, 15), HTOBJECT);  // the close button
+  // The standard buttons answer the platform's own codes, the others "object".
+  EXPECT_EQ(HitAt(w - 59, 15), HTMINBUTTON);
+  EXPECT_EQ(HitAt(w - 36, 15), HTMAXBUTTON);
+  EXPECT_EQ(HitAt(10, 14), HTSYSMENU);
+  EXPECT_EQ(HitAt(w - 82, 15), HTOBJECT);  // roll-up
+  EXPECT_EQ(HitAt(w - 10, 15), HTCLOSE);
+  TITLEBARINFOEX bar{};
+  bar.cbSize = sizeof bar;
+  SendMessageW(hwnd(), WM_GETTITLEBARINFOEX, 0, reinterpret_cast<LPARAM>(&bar));
+  EXPECT_EQ(bar.rgrect[5].left, r.left + w - 24);
+  EXPECT_EQ(bar.rgrect[5].bottom, r.top + 26);
+  EXPECT_EQ(bar.rgrect[3].left, r.left + w - 47);
+  EXPECT_EQ(bar.rgrect[2].right, r.left + w - 49);
+  EXPECT_EQ(bar.rgstate[5], 0u);
   // While a button is under the mouse the bare frame answers "object" too.
   EXPECT_EQ(HitAt(1, h / 2), HTOBJECT);
 
@@ -471,6 +484,7 @@ struct PlainWindow {
   HWND window = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 10, 10, 400, 300, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
   std::vector<int> cursorCodes;
+  std::vector<WPARAM> buttonHits;  // hit codes of the non-client button messages handed down
   int sizeChanges = 0;
   GdiTextRenderer text;
   std::unique_ptr<TzsSkinForm> form;
@@ -487,6 +501,7 @@ struct PlainWindow {
   static LRESULT CALLBACK Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     auto* w = reinterpret_cast<PlainWindow*>(self);
     if (msg == WM_SETCURSOR) w->cursorCodes.push_back(LOWORD(lParam));
+    if (msg >= WM_NCLBUTTONDOWN && msg <= WM_NCMBUTTONDBLCLK) w->buttonHits.push_back(wParam);
     if (msg == WM_WINDOWPOSCHANGING && !(reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOSIZE)) ++w->sizeChanges;
     return DefSubclassProc(hwnd, msg, wParam, lParam);
   }
@@ -502,6 +517,26 @@ struct PlainWindow {
            std::abs((b.top + b.bottom) - (m.top + m.bottom)) <= 1;
   }
 };
+
+// The platform's own button codes are for it to know where the buttons are;
+// the frame still runs them: the platform's default procedure never sees
+// their presses (it would run its own loop and draw classic buttons).
+TEST(SkinFormLooksTest, PlatformButtonCodesAreRunByTheFrame) {
+  PlainWindow w;
+  ShowWindow(w.window, SW_SHOWNORMAL);
+  SetForegroundWindow(w.window);
+  Point max{};
+  for (const CaptionObject& o : w.form->frame().objects()) {
+    if (o.command == ButtonCommand::cmMaximize)
+      max = {(o.rect.left + o.rect.right) / 2, (o.rect.top + o.rect.bottom) / 2};
+  }
+  const Rect b = w.Bounds();
+  ASSERT_EQ(SendMessageW(w.window, WM_NCHITTEST, 0, MAKELPARAM(b.left + max.x, b.top + max.y)), HTMAXBUTTON);
+  ClickWithTheMouse({b.left + max.x, b.top + max.y}, 1);
+  EXPECT_EQ(w.form->states().State(), WindowState::wsMaximized);
+  EXPECT_TRUE(IsZoomed(w.window));
+  for (WPARAM hit : w.buttonHits) EXPECT_FALSE(hit == HTMAXBUTTON || hit == HTMINBUTTON || hit == HTCLOSE) << hit;
+}
 
 TEST(SkinFormLooksTest, FirstShowCentresOnlyInTheNormalState) {
   PlainWindow shown;

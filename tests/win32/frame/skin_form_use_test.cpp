@@ -112,14 +112,14 @@ TEST_F(SkinFormTest, DoubleClicksOnAButtonAndOnTheCaption) {
   EXPECT_LE(Bounds().top - normal.top, 40);
   SetWindowPos(hwnd(), nullptr, normal.left, normal.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 
-  // A system-menu button the skin puts inside the caption answers "caption";
-  // its double-click still closes the window.
+  // A system-menu button the skin puts inside the caption is still the
+  // system-menu button, and its double-click closes the window.
   TzsSkinData& data = *form->zsfrm->SkinData();
   auto& sysMenu = *data.ObjectList()[data.FindObjectRecord("sysmenubutton")];
   sysMenu.skinRectInAPicture = false;
   sysMenu.skinRect = {40, 8, 54, 20};
   form->zsfrm->SetSkinData(&data);
-  ASSERT_EQ(HitAt(47, 14), HTCAPTION);
+  ASSERT_EQ(HitAt(47, 14), HTSYSMENU);
   ClickWithTheMouse(screen({47, 14}), 2);
   EXPECT_FALSE(IsWindow(form->hwnd()));
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/controls/skin_panel.h"
-#include "core/frame/frame_commands.h"
+#include "core/menus/frame_hints.h"
 #include "core/menus/menu_platform.h"
 #include "core/menus/menu_skin.h"
 

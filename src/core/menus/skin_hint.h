@@ -26,6 +26,13 @@ struct HintContent {
   int imageIndex = 0;
 };
 
+// A hint about to show, as an OnShowHint handler may change it.
+struct HintShowing {
+  HintContent content;
+  Point at;  // screen
+  bool canShow = true;
+};
+
 struct HintOptions {
   std::string lineSeparator = "@";
   bool useSkinFont = true;
@@ -91,6 +98,9 @@ class TzsSkinHint {
   bool Active = true;
   unsigned HintPause = 500;
   unsigned HintHidePause = 2500;
+  // Called for each hint of the application this component shows, once the
+  // hinted control's title and image are read.
+  std::function<void(HintShowing&)> OnShowHint;
 
   // Shows `content` at the screen point at once.
   void ShowAt(Point at, const HintContent& content);

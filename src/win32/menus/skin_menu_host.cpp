@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "win32/gfx/regions.h"
+#include "win32/menus/cursor_height.h"
 #include "win32/platform/dib_surface.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/window_class.h"
@@ -242,7 +243,7 @@ std::unique_ptr<PopupHost> SkinMenuHost::CreateHintHost(TzsSkinHintWindow& windo
 
 Rect SkinMenuHost::WorkArea() const { return WorkAreaOf(GetActiveWindow() ? GetActiveWindow() : owner_, true); }
 
-int SkinMenuHost::CursorHeight() const { return GetSystemMetrics(SM_CYCURSOR); }
+int SkinMenuHost::CursorHeight() const { return VisibleCursorHeight(); }
 
 void SkinMenuHost::Execute(MenuNode& item) {
   if (item.command != 0) SendMessageW(owner_, WM_COMMAND, MAKEWPARAM(item.command, 0), 0);

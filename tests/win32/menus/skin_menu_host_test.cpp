@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "win32/platform/window_class.h"
@@ -102,6 +103,29 @@ TEST_F(SkinMenuHostTest, AnotherProgramTakingTheActivationClosesTheMenu) {
   EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed}));
   EXPECT_TRUE(gCommands.empty());
   DestroyMenu(menu);
+}
+
+TEST_F(SkinMenuHostTest, HintsGoBelowTheCursorsVisibleShape) {
+  // A 32 x 32 cursor, hot spot at row 2, whose rows 0 to 9 are black and
+  // whose row 20 inverts the screen; the rest is transparent.
+  const auto cursorWith = [](int invertedRow) {
+    BYTE andMask[32 * 4], xorMask[32 * 4] = {};
+    for (int row = 0; row < 32; ++row) {
+      std::fill_n(andMask + row * 4, 4, static_cast<BYTE>(row < 10 ? 0x00 : 0xFF));
+      if (row == invertedRow) std::fill_n(xorMask + row * 4, 4, static_cast<BYTE>(0xFF));
+    }
+    return CreateCursor(GetModuleHandleW(nullptr), 0, 2, 32, 32, andMask, xorMask);
+  };
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  HCURSOR plain = cursorWith(-1);
+  HCURSOR previous = SetCursor(plain);
+  EXPECT_EQ(host.CursorHeight(), 10 - 2);
+  HCURSOR inverting = cursorWith(20);
+  SetCursor(inverting);
+  EXPECT_EQ(host.CursorHeight(), 21 - 2);
+  SetCursor(previous);
+  DestroyCursor(plain);
+  DestroyCursor(inverting);
 }
 
 TEST_F(SkinMenuHostTest, HintShowsAndHides) {

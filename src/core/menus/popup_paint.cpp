@@ -174,7 +174,12 @@ void TzsSkinPopupWindow::PaintMarks(const BitmapView& target, const TzsSkinMenuI
     const Size size{image.width(), image.height()};
     const Point at = imageArea ? CentredIn(rec->imageRect, size)
                                : Point{markX, textArea.top + (textArea.Height() - size.height) / 2};
-    BlitTransparent(target, at, const_cast<Bitmap&>(image).view(), {0, 0, size.width, size.height});
+    const BitmapView view = const_cast<Bitmap&>(image).view();
+    if (node.enabled) {
+      BlitTransparent(target, at, view, view.bounds());
+    } else {
+      BlitDisabled(target, at, view, view.bounds(), Sys(kSysColorBtnHighlight), Sys(kSysColorBtnShadow));
+    }
     if (node.checked) FrameRect(target, Rect::FromSize(at.x - 1, at.y - 1, size.width + 2, size.height + 2), color);
     return;
   }

@@ -302,6 +302,34 @@ TEST_F(SkinMenuTest, PaintsItemsFromTheSkinAndKeepsBadRecordsDrawable) {
   menu.KeyDown(kKeyDown);
 }
 
+TEST_F(SkinMenuTest, ADisabledItemsListImageIsDrawnDisabled) {
+  // A red square on a key-coloured ground.
+  Bitmap image(16, 16);
+  image.view().Fill(image.view().bounds(), ToPixel(Rgb(255, 0, 255), 255));
+  image.view().Fill({4, 4, 12, 12}, ToPixel(Rgb(255, 0, 0), 255));
+  const SkinImageList images{{16, 16}, {image}};
+  menu.Options.images = &images;
+  MenuNode on = Item("On", 1);
+  MenuNode off = Item("Off", 2, false);
+  on.imageIndex = off.imageIndex = 0;
+  Add(Item("First", 3));
+  Add(on);
+  Add(off);
+  OpenAt({10, 10}, MenuSkin{});
+  TzsSkinPopupWindow& w = Top();
+  Bitmap canvas(w.WindowSize().width, w.WindowSize().height);
+  w.Paint(canvas.view());
+  // Plain items put images at (3, 2) in their rectangle.
+  const auto pixel = [&](int item, int x, int y) {
+    const Rect r = w.Items()[item].rect;
+    return ToColorRef(canvas.At(r.left + 3 + x, r.top + 2 + y));
+  };
+  EXPECT_EQ(pixel(1, 6, 6), Rgb(255, 0, 0));
+  EXPECT_EQ(pixel(2, 6, 6), platform.SystemColor(kSysColorBtnShadow));
+  EXPECT_EQ(pixel(2, 12, 12), platform.SystemColor(kSysColorBtnHighlight));  // the highlight one pixel lower right
+  EXPECT_NE(pixel(2, 2, 2), Rgb(255, 0, 255));                               // the key stays out
+}
+
 TEST(MenuNodeTest, CaptionsHeadersAndFades) {
   EXPECT_EQ(DisplayCaption("&Save && Quit"), "Save & Quit");
   EXPECT_EQ(AcceleratorOf("Save && &Quit"), 'q');

@@ -71,6 +71,10 @@ class MenuPlatform {
   virtual std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow& window) = 0;
   // The work area of the monitor holding the active (or main) form.
   virtual Rect WorkArea() const = 0;
+  // The work area of the monitor holding the screen point.
+  virtual Rect WorkAreaAt(Point screen) const = 0;
+  // The user asked to see access keys underlined at all times.
+  virtual bool KeyboardCues() const { return false; }
   // How far below the cursor's position its visible shape ends.
   virtual int CursorHeight() const { return 20; }
   // Carries out the item's command through its platform menu (its click

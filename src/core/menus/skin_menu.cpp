@@ -13,33 +13,36 @@ TzsSkinMenu::~TzsSkinMenu() {
   CloseFrom(0);
 }
 
-void TzsSkinMenu::Open(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& root,
-                       const Rect& anchor, bool popupUp, int startIndex) {
+void TzsSkinMenu::Open(MenuClient* control, const MenuSkin& skin, MenuNode& root, const Rect& anchor,
+                       const MenuOpening& how) {
   first_ = !visible_;
   // Closed before the new control is remembered, so that it does not hear
   // the previous menu close.
   CloseAll();
   popupControl_ = control;
-  workArea_ = workArea;
+  // The monitor the menu opens on, which need not be the form's.
+  workArea_ = platform_.WorkAreaAt({anchor.left, anchor.top});
+  cues_ = how.fromKeyboard || platform_.KeyboardCues();
   skin_ = skin;
+  const int start = how.startIndex;
   bool anyVisible = false;
-  for (std::size_t i = std::max(0, startIndex); i < root.children.size(); ++i) anyVisible |= root.children[i].visible;
-  if (startIndex >= 0 && anyVisible) {
+  for (std::size_t i = std::max(0, start); i < root.children.size(); ++i) anyVisible |= root.children[i].visible;
+  if (start >= 0 && anyVisible) {
     visible_ = true;
     platform_.Timers().Start(kMouseTimerId, kMouseMilliseconds);
-    OpenLevel(root, {anchor, popupUp, false}, startIndex);
+    OpenLevel(root, {anchor, how.popupUp, false}, start);
   }
   first_ = false;
 }
 
-void TzsSkinMenu::OpenMerged(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& first,
-                             MenuNode& second, const Rect& anchor, bool popupUp, int startIndex) {
+void TzsSkinMenu::OpenMerged(MenuClient* control, const MenuSkin& skin, MenuNode& first, MenuNode& second,
+                             const Rect& anchor, const MenuOpening& how) {
   MenuNode merged;
   merged.children = second.children;
   merged.children.insert(merged.children.end(), first.children.begin(), first.children.end());
   CloseAll();
   merged_ = std::move(merged);
-  Open(control, skin, workArea, merged_, anchor, popupUp, startIndex);
+  Open(control, skin, merged_, anchor, how);
 }
 
 std::vector<int> TzsSkinMenu::FadeFor(bool freshRoot) const {

@@ -243,6 +243,13 @@ std::unique_ptr<PopupHost> SkinMenuHost::CreateHintHost(TzsSkinHintWindow& windo
 
 Rect SkinMenuHost::WorkArea() const { return WorkAreaOf(GetActiveWindow() ? GetActiveWindow() : owner_, true); }
 
+Rect SkinMenuHost::WorkAreaAt(Point screen) const { return win::WorkAreaAt(screen); }
+
+bool SkinMenuHost::KeyboardCues() const {
+  BOOL cues = FALSE;
+  return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0) && cues;
+}
+
 int SkinMenuHost::CursorHeight() const { return VisibleCursorHeight(); }
 
 void SkinMenuHost::Execute(MenuNode& item) {
@@ -293,7 +300,7 @@ void TzsSkinPopupMenu::PopupFrom(const Rect& anchor, bool popupUp) {
   root_ = MenuNodeFromHmenu(menu_);
   control_ = std::make_unique<WindowMenuClient>(host_.Owner());
   TzsSkinMenu& menu = host_.Menu();
-  menu.Open(control_.get(), host_.Skin(), host_.WorkArea(), root_, anchor, popupUp, 0);
+  menu.Open(control_.get(), host_.Skin(), root_, anchor, {.popupUp = popupUp});
   if (menu.Visible()) menu.OnMenuClose = OnMenuClose;
 }
 

@@ -22,7 +22,7 @@ struct SkinMenuTest : ::testing::Test {
   MenuNode root;
 
   void Add(MenuNode node) { root.children.push_back(std::move(node)); }
-  void OpenAt(Point p, const MenuSkin& with) { menu.Open(&control, with, kWork, root, {p.x, p.y, p.x, p.y}); }
+  void OpenAt(Point p, const MenuSkin& with) { menu.Open(&control, with, root, {p.x, p.y, p.x, p.y}); }
   TzsSkinPopupWindow& Top() { return *menu.Top(); }
 };
 
@@ -56,7 +56,7 @@ TEST_F(SkinMenuTest, SystemMenuSizeAndLayoutFollowTheSkin) {
 
   // The plain look: 20 per item, 4 per separator, + 6; width A + 10.
   TzsSkinMenu plain(platform, nullptr);
-  plain.Open(nullptr, MenuSkin{}, kWork, root, {0, 0, 0, 0});
+  plain.Open(nullptr, MenuSkin{}, root, {0, 0, 0, 0});
   EXPECT_EQ(plain.Top()->WindowSize(), (Size{a + 10, 5 * 20 + 4 + 6}));
   EXPECT_EQ(plain.Top()->Items()[0].rect, (Rect{2, 2, a + 8, 22}));
 }
@@ -161,6 +161,19 @@ TEST_F(SkinMenuTest, ScrollsPastTheVisibleRangeAndWrapsToTheOtherEnd) {
   EXPECT_FALSE(platform.timers.Running(TzsSkinMenu::kScrollTimerId));
 }
 
+TEST_F(SkinMenuTest, OpensInTheWorkAreaOfTheMonitorHoldingItsPoint) {
+  for (int i = 0; i < 5; ++i) Add(Item("Item" + std::to_string(i), i));
+  platform.monitors = {{0, 0, 1920, 1040}, {1920, 0, 3200, 990}};
+  OpenAt({3150, 950}, skin);
+  const Rect b = Top().Bounds();
+  EXPECT_GE(b.left, 1920);
+  EXPECT_LE(b.right, 3200);
+  EXPECT_LE(b.bottom, 990);
+  EXPECT_EQ(menu.WorkArea(), (Rect{1920, 0, 3200, 990}));
+  OpenAt({1000, 500}, skin);
+  EXPECT_EQ(menu.WorkArea(), (Rect{0, 0, 1920, 1040}));
+}
+
 TEST_F(SkinMenuTest, SubmenusOpenAfterTheWaitAndCloseLevelByLevel) {
   MenuNode sub = Item("More");
   sub.children = {Item("Deep", 7)};
@@ -209,7 +222,7 @@ TEST_F(SkinMenuTest, NothingOpensWithoutItemsFromTheStartIndex) {
   OpenAt({10, 10}, skin);
   EXPECT_FALSE(menu.Visible());
   Add(Item("A"));
-  menu.Open(&control, skin, kWork, root, {0, 0, 0, 0}, false, 1);
+  menu.Open(&control, skin, root, {0, 0, 0, 0}, {.startIndex = 1});
   EXPECT_FALSE(menu.Visible());
   EXPECT_EQ(menu.LevelCount(), 0);
 }
@@ -247,7 +260,7 @@ TEST_F(SkinMenuTest, ReopeningTellsOnlyThePreviousControlAndForm) {
   Add(Item("A", 1));
   OpenAt({10, 10}, skin);
   FakeClient next;
-  menu.Open(&next, skin, kWork, root, {50, 50, 50, 50});
+  menu.Open(&next, skin, root, {50, 50, 50, 50});
   EXPECT_EQ(control.closed, 1);
   EXPECT_EQ(form.closed, 1);
   EXPECT_EQ(next.closed, 0);
@@ -302,6 +315,51 @@ TEST_F(SkinMenuTest, PaintsItemsFromTheSkinAndKeepsBadRecordsDrawable) {
   menu.KeyDown(kKeyDown);
 }
 
+// Draws the open menu and finds where its item's caption was drawn, in
+// window coordinates.
+struct PaintedCaption {
+  Bitmap canvas;
+  Point origin;
+};
+PaintedCaption PaintCaption(TzsSkinMenu& menu, test::FakeMenuPlatform& platform, int index) {
+  TzsSkinPopupWindow& w = *menu.Top();
+  const TzsSkinMenuItem& item = w.Items()[index];
+  PaintedCaption painted{Bitmap(w.WindowSize().width, w.WindowSize().height), {}};
+  platform.text.calls.clear();
+  w.Paint(painted.canvas.view());
+  for (const auto& call : platform.text.calls) {
+    if (call.text == DisplayCaption(item.node->caption)) {
+      painted.origin = {item.rect.left + call.origin.x, item.rect.top + call.origin.y};
+    }
+  }
+  return painted;
+}
+
+TEST_F(SkinMenuTest, AcceleratorsAreUnderlinedWhenTheKeyboardOpenedTheMenuOrTheUserAsks) {
+  Add(Item("&Restore", 1));
+  Add(Item("Mi&nimize", 2));
+  // The fake draws each character as a block one pixel narrower than its
+  // 6-pixel cell: the line under "n" also fills the gap after it.
+  const auto underlined = [&](const MenuSkin& look) {
+    const PaintedCaption p = PaintCaption(menu, platform, 1);
+    const int bottom = p.origin.y + platform.text.height - 1;
+    const Pixel ink = p.canvas.At(p.origin.x, bottom);
+    EXPECT_NE(ToColorRef(p.canvas.At(p.origin.x + 5, bottom)), ToColorRef(ink)) << look.Skinned();
+    return ToColorRef(p.canvas.At(p.origin.x + 2 * 6 + 5, bottom)) == ToColorRef(ink);
+  };
+  for (const MenuSkin& look : {skin, MenuSkin{}}) {
+    platform.keyboardCues = false;
+    OpenAt({10, 10}, look);
+    EXPECT_FALSE(menu.ShowsCues());
+    EXPECT_FALSE(underlined(look));
+    menu.Open(&control, look, root, {10, 10, 10, 10}, {.fromKeyboard = true});
+    EXPECT_TRUE(underlined(look)) << look.Skinned();
+    platform.keyboardCues = true;
+    OpenAt({10, 10}, look);
+    EXPECT_TRUE(underlined(look)) << look.Skinned();
+  }
+}
+
 TEST_F(SkinMenuTest, ADisabledItemsListImageIsDrawnDisabled) {
   // A red square on a key-coloured ground.
   Bitmap image(16, 16);
@@ -334,6 +392,8 @@ TEST(MenuNodeTest, CaptionsHeadersAndFades) {
   EXPECT_EQ(DisplayCaption("&Save && Quit"), "Save & Quit");
   EXPECT_EQ(AcceleratorOf("Save && &Quit"), 'q');
   EXPECT_EQ(AcceleratorOf("\xb2\x26x"), 0);  // "&" as a trail byte marks nothing
+  EXPECT_EQ(ShowCaption("&&Save &as").accelerator, 6u);
+  EXPECT_EQ(ShowCaption("&\xb2\xe2 &x").accelerator, std::string::npos);  // the first "&" decides
   MenuNode header = Item("-", 0, false);
   EXPECT_FALSE(IsHeaderCaption(header));  // a one-character caption is not a header
   header.caption = "-T-";

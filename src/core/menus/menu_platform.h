@@ -27,11 +27,18 @@ constexpr unsigned kMsgMenuCommand = 1229;
 
 // Key codes the menus answer.
 constexpr int kKeyReturn = 13;
+constexpr int kKeyMenu = 18;  // Alt
 constexpr int kKeyEscape = 27;
+constexpr int kKeyEnd = 35;
+constexpr int kKeyHome = 36;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyUp = 38;
 constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
+constexpr int kKeyF10 = 121;
+
+// One notch of the mouse wheel.
+constexpr int kWheelDelta = 120;
 
 // One top-level window of a menu level or a hint.
 class PopupHost {

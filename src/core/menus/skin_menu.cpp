@@ -1,5 +1,6 @@
 #include "core/menus/skin_menu.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zv {
@@ -23,6 +24,7 @@ void TzsSkinMenu::Open(MenuClient* control, const MenuSkin& skin, MenuNode& root
   // The monitor the menu opens on, which need not be the form's.
   workArea_ = platform_.WorkAreaAt({anchor.left, anchor.top});
   cues_ = how.fromKeyboard || platform_.KeyboardCues();
+  wheelRest_ = 0;
   skin_ = skin;
   const int start = how.startIndex;
   bool anyVisible = false;
@@ -145,11 +147,17 @@ void TzsSkinMenu::ActivateItem(TzsSkinPopupWindow& window, int index, bool keybo
 bool TzsSkinMenu::KeyDown(int key) {
   TzsSkinPopupWindow* top = Top();
   if (!top) return false;
+  if (key == kKeyMenu || key == kKeyF10) {
+    CloseAll();
+    return true;
+  }
   if (key == kKeyLeft || key == kKeyEscape) {
     if (levels_.size() >= 2) {
+      // The item that opened the level, which the mouse may have left.
+      const MenuNode* opener = &top->ParentNode();
       CloseFrom(LevelCount() - 1);
       TzsSkinPopupWindow& parent = *levels_.back();
-      if (parent.ActiveIndex() >= 0) parent.SetItemDown(parent.ActiveIndex(), false);
+      parent.SetItemDown(parent.IndexOf(opener), false);
     } else if (key == kKeyEscape) {
       CloseAll();
     }
@@ -157,6 +165,18 @@ bool TzsSkinMenu::KeyDown(int key) {
   }
   top->KeyDown(key);
   return true;
+}
+
+void TzsSkinMenu::MouseWheel(Point screen, int delta) {
+  wheelRest_ += std::clamp(delta, -0x8000, 0x7FFF);  // a wheel's delta is 16 bits
+  const int notches = wheelRest_ / kWheelDelta;
+  wheelRest_ %= kWheelDelta;
+  if (notches == 0 || levels_.empty()) return;
+  TzsSkinPopupWindow* target = Top();
+  for (const auto& level : levels_) {
+    if (level->IsUnderCursor(screen)) target = level.get();
+  }
+  target->Wheel(notches);
 }
 
 void TzsSkinMenu::MouseDownAt(Point screen) {

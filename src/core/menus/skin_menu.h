@@ -55,6 +55,9 @@ class TzsSkinMenu {
 
   // Keys go to the topmost level; returns false when no menu took it.
   bool KeyDown(int key);
+  // The wheel turned by `delta` (kWheelDelta a notch) over `screen`: the
+  // level under it, else the topmost, scrolls.
+  void MouseWheel(Point screen, int delta);
   // A click outside every level closes the menu.
   void MouseDownAt(Point screen);
   void TimerTick(int id);
@@ -84,6 +87,7 @@ class TzsSkinMenu {
   bool visible_ = false;
   bool first_ = false;
   bool cues_ = false;
+  int wheelRest_ = 0;  // a part of a notch from fine-grained wheels
   TzsSkinPopupWindow* waitWindow_ = nullptr;
   int waitItem_ = -1;
   TzsSkinPopupWindow* scrolling_ = nullptr;

@@ -1,5 +1,7 @@
 #include "win32/menus/skin_menu_host.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <iterator>
 #include <vector>
@@ -268,9 +270,11 @@ bool SkinMenuHost::FilterMessage(MSG& msg) {
     case WM_SYSKEYDOWN:
       menu_->KeyDown(static_cast<int>(msg.wParam));
       return true;
+    case WM_MOUSEWHEEL:
+      menu_->MouseWheel({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}, GET_WHEEL_DELTA_WPARAM(msg.wParam));
+      return true;
     case WM_CHAR:
     case WM_SYSCHAR:
-    case WM_MOUSEWHEEL:
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

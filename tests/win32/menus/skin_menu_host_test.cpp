@@ -105,6 +105,26 @@ TEST_F(SkinMenuHostTest, AnotherProgramTakingTheActivationClosesTheMenu) {
   DestroyMenu(menu);
 }
 
+TEST_F(SkinMenuHostTest, TheWheelScrollsTheMenuUnderTheCursor) {
+  HMENU menu = CreatePopupMenu();
+  for (UINT i = 0; i < 10; ++i) AppendMenuW(menu, MF_STRING, 100 + i, L"Item");
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  host.Menu().Options.maxMenuItemsInWindow = 3;
+  TzsSkinPopupMenu popup(host, menu);
+  popup.Popup(120, 120);
+  Pump();
+  const Rect b = host.Menu().Top()->Bounds();
+  const LPARAM at = MAKELPARAM(b.left + 20, b.top + 30);
+  PostMessageW(owner, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), at);
+  Pump();
+  EXPECT_EQ(host.Menu().Top()->VisibleStart(), 2);
+  PostMessageW(owner, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at);
+  Pump();
+  EXPECT_EQ(host.Menu().Top()->VisibleStart(), 1);
+  EXPECT_TRUE(host.Menu().Visible());
+  DestroyMenu(menu);
+}
+
 TEST_F(SkinMenuHostTest, HintsGoBelowTheCursorsVisibleShape) {
   // A 32 x 32 cursor, hot spot at row 2, whose rows 0 to 9 are black and
   // whose row 20 inverts the screen; the rest is transparent.

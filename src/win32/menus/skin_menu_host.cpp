@@ -301,9 +301,12 @@ void TzsSkinPopupMenu::Popup(int x, int y) { PopupFrom({x, y, x, y}, false); }
 
 void TzsSkinPopupMenu::PopupFrom(const Rect& anchor, bool popupUp) {
   if (OnPopup) OnPopup();
+  TzsSkinMenu& menu = host_.Menu();
+  // An open menu's levels point into root_ and it tells control_ when it
+  // closes: it closes before both are replaced.
+  menu.CloseAll();
   root_ = MenuNodeFromHmenu(menu_);
   control_ = std::make_unique<WindowMenuClient>(host_.Owner());
-  TzsSkinMenu& menu = host_.Menu();
   menu.Open(control_.get(), host_.Skin(), root_, anchor, {.popupUp = popupUp});
   if (menu.Visible()) menu.OnMenuClose = OnMenuClose;
 }

@@ -105,6 +105,32 @@ TEST_F(SkinMenuHostTest, AnotherProgramTakingTheActivationClosesTheMenu) {
   DestroyMenu(menu);
 }
 
+TEST_F(SkinMenuHostTest, APopupWhileOneIsOpenClosesItBeforeReplacingItsItems) {
+  HMENU first = CreatePopupMenu();
+  AppendMenuW(first, MF_STRING, 101, L"One");
+  AppendMenuW(first, MF_STRING, 102, L"Two");
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  TzsSkinPopupMenu popup(host, first);
+  int closes = 0;
+  popup.OnMenuClose = [&] { ++closes; };
+  popup.Popup(120, 120);
+  Pump();
+  ASSERT_TRUE(host.Menu().Visible());
+  // The same component again, its menu grown meanwhile: the open menu
+  // closes (its control and the form hear 1228), then the new items open.
+  AppendMenuW(first, MF_STRING, 103, L"Three");
+  popup.Popup(200, 200);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed}));
+  ASSERT_TRUE(host.Menu().Visible());
+  EXPECT_EQ(host.Menu().Top()->Items().size(), 3u);
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+  Pump();
+  EXPECT_EQ(gCommands, std::vector<WPARAM>{102});
+  DestroyMenu(first);
+}
+
 TEST_F(SkinMenuHostTest, TheWheelScrollsTheMenuUnderTheCursor) {
   HMENU menu = CreatePopupMenu();
   for (UINT i = 0; i < 10; ++i) AppendMenuW(menu, MF_STRING, 100 + i, L"Item");

@@ -49,6 +49,7 @@ class BenchPlatform : public zv::MenuPlatform {
     return std::make_unique<NoWindow>();
   }
   zv::Rect WorkArea() const override { return {0, 0, 1920, 1040}; }
+  zv::Rect WorkAreaAt(zv::Point) const override { return WorkArea(); }
   void Execute(zv::MenuNode&) override {}
 
  private:
@@ -79,7 +80,7 @@ zv::Size MenuSize() {
   BenchPlatform platform;
   zv::TzsSkinMenu menu(platform, nullptr);
   zv::MenuNode root = FortyItems();
-  menu.Open(nullptr, zv::MenuSkinOf(Skin()), platform.WorkArea(), root, {100, 100, 100, 100});
+  menu.Open(nullptr, zv::MenuSkinOf(Skin()), root, {100, 100, 100, 100});
   return menu.Top()->WindowSize();
 }
 
@@ -103,7 +104,7 @@ void BM_BuildLayOutComposeMenu(benchmark::State& state) {
   zv::Bitmap canvas(size.width, size.height);
   for (auto _ : state) {
     zv::TzsSkinMenu menu(platform, nullptr);
-    menu.Open(nullptr, skin, platform.WorkArea(), root, {100, 100, 100, 100});
+    menu.Open(nullptr, skin, root, {100, 100, 100, 100});
     menu.Top()->Paint(canvas.view());
     benchmark::DoNotOptimize(canvas.pixels().data());
   }

@@ -180,6 +180,9 @@ class PreviewPlatform : public MenuPlatform {
   std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow&) override { return std::make_unique<PreviewHost>(); }
   std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow&) override { return std::make_unique<PreviewHost>(); }
   Rect WorkArea() const override { return work_; }
+  Rect WorkAreaAt(Point) const override { return work_; }
+  // A preview shows what the keyboard would reach.
+  bool KeyboardCues() const override { return true; }
   void Execute(MenuNode&) override {}
 
  private:
@@ -253,7 +256,7 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
   PreviewPlatform platform(*c.text, c.work);
   TzsSkinMenu menu(platform, nullptr);
   menu.Options.maxMenuItemsInWindow = maxItems;
-  menu.Open(nullptr, MenuSkinOf(skin), c.work, root, {c.at.x, c.at.y, c.at.x, c.at.y});
+  menu.Open(nullptr, MenuSkinOf(skin), root, {c.at.x, c.at.y, c.at.x, c.at.y});
   TzsSkinPopupWindow& w = *menu.Top();
   std::ostringstream out;
   if (a.json) {

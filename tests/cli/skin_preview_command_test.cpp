@@ -4,6 +4,7 @@
 
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
+#include "core/base/bmp.h"
 #include "embedded/default_skin.h"
 #include "fakes.h"
 
@@ -36,6 +37,27 @@ TEST_F(SkinPreviewTest, MenuGeometryAsJsonInAnyOptionOrder) {
   EXPECT_NE(hint.find("\"window\": [1891, 10, 1913, 35], \"client\": [4, 3, 21, 23]"), std::string::npos) << hint;
   Run({"menu", "--embedded", "--item", "A", "--cell", "6x10", "--render", "out.bmp"});
   EXPECT_EQ(files.files.count("out.bmp"), 1u);
+}
+
+TEST_F(SkinPreviewTest, RenderedMenusUnderlineTheirAccelerators) {
+  const auto render = [&](const std::string& caption) {
+    Run({"menu", "--embedded", "--item", caption, "--cell", "6x10", "--render", "menu.bmp"});
+    const std::string& bytes = files.files.at("menu.bmp");
+    return DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  };
+  const Bitmap marked = render("&Restore");
+  const Bitmap plain = render("Restore");
+  ASSERT_EQ(marked.width(), plain.width());
+  // The same picture but for one cell-wide line under the "R".
+  std::vector<Point> changed;
+  for (int y = 0; y < plain.height(); ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (ToColorRef(marked.At(x, y)) != ToColorRef(plain.At(x, y))) changed.push_back({x, y});
+    }
+  }
+  ASSERT_EQ(changed.size(), 6u);
+  EXPECT_EQ(changed.back().x - changed.front().x, 5);
+  EXPECT_EQ(changed.back().y, changed.front().y);
 }
 
 // The names in the order the JSON lists them.

@@ -2,9 +2,8 @@
 // What the caption buttons and caption clicks ask of the window. The
 // window-state and system-menu work carries these out; the frame only
 // decides which one a click means.
-#include <string>
-
 #include "core/base/geometry.h"
+#include "core/menus/frame_hints.h"  // the hint window caption buttons ask for
 
 namespace zv {
 
@@ -16,15 +15,6 @@ class FrameCommands {
   // `anchor` is the pressed button's rectangle in screen coordinates, or the
   // cursor's position as an empty rectangle for a click on the caption.
   virtual void Run(FrameCommand command, const Rect& anchor) = 0;
-};
-
-// The hint window the caption buttons show their hints in.
-class FrameHints {
- public:
-  virtual ~FrameHints() = default;
-  // `text` is CP936; `object` the button's rectangle in screen coordinates.
-  virtual void ShowHint(const std::string& text, const Rect& object) = 0;
-  virtual void HideHint() = 0;
 };
 
 }  // namespace zv

@@ -21,7 +21,12 @@ void Blit(const BitmapView& dst, const Rect& clip, Point at, const BitmapView& s
   }
 }
 
-void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef key) {
+namespace {
+
+// Calls draw(target pixel, source pixel) for each pixel of `from` that lies
+// inside both bitmaps once its top-left is put at `at`.
+template <typename Draw>
+void EachPixel(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, Draw draw) {
   const Rect f = from.Intersect(src.bounds());
   if (f.IsEmpty()) return;
   const Rect visible = Rect::FromSize(at.x + f.left - from.left, at.y + f.top - from.top, f.Width(), f.Height())
@@ -29,17 +34,38 @@ void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rec
   for (int y = visible.top; y < visible.bottom; ++y) {
     const Pixel* row = src.Row(y - at.y + from.top);
     Pixel* out = dst.Row(y);
-    for (int x = visible.left; x < visible.right; ++x) {
-      const Pixel p = row[x - at.x + from.left];
-      if (ToColorRef(p) != key) out[x] = p;
-    }
+    for (int x = visible.left; x < visible.right; ++x) draw(out[x], row[x - at.x + from.left]);
   }
 }
 
-void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
+ColorRef BottomLeftColor(const BitmapView& src, const Rect& from) {
   const Rect f = from.Intersect(src.bounds());
-  if (f.IsEmpty()) return;
-  BlitKeyed(dst, at, src, from, ToColorRef(src.At(f.left, f.bottom - 1)));
+  return f.IsEmpty() ? 0 : ToColorRef(src.At(f.left, f.bottom - 1));
+}
+
+}  // namespace
+
+void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef key) {
+  EachPixel(dst, at, src, from, [key](Pixel& out, Pixel p) {
+    if (ToColorRef(p) != key) out = p;
+  });
+}
+
+void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from) {
+  BlitKeyed(dst, at, src, from, BottomLeftColor(src, from));
+}
+
+void BlitDisabled(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef highlight,
+                  ColorRef shadow) {
+  const ColorRef key = BottomLeftColor(src, from);
+  const auto shape = [key](Pixel ink) {
+    return [key, ink](Pixel& out, Pixel p) {
+      const ColorRef c = ToColorRef(p);
+      if (c != key && c != Rgb(255, 255, 255)) out = ink;
+    };
+  };
+  EachPixel(dst, {at.x + 1, at.y + 1}, src, from, shape(ToPixel(highlight, 255)));
+  EachPixel(dst, at, src, from, shape(ToPixel(shadow, 255)));
 }
 
 void StretchBlit(const BitmapView& dst, const Rect& clip, const Rect& to, const BitmapView& src, const Rect& from) {

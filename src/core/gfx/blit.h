@@ -26,6 +26,11 @@ void BlitKeyed(const BitmapView& dst, Point at, const BitmapView& src, const Rec
 // The same with the colour of the bottom-left pixel of `from` as the key (the
 // platform's default transparent colour for glyphs and images).
 void BlitTransparent(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from);
+// A disabled image as the platform draws one: its shape (what is neither the
+// key colour of BlitTransparent nor white) in `highlight` one pixel down and
+// right, then in `shadow` in place.
+void BlitDisabled(const BitmapView& dst, Point at, const BitmapView& src, const Rect& from, ColorRef highlight,
+                  ColorRef shadow);
 
 // Calls copy(position, length) for each copy of a piece `tile` long laid from
 // `start` to `end`, the last one cut short. A piece of no size is not

@@ -10,38 +10,36 @@ bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 
 }  // namespace
 
-std::string DisplayCaption(std::string_view caption) {
-  std::string shown;
-  shown.reserve(caption.size());
+ShownCaption ShowCaption(std::string_view caption) {
+  ShownCaption shown;
+  shown.text.reserve(caption.size());
+  bool marked = false;  // the first single "&" decides, even when it marks nothing
   for (std::size_t i = 0; i < caption.size(); ++i) {
     const unsigned char c = caption[i];
     if (IsLeadByte(c) && i + 1 < caption.size()) {
-      shown += caption.substr(i, 2);
+      shown.text += caption.substr(i, 2);
       ++i;
     } else if (c == '&') {
-      if (i + 1 < caption.size() && caption[i + 1] == '&') shown += caption[++i];
+      if (i + 1 >= caption.size()) continue;
+      if (caption[i + 1] == '&') {
+        shown.text += caption[++i];
+        continue;
+      }
+      if (!marked && !IsLeadByte(caption[i + 1])) shown.accelerator = shown.text.size();
+      marked = true;
     } else {
-      shown += static_cast<char>(c);
+      shown.text += static_cast<char>(c);
     }
   }
   return shown;
 }
 
+std::string DisplayCaption(std::string_view caption) { return ShowCaption(caption).text; }
+
 char AcceleratorOf(std::string_view caption) {
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    const unsigned char c = caption[i];
-    if (IsLeadByte(c)) {
-      ++i;  // the trail byte of a double-byte character is never a marker
-    } else if (c == '&' && i + 1 < caption.size()) {
-      if (caption[i + 1] == '&') {
-        ++i;
-        continue;
-      }
-      const unsigned char next = caption[i + 1];
-      return IsLeadByte(next) ? 0 : static_cast<char>(std::tolower(next));
-    }
-  }
-  return 0;
+  const ShownCaption shown = ShowCaption(caption);
+  if (shown.accelerator == std::string::npos) return 0;
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(shown.text[shown.accelerator])));
 }
 
 bool IsHeaderCaption(const MenuNode& node) {

@@ -27,7 +27,14 @@ struct MenuNode {
   bool Selectable() const { return enabled && !IsSeparator(); }
 };
 
-// The caption as drawn: "&&" becomes "&", a single "&" disappears.
+// A caption as drawn: "&&" becomes "&", a single "&" disappears, and the
+// character after the first single "&" is the accelerator (none when that
+// is a double-byte character).
+struct ShownCaption {
+  std::string text;
+  std::size_t accelerator = std::string::npos;  // index in `text`
+};
+ShownCaption ShowCaption(std::string_view caption);
 std::string DisplayCaption(std::string_view caption);
 // The lower-case accelerator byte ("&F" gives 'f'), or 0 without one.
 char AcceleratorOf(std::string_view caption);

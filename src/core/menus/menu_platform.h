@@ -27,11 +27,18 @@ constexpr unsigned kMsgMenuCommand = 1229;
 
 // Key codes the menus answer.
 constexpr int kKeyReturn = 13;
+constexpr int kKeyMenu = 18;  // Alt
 constexpr int kKeyEscape = 27;
+constexpr int kKeyEnd = 35;
+constexpr int kKeyHome = 36;
 constexpr int kKeyLeft = 37;
 constexpr int kKeyUp = 38;
 constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
+constexpr int kKeyF10 = 121;
+
+// One notch of the mouse wheel.
+constexpr int kWheelDelta = 120;
 
 // One top-level window of a menu level or a hint.
 class PopupHost {
@@ -71,6 +78,10 @@ class MenuPlatform {
   virtual std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow& window) = 0;
   // The work area of the monitor holding the active (or main) form.
   virtual Rect WorkArea() const = 0;
+  // The work area of the monitor holding the screen point.
+  virtual Rect WorkAreaAt(Point screen) const = 0;
+  // The user asked to see access keys underlined at all times.
+  virtual bool KeyboardCues() const { return false; }
   // How far below the cursor's position its visible shape ends.
   virtual int CursorHeight() const { return 20; }
   // Carries out the item's command through its platform menu (its click

@@ -60,6 +60,20 @@ void DrawSubmenuTriangle(const BitmapView& target, Point at, ColorRef color) {
   for (int i = 0; i <= 3; ++i) DrawLine(target, {at.x + i, at.y + i}, {at.x + i, at.y + 7 - i}, p);
 }
 
+// The caption as shown; with keyboard cues its accelerator gets a one-pixel
+// line along the bottom of the character's cell.
+void DrawCaption(TextRenderer& text, const BitmapView& target, const FontSpec& font, std::string_view caption, Point at,
+                 const Rect& clip, bool cues) {
+  const ShownCaption shown = ShowCaption(caption);
+  text.Draw(target, font, shown.text, at, clip);
+  if (!cues || shown.accelerator == std::string::npos) return;
+  const std::string_view all = shown.text;
+  const int x = at.x + (shown.accelerator > 0 ? text.Measure(font, all.substr(0, shown.accelerator)).width : 0);
+  const Size cell = text.Measure(font, all.substr(shown.accelerator, 1));
+  const int y = at.y + cell.height - 1;
+  target.Fill(Rect{x, y, x + cell.width, y + 1}.Intersect(clip).Intersect(target.bounds()), ToPixel(font.color, 255));
+}
+
 // The image `from` centred in `area`, never left of or above it.
 Point CentredIn(const Rect& area, Size size) {
   return {area.left + std::max(0, (area.Width() - size.width) / 2),
@@ -174,7 +188,12 @@ void TzsSkinPopupWindow::PaintMarks(const BitmapView& target, const TzsSkinMenuI
     const Size size{image.width(), image.height()};
     const Point at = imageArea ? CentredIn(rec->imageRect, size)
                                : Point{markX, textArea.top + (textArea.Height() - size.height) / 2};
-    BlitTransparent(target, at, const_cast<Bitmap&>(image).view(), {0, 0, size.width, size.height});
+    const BitmapView view = const_cast<Bitmap&>(image).view();
+    if (node.enabled) {
+      BlitTransparent(target, at, view, view.bounds());
+    } else {
+      BlitDisabled(target, at, view, view.bounds(), Sys(kSysColorBtnHighlight), Sys(kSysColorBtnShadow));
+    }
     if (node.checked) FrameRect(target, Rect::FromSize(at.x - 1, at.y - 1, size.width + 2, size.height + 2), color);
     return;
   }
@@ -215,11 +234,11 @@ void TzsSkinPopupWindow::PaintSkinnedItem(const BitmapView& target, const TzsSki
   FontSpec font = ItemFont();
   font.color = Resolve(active ? rec.activeFontColor : (node.enabled ? rec.fontColor : rec.unenabledFontColor));
   TextRenderer& text = menu_.Platform().Text();
-  const std::string caption = DisplayCaption(node.caption);
-  const Size cs = text.Measure(font, caption);
+  const Size cs = text.Measure(font, DisplayCaption(node.caption));
   const Rect captionRect{t.left + imageColumn, t.top + (t.Height() - cs.height) / 2, t.right - 16 + 2,
                          t.top + (t.Height() - cs.height) / 2 + cs.height};
-  text.Draw(target, font, caption, {captionRect.left, captionRect.top}, captionRect.Intersect(target.bounds()));
+  DrawCaption(text, target, font, node.caption, {captionRect.left, captionRect.top},
+              captionRect.Intersect(target.bounds()), menu_.ShowsCues());
   if (!node.shortcut.empty()) {
     const Size ss = text.Measure(font, node.shortcut);
     text.Draw(target, font, node.shortcut, {t.right - 16 - ss.width, captionRect.top}, target.bounds());
@@ -259,11 +278,10 @@ void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinM
   FontSpec font = menu_.Options.defaultItemFont;
   font.color = node.enabled ? Sys(kSysColorWindowText) : Sys(kSysColorBtnShadow);
   TextRenderer& text = menu_.Platform().Text();
-  const std::string caption = DisplayCaption(node.caption);
-  const Size cs = text.Measure(font, caption);
+  const Size cs = text.Measure(font, DisplayCaption(node.caption));
   const Rect area{2, 2, w - 2, h - 2};
   const int y = area.top + (area.Height() - cs.height) / 2;
-  text.Draw(target, font, caption, {column + 2, y}, area);
+  DrawCaption(text, target, font, node.caption, {column + 2, y}, area, menu_.ShowsCues());
   if (!node.shortcut.empty()) {
     const Size ss = text.Measure(font, node.shortcut);
     text.Draw(target, font, node.shortcut, {w - 19 - ss.width, y}, area);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 #include "core/gfx/regions.h"
 #include "core/menus/skin_menu.h"
@@ -15,11 +16,10 @@ constexpr int kMaxWindowSide = 8192;
 
 bool InUpperHalf(int y, const Rect& workArea) { return y - workArea.top < workArea.Height() / 2; }
 
-int VerticalPosition(const PopupPlacement& place, const Rect& wa, int height, int itemsTop, bool scrollable,
-                     bool& overlap) {
+int VerticalPosition(const PopupPlacement& place, const Rect& wa, int height, int itemsTop, bool tall, bool& overlap) {
   const Rect& r = place.anchor;
   overlap = false;
-  if (scrollable) return wa.top;
+  if (tall) return wa.top;
   if (place.byItem) {
     if (r.top + height - itemsTop <= wa.bottom) return r.top - itemsTop;
     if (InUpperHalf(r.top, wa)) return wa.bottom - height;
@@ -43,19 +43,20 @@ int VerticalPosition(const PopupPlacement& place, const Rect& wa, int height, in
 
 }  // namespace
 
-Point PlacePopup(const PopupPlacement& place, const Rect& workArea, Size size, int itemsTop, bool scrollable) {
+Point PlacePopup(const PopupPlacement& place, const Rect& workArea, Size size, int itemsTop) {
+  // Only a window as tall as the work area goes to its top; one that scrolls
+  // because of an item limit opens at its anchor like any other.
+  const bool tall = size.height >= workArea.Height();
   bool overlap = false;
-  const int y = VerticalPosition(place, workArea, size.height, itemsTop, scrollable, overlap);
+  const int y = VerticalPosition(place, workArea, size.height, itemsTop, tall, overlap);
   const Rect& r = place.anchor;
   int x;
-  if (!place.byItem && !scrollable && !overlap) {
-    x = r.left;
-    if (x + size.width > workArea.right) x = workArea.right - size.width;
-    if (x < workArea.left) x = workArea.left;
+  if (!place.byItem && !tall && !overlap) {
+    x = std::min(r.left, workArea.right - size.width);
   } else {
     x = r.right + size.width + 1 <= workArea.right ? r.right + 1 : r.left - size.width - 1;
   }
-  return {x, y};
+  return {std::max(x, workArea.left), std::max(y, workArea.top)};
 }
 
 TzsSkinPopupWindow::TzsSkinPopupWindow(TzsSkinMenu& menu, int level, MenuNode& parent, int startIndex,
@@ -188,7 +189,7 @@ void TzsSkinPopupWindow::Layout() {
 }
 
 void TzsSkinPopupWindow::Place(const PopupPlacement& place) {
-  position_ = PlacePopup(place, menu_.WorkArea(), size_, itemsRect_.top, scrollable_);
+  position_ = PlacePopup(place, menu_.WorkArea(), size_, itemsRect_.top);
 }
 
 void TzsSkinPopupWindow::BuildRegion() {
@@ -276,16 +277,20 @@ void TzsSkinPopupWindow::Select(int index, bool keyboard) {
   menu_.ActivateItem(*this, index, keyboard, false);
 }
 
+// Keyboard selection: the old item goes out, the new one is scrolled into view.
+void TzsSkinPopupWindow::MoveTo(int index) {
+  if (index < 0) return;
+  if (index != active_) Deselect(active_);
+  EnsureVisible(index);
+  Select(index, true);
+}
+
 void TzsSkinPopupWindow::MoveSelection(int step) {
   const int next = NextSelectable(active_, step);
   if (next < 0) return;
-  if (next != active_) Deselect(active_);
   const bool wrapped = active_ >= 0 && (step > 0 ? next <= active_ : next >= active_);
-  if (scrollable_ && !items_[next].visible) {
-    if (wrapped) visibleStart_ = step > 0 ? 0 : LastStart();
-    EnsureVisible(next);
-  }
-  Select(next, true);
+  if (wrapped && scrollable_ && !items_[next].visible) visibleStart_ = step > 0 ? 0 : LastStart();
+  MoveTo(next);
 }
 
 int TzsSkinPopupWindow::LastStart() const {
@@ -308,25 +313,33 @@ void TzsSkinPopupWindow::EnsureVisible(int index) {
   Invalidate();
 }
 
-bool TzsSkinPopupWindow::ExecuteAccelerator(int key) {
+// As platform menus do: disabled items have no accelerator; the only item
+// with the key runs, several with the same key are selected in turn and
+// none runs.
+bool TzsSkinPopupWindow::SelectByAccelerator(int key) {
   if (key < '0' || key > 'Z' || !host_) return false;
   const char wanted = static_cast<char>(std::tolower(key));
-  for (int i = 0; i < static_cast<int>(items_.size()); ++i) {
-    if (AcceleratorOf(items_[i].node->caption) != wanted) continue;
-    if (i != active_) Deselect(active_);
-    EnsureVisible(i);
-    SetActive(i, true);
-    menu_.ActivateItem(*this, i, true, true);
-    return true;
+  const int count = static_cast<int>(items_.size());
+  int next = -1;
+  int matches = 0;
+  for (int n = 1; n <= count; ++n) {
+    const int i = (active_ + n) % count;  // from the item after the active one, around
+    const MenuNode& node = *items_[i].node;
+    if (!node.enabled || AcceleratorOf(node.caption) != wanted) continue;
+    if (next < 0) next = i;
+    ++matches;
   }
-  return false;
+  if (next < 0) return false;
+  MoveTo(next);
+  if (matches == 1) menu_.ActivateItem(*this, next, true, true);
+  return true;
 }
 
 bool TzsSkinPopupWindow::KeyDown(int key) {
-  if (ExecuteAccelerator(key)) return true;
+  if (SelectByAccelerator(key)) return true;
   switch (key) {
     case kKeyReturn:
-      if (active_ >= 0) menu_.ActivateItem(*this, active_, true, true);
+      if (ActiveLit()) menu_.ActivateItem(*this, active_, true, true);
       return true;
     case kKeyUp:
       MoveSelection(-1);
@@ -334,8 +347,14 @@ bool TzsSkinPopupWindow::KeyDown(int key) {
     case kKeyDown:
       MoveSelection(1);
       return true;
+    case kKeyHome:
+      MoveTo(NextSelectable(-1, 1));
+      return true;
+    case kKeyEnd:
+      MoveTo(NextSelectable(-1, -1));
+      return true;
     case kKeyRight:
-      if (active_ >= 0 && items_[active_].node->HasChildren()) menu_.ActivateItem(*this, active_, true, true);
+      if (ActiveLit() && items_[active_].node->HasChildren()) menu_.ActivateItem(*this, active_, true, true);
       return true;
     default:
       return false;
@@ -384,6 +403,20 @@ void TzsSkinPopupWindow::HandleMarkers(Point client) {
   }
 }
 
+void TzsSkinPopupWindow::Wheel(int notches) {
+  const int code = notches > 0 ? 1 : 2;
+  bool moved = false;
+  for (int n = std::abs(notches); n > 0 && CanScroll(code); --n) {
+    visibleStart_ += code == 1 ? -1 : 1;
+    Layout();
+    moved = true;
+  }
+  if (!moved) return;
+  // A submenu would stay beside an item that moved away.
+  menu_.CloseFrom(level_ + 1);
+  Invalidate();
+}
+
 void TzsSkinPopupWindow::ScrollTick() {
   if (!CanScroll(scrollCode_)) {
     StopScrolling();
@@ -416,6 +449,9 @@ void TzsSkinPopupWindow::MouseMoved(Point screen, bool over) {
     return;
   }
   Deselect(active_);
+  // A separator or a disabled item under the cursor is active too, lit or
+  // not, so that coming back to the item before it selects that again.
+  active_ = hovered;
   Select(hovered, false);
 }
 

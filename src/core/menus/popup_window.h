@@ -47,8 +47,9 @@ struct PopupPlacement {
 };
 
 // The top-left corner of a window of `size` for the anchor, by the vertical
-// and horizontal rules; `itemsTop` is the fitted items rectangle's top.
-Point PlacePopup(const PopupPlacement& place, const Rect& workArea, Size size, int itemsTop, bool scrollable);
+// and horizontal rules, never above or left of the work area; `itemsTop` is
+// the fitted items rectangle's top.
+Point PlacePopup(const PopupPlacement& place, const Rect& workArea, Size size, int itemsTop);
 
 class TzsSkinPopupWindow {
  public:
@@ -88,13 +89,14 @@ class TzsSkinPopupWindow {
   // The cursor moved to `screen`; `over` tells whether this window is under it.
   void MouseMoved(Point screen, bool over);
   void MouseUp(Point screen);
+  // Scrolls by whole notches of the wheel, up when positive.
+  void Wheel(int notches);
   void ScrollTick();
   void StopScrolling();
 
   // The manager's side of selection.
   void SetItemDown(int index, bool down);
   bool IsUnderCursor(Point screen) const;
-  void SetActive(int index, bool keyboard);
   TzsSkinMenuItem& ItemAt(int index) { return items_[index]; }
   int IndexOf(const MenuNode* node) const;
 
@@ -113,13 +115,16 @@ class TzsSkinPopupWindow {
   void Invalidate() const;
 
   // Selection.
+  void SetActive(int index, bool keyboard);
   void Select(int index, bool keyboard);
   void Deselect(int index);
+  bool ActiveLit() const { return active_ >= 0 && items_[active_].active; }
   int NextSelectable(int from, int step) const;
+  void MoveTo(int index);
   void MoveSelection(int step);
   void EnsureVisible(int index);
   int LastStart() const;
-  bool ExecuteAccelerator(int key);
+  bool SelectByAccelerator(int key);
 
   // Scrolling.
   Rect UpperMarker() const;

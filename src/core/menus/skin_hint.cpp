@@ -107,7 +107,9 @@ void TzsSkinHintWindow::Prepare(const HintContent& content) {
   if (Skinned()) {
     FitFrame(text.width + (extras ? 10 : 5), text.height);
   } else {
-    size_ = {std::clamp(text.width + 4, 1, kMaxHintSide), std::clamp(text.height + 4, 1, kMaxHintSide)};
+    // A title or an image puts the text 5 pixels in from each side, as in the skinned look.
+    const int margins = extras ? 10 : 0;
+    size_ = {std::clamp(text.width + margins + 4, 1, kMaxHintSide), std::clamp(text.height + 4, 1, kMaxHintSide)};
     fitted_ = {};
   }
   region_.clear();
@@ -266,7 +268,10 @@ void TzsApplicationHints::TimerTick(int id) {
     showPending_ = false;
     TzsSkinHint* hint = Serving();
     if (!hint || content_.text.empty()) return;
-    hint->ShowAt(below_(), content_);
+    HintShowing showing{content_, below_()};
+    if (hint->OnShowHint) hint->OnShowHint(showing);
+    if (!showing.canShow || showing.content.text.empty()) return;
+    hint->ShowAt(showing.at, showing.content);
     shown_ = true;
     timers_.Start(kHideTimerId, HintHidePause);
   } else if (id == kHideTimerId) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/controls/skin_panel.h"
-#include "core/frame/frame_commands.h"
+#include "core/menus/frame_hints.h"
 #include "core/menus/menu_platform.h"
 #include "core/menus/menu_skin.h"
 
@@ -24,6 +24,13 @@ struct HintContent {
   std::string title;
   const SkinImageList* images = nullptr;
   int imageIndex = 0;
+};
+
+// A hint about to show, as an OnShowHint handler may change it.
+struct HintShowing {
+  HintContent content;
+  Point at;  // screen
+  bool canShow = true;
 };
 
 struct HintOptions {
@@ -91,6 +98,9 @@ class TzsSkinHint {
   bool Active = true;
   unsigned HintPause = 500;
   unsigned HintHidePause = 2500;
+  // Called for each hint of the application this component shows, once the
+  // hinted control's title and image are read.
+  std::function<void(HintShowing&)> OnShowHint;
 
   // Shows `content` at the screen point at once.
   void ShowAt(Point at, const HintContent& content);

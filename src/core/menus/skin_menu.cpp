@@ -1,5 +1,6 @@
 #include "core/menus/skin_menu.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zv {
@@ -13,33 +14,37 @@ TzsSkinMenu::~TzsSkinMenu() {
   CloseFrom(0);
 }
 
-void TzsSkinMenu::Open(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& root,
-                       const Rect& anchor, bool popupUp, int startIndex) {
+void TzsSkinMenu::Open(MenuClient* control, const MenuSkin& skin, MenuNode& root, const Rect& anchor,
+                       const MenuOpening& how) {
   first_ = !visible_;
   // Closed before the new control is remembered, so that it does not hear
   // the previous menu close.
   CloseAll();
   popupControl_ = control;
-  workArea_ = workArea;
+  // The monitor the menu opens on, which need not be the form's.
+  workArea_ = platform_.WorkAreaAt({anchor.left, anchor.top});
+  cues_ = how.fromKeyboard || platform_.KeyboardCues();
+  wheelRest_ = 0;
   skin_ = skin;
+  const int start = how.startIndex;
   bool anyVisible = false;
-  for (std::size_t i = std::max(0, startIndex); i < root.children.size(); ++i) anyVisible |= root.children[i].visible;
-  if (startIndex >= 0 && anyVisible) {
+  for (std::size_t i = std::max(0, start); i < root.children.size(); ++i) anyVisible |= root.children[i].visible;
+  if (start >= 0 && anyVisible) {
     visible_ = true;
     platform_.Timers().Start(kMouseTimerId, kMouseMilliseconds);
-    OpenLevel(root, {anchor, popupUp, false}, startIndex);
+    OpenLevel(root, {anchor, how.popupUp, false}, start);
   }
   first_ = false;
 }
 
-void TzsSkinMenu::OpenMerged(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& first,
-                             MenuNode& second, const Rect& anchor, bool popupUp, int startIndex) {
+void TzsSkinMenu::OpenMerged(MenuClient* control, const MenuSkin& skin, MenuNode& first, MenuNode& second,
+                             const Rect& anchor, const MenuOpening& how) {
   MenuNode merged;
   merged.children = second.children;
   merged.children.insert(merged.children.end(), first.children.begin(), first.children.end());
   CloseAll();
   merged_ = std::move(merged);
-  Open(control, skin, workArea, merged_, anchor, popupUp, startIndex);
+  Open(control, skin, merged_, anchor, how);
 }
 
 std::vector<int> TzsSkinMenu::FadeFor(bool freshRoot) const {
@@ -142,11 +147,17 @@ void TzsSkinMenu::ActivateItem(TzsSkinPopupWindow& window, int index, bool keybo
 bool TzsSkinMenu::KeyDown(int key) {
   TzsSkinPopupWindow* top = Top();
   if (!top) return false;
+  if (key == kKeyMenu || key == kKeyF10) {
+    CloseAll();
+    return true;
+  }
   if (key == kKeyLeft || key == kKeyEscape) {
     if (levels_.size() >= 2) {
+      // The item that opened the level, which the mouse may have left.
+      const MenuNode* opener = &top->ParentNode();
       CloseFrom(LevelCount() - 1);
       TzsSkinPopupWindow& parent = *levels_.back();
-      if (parent.ActiveIndex() >= 0) parent.SetItemDown(parent.ActiveIndex(), false);
+      parent.SetItemDown(parent.IndexOf(opener), false);
     } else if (key == kKeyEscape) {
       CloseAll();
     }
@@ -154,6 +165,18 @@ bool TzsSkinMenu::KeyDown(int key) {
   }
   top->KeyDown(key);
   return true;
+}
+
+void TzsSkinMenu::MouseWheel(Point screen, int delta) {
+  wheelRest_ += std::clamp(delta, -0x8000, 0x7FFF);  // a wheel's delta is 16 bits
+  const int notches = wheelRest_ / kWheelDelta;
+  wheelRest_ %= kWheelDelta;
+  if (notches == 0 || levels_.empty()) return;
+  TzsSkinPopupWindow* target = Top();
+  for (const auto& level : levels_) {
+    if (level->IsUnderCursor(screen)) target = level.get();
+  }
+  target->Wheel(notches);
 }
 
 void TzsSkinMenu::MouseDownAt(Point screen) {

@@ -10,6 +10,13 @@
 
 namespace zv {
 
+// How a menu is asked for.
+struct MenuOpening {
+  bool popupUp = false;       // above the anchor when there is room
+  int startIndex = 0;         // the first of the root's items shown
+  bool fromKeyboard = false;  // accelerators are shown underlined
+};
+
 class TzsSkinMenu {
  public:
   static constexpr int kWaitTimerId = 1;
@@ -29,14 +36,14 @@ class TzsSkinMenu {
   // One-shot: fires once when the root level closes, then is cleared.
   std::function<void()> OnMenuClose;
 
-  // Opens the children of `root` from `startIndex` on at `anchor` (screen),
-  // drawn from `skin`; `control` hears 1228 and 1229. Nothing opens (and
-  // the manager stays closed) when there is nothing from the start index on.
-  void Open(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& root, const Rect& anchor,
-            bool popupUp = false, int startIndex = 0);
+  // Opens the children of `root` from the start index on at `anchor`
+  // (screen), in the work area of the monitor holding the anchor, drawn
+  // from `skin`; `control` hears 1228 and 1229. Nothing opens (and the
+  // manager stays closed) when there is nothing from the start index on.
+  void Open(MenuClient* control, const MenuSkin& skin, MenuNode& root, const Rect& anchor, const MenuOpening& how = {});
   // The children of `second` followed by those of `first`.
-  void OpenMerged(MenuClient* control, const MenuSkin& skin, const Rect& workArea, MenuNode& first, MenuNode& second,
-                  const Rect& anchor, bool popupUp = false, int startIndex = 0);
+  void OpenMerged(MenuClient* control, const MenuSkin& skin, MenuNode& first, MenuNode& second, const Rect& anchor,
+                  const MenuOpening& how = {});
   // Frees level n and every deeper one; level 0 ends the menu.
   void CloseFrom(int level);
   void CloseAll();
@@ -48,6 +55,9 @@ class TzsSkinMenu {
 
   // Keys go to the topmost level; returns false when no menu took it.
   bool KeyDown(int key);
+  // The wheel turned by `delta` (kWheelDelta a notch) over `screen`: the
+  // level under it, else the topmost, scrolls.
+  void MouseWheel(Point screen, int delta);
   // A click outside every level closes the menu.
   void MouseDownAt(Point screen);
   void TimerTick(int id);
@@ -59,6 +69,8 @@ class TzsSkinMenu {
   MenuPlatform& Platform() { return platform_; }
   const MenuSkin& Skin() const { return skin_; }
   const Rect& WorkArea() const { return workArea_; }
+  // Accelerators are drawn underlined.
+  bool ShowsCues() const { return cues_; }
 
  private:
   void OpenLevel(MenuNode& item, const PopupPlacement& place, int startIndex);
@@ -74,6 +86,8 @@ class TzsSkinMenu {
   std::vector<std::unique_ptr<TzsSkinPopupWindow>> levels_;
   bool visible_ = false;
   bool first_ = false;
+  bool cues_ = false;
+  int wheelRest_ = 0;  // a part of a notch from fine-grained wheels
   TzsSkinPopupWindow* waitWindow_ = nullptr;
   int waitItem_ = -1;
   TzsSkinPopupWindow* scrolling_ = nullptr;

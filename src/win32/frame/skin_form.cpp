@@ -661,7 +661,7 @@ LRESULT TzsSkinForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (SystemMenuOpen()) {
           CloseSystemMenu();
         } else if (lParam == VK_SPACE && !DisableSystemMenu) {
-          ShowSystemMenu(SystemButtonAnchor());
+          ShowSystemMenu(SystemButtonAnchor(), true);
         }
         return 0;
       }

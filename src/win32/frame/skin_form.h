@@ -143,8 +143,9 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   WindowStateMachine& states() { return states_; }
   // The skinned system menu's items for the window as it is now.
   std::vector<SystemMenuItem> SystemMenuItems() const;
-  // Opens the system menu at `anchor` (screen; an empty rectangle is a point).
-  void ShowSystemMenu(const Rect& anchor);
+  // Opens the system menu at `anchor` (screen; an empty rectangle is a point);
+  // opened from the keyboard, it shows its accelerators underlined.
+  void ShowSystemMenu(const Rect& anchor, bool fromKeyboard = false);
   // A skinned menu of the window (system or tray menu) opened or closed.
   std::function<void()> OnSkinMenuOpen;
   std::function<void()> OnSkinMenuClose;
@@ -223,7 +224,7 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   bool SystemMenuOpen() const;
   void CloseSystemMenu();
   bool OnSystemMenuCommand(WPARAM command);
-  void ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor);
+  void ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor, bool fromKeyboard = false);
   void RunMenuItem(const SystemMenuItem& item);
   void ShowSystemMenuAt(LPARAM screenPoint);
   // WM_GETTITLEBARINFOEX: the skin's caption and minimise, maximise and close buttons.

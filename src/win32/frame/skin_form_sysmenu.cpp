@@ -39,7 +39,9 @@ std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
   return UseDefaultSysMenu ? MergeSystemMenu(SystemMenu, window, strings) : SystemMenu;
 }
 
-void TzsSkinForm::ShowSystemMenu(const Rect& anchor) { ShowMenuItems(SystemMenuItems(), anchor); }
+void TzsSkinForm::ShowSystemMenu(const Rect& anchor, bool fromKeyboard) {
+  ShowMenuItems(SystemMenuItems(), anchor, fromKeyboard);
+}
 
 void TzsSkinForm::ShowSystemMenuAt(LPARAM screenPoint) {
   const Point at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
@@ -66,7 +68,7 @@ void TzsSkinForm::DescribeTitleBar(TITLEBARINFOEX& info) const {
   }
 }
 
-void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor) {
+void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor, bool fromKeyboard) {
   CloseSystemMenu();
   TzsSkinData* skin = MenuData();
   if (!menuHost_) menuHost_ = std::make_unique<SkinMenuHost>(window_, skin ? MenuSkinOf(*skin) : MenuSkin{});
@@ -77,7 +79,7 @@ void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& a
     shownMenuRoot_.children.push_back(NodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
   }
   TzsSkinMenu& menu = menuHost_->Menu();
-  menu.Open(nullptr, menuHost_->Skin(), menuHost_->WorkArea(), shownMenuRoot_, anchor);
+  menu.Open(nullptr, menuHost_->Skin(), shownMenuRoot_, anchor, {.fromKeyboard = fromKeyboard});
   if (!menu.Visible()) return;
   if (OnSkinMenuOpen) OnSkinMenuOpen();
   menu.OnMenuClose = [this] {

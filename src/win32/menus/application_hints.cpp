@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/menus/cursor_height.h"
 #include "win32/platform/window_class.h"
 
 namespace zv::win {
@@ -34,7 +35,7 @@ class WindowTimers : public TimerHost {
 Point BelowCursor() {
   POINT p{};
   GetCursorPos(&p);
-  return {p.x, p.y + GetSystemMetrics(SM_CYCURSOR)};
+  return {p.x, p.y + VisibleCursorHeight()};
 }
 
 }  // namespace

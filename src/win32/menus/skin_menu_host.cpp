@@ -1,10 +1,13 @@
 #include "win32/menus/skin_menu_host.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <iterator>
 #include <vector>
 
 #include "win32/gfx/regions.h"
+#include "win32/menus/cursor_height.h"
 #include "win32/platform/dib_surface.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/window_class.h"
@@ -242,7 +245,14 @@ std::unique_ptr<PopupHost> SkinMenuHost::CreateHintHost(TzsSkinHintWindow& windo
 
 Rect SkinMenuHost::WorkArea() const { return WorkAreaOf(GetActiveWindow() ? GetActiveWindow() : owner_, true); }
 
-int SkinMenuHost::CursorHeight() const { return GetSystemMetrics(SM_CYCURSOR); }
+Rect SkinMenuHost::WorkAreaAt(Point screen) const { return win::WorkAreaAt(screen); }
+
+bool SkinMenuHost::KeyboardCues() const {
+  BOOL cues = FALSE;
+  return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0) && cues;
+}
+
+int SkinMenuHost::CursorHeight() const { return VisibleCursorHeight(); }
 
 void SkinMenuHost::Execute(MenuNode& item) {
   if (item.command != 0) SendMessageW(owner_, WM_COMMAND, MAKEWPARAM(item.command, 0), 0);
@@ -260,9 +270,11 @@ bool SkinMenuHost::FilterMessage(MSG& msg) {
     case WM_SYSKEYDOWN:
       menu_->KeyDown(static_cast<int>(msg.wParam));
       return true;
+    case WM_MOUSEWHEEL:
+      menu_->MouseWheel({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)}, GET_WHEEL_DELTA_WPARAM(msg.wParam));
+      return true;
     case WM_CHAR:
     case WM_SYSCHAR:
-    case WM_MOUSEWHEEL:
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
@@ -289,10 +301,13 @@ void TzsSkinPopupMenu::Popup(int x, int y) { PopupFrom({x, y, x, y}, false); }
 
 void TzsSkinPopupMenu::PopupFrom(const Rect& anchor, bool popupUp) {
   if (OnPopup) OnPopup();
+  TzsSkinMenu& menu = host_.Menu();
+  // An open menu's levels point into root_ and it tells control_ when it
+  // closes: it closes before both are replaced.
+  menu.CloseAll();
   root_ = MenuNodeFromHmenu(menu_);
   control_ = std::make_unique<WindowMenuClient>(host_.Owner());
-  TzsSkinMenu& menu = host_.Menu();
-  menu.Open(control_.get(), host_.Skin(), host_.WorkArea(), root_, anchor, popupUp, 0);
+  menu.Open(control_.get(), host_.Skin(), root_, anchor, {.popupUp = popupUp});
   if (menu.Visible()) menu.OnMenuClose = OnMenuClose;
 }
 

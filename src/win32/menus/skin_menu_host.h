@@ -52,6 +52,8 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
   std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow& window) override;
   std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow& window) override;
   Rect WorkArea() const override;
+  Rect WorkAreaAt(Point screen) const override;
+  bool KeyboardCues() const override;
   int CursorHeight() const override;
   void Execute(MenuNode& item) override;
   void ProcessPendingMessages() override;

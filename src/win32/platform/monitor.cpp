@@ -41,14 +41,13 @@ unsigned AutoHideEdges(const RECT& monitor) {
   return edges;
 }
 
-}  // namespace
-
-Rect WorkAreaOf(HWND window, bool workArea) {
+// The work area or the whole area of `monitor`.
+Rect AreaOf(HMONITOR monitor, bool workArea) {
   MonitorFacts facts;
   facts.monitorCount = GetSystemMetrics(SM_CMONITORS);
   facts.hasMonitorApi = true;  // present on every Windows this program supports
   MONITORINFO info{sizeof info};
-  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) {
+  if (GetMonitorInfoW(monitor, &info)) {
     facts.nearest = MonitorFacts::Monitor{FromRect(info.rcMonitor), FromRect(info.rcWork)};
   }
   RECT system{};
@@ -57,6 +56,14 @@ Rect WorkAreaOf(HWND window, bool workArea) {
   facts.screen = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   return ChooseWorkArea(facts, workArea);
 }
+
+}  // namespace
+
+Rect WorkAreaOf(HWND window, bool workArea) {
+  return AreaOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), workArea);
+}
+
+Rect WorkAreaAt(Point screen) { return AreaOf(MonitorFromPoint({screen.x, screen.y}, MONITOR_DEFAULTTONEAREST), true); }
 
 MonitorAreas MonitorAreasOf(HWND window) {
   MONITORINFO info{sizeof info};

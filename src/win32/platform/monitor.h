@@ -12,6 +12,8 @@ namespace zv::win {
 // The work area (`workArea` set) or the whole area of the monitor nearest the
 // window; the system work area or the screen where monitors cannot be asked.
 Rect WorkAreaOf(HWND window, bool workArea);
+// The work area of the monitor nearest the screen point.
+Rect WorkAreaAt(Point screen);
 
 // The nearest monitor's areas and the edges where an auto-hiding taskbar waits.
 MonitorAreas MonitorAreasOf(HWND window);

@@ -1,5 +1,6 @@
 #pragma once
 // Stand-ins for the menu and hint seams, and the default skin read whole.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -75,8 +76,21 @@ class FakeMenuPlatform : public MenuPlatform {
   std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow&) override {
     return std::make_unique<FakePopupHost>(hosts);
   }
-  Rect WorkArea() const override { return workArea; }
-  Rect workArea{0, 0, 1920, 1040};
+  // The work areas of the monitors, the first the main one.
+  std::vector<Rect> monitors{{0, 0, 1920, 1040}};
+  bool keyboardCues = false;
+  Rect WorkArea() const override { return monitors.front(); }
+  // As the platform answers: the monitor holding the point, else the nearest.
+  Rect WorkAreaAt(Point p) const override {
+    const auto distance = [p](const Rect& r) {
+      const int dx = std::max({r.left - p.x, 0, p.x - r.right + 1});
+      const int dy = std::max({r.top - p.y, 0, p.y - r.bottom + 1});
+      return dx * dx + dy * dy;
+    };
+    return *std::min_element(monitors.begin(), monitors.end(),
+                             [&](const Rect& a, const Rect& b) { return distance(a) < distance(b); });
+  }
+  bool KeyboardCues() const override { return keyboardCues; }
   void Execute(MenuNode& item) override { executed.push_back(item.command); }
   bool CanLayer() const override { return canLayer; }
 };

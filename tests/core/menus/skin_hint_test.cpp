@@ -49,6 +49,17 @@ TEST_F(SkinHintTest, SizeFollowsTextTitleImageAndKeepsTheFrameValid) {
   TzsSkinHintWindow plain(platform, noSkin, options);
   plain.Prepare({"abc@de", "", nullptr, 0});
   EXPECT_EQ(plain.WindowSize(), (Size{18 + 4, 26 + 4}));
+  // With a title the text stands 5 pixels in from the client's left, and as
+  // much room is left after it.
+  plain.Prepare({"abc", "Title", nullptr, 0});
+  EXPECT_EQ(plain.WindowSize().width, 30 + 10 + 4);
+  Bitmap canvas(plain.WindowSize().width, plain.WindowSize().height);
+  platform.text.calls.clear();
+  plain.Paint(canvas.view());
+  ASSERT_EQ(platform.text.calls.size(), 2u);
+  for (const auto& call : platform.text.calls) {
+    EXPECT_LE(call.origin.x + 6 * static_cast<int>(call.text.size()) + 5, plain.Client().right) << call.text;
+  }
 }
 
 TEST_F(SkinHintTest, LinesPlacementAndTimers) {
@@ -149,6 +160,29 @@ TEST_F(SkinHintTest, ApplicationHintsShowAfterThePauseHideOnLeaveAndUseTheActive
   app.TimerTick(TzsApplicationHints::kShowTimerId);
   EXPECT_FALSE(first.Window().Shown());
   EXPECT_FALSE(second.Window().Shown());
+
+  // OnShowHint sees the control's title and may change the hint or stop it.
+  std::vector<std::string> titles;
+  second.Active = true;
+  second.OnShowHint = [&](HintShowing& showing) {
+    titles.push_back(showing.content.title);
+    showing.content.text = "Changed";
+    showing.at.y += 5;
+  };
+  app.MouseOver(&panel, HintOf(panel));
+  app.TimerTick(TzsApplicationHints::kShowTimerId);
+  ASSERT_TRUE(second.Window().Shown());
+  EXPECT_EQ(titles, std::vector<std::string>{"Title"});
+  EXPECT_EQ(second.Window().Bounds().top, 225);
+  Bitmap canvas(second.Window().WindowSize().width, second.Window().WindowSize().height);
+  platform.text.calls.clear();
+  second.Window().Paint(canvas.view());
+  EXPECT_EQ(platform.text.calls.back().text, "Changed");
+  second.OnShowHint = [](HintShowing& showing) { showing.canShow = false; };
+  app.MouseOver(&button, {"Button hint", "", nullptr, 0});
+  app.TimerTick(TzsApplicationHints::kShowTimerId);
+  EXPECT_FALSE(second.Window().Shown());
+  EXPECT_FALSE(appTimers.Running(TzsApplicationHints::kHideTimerId));
 }
 
 }  // namespace

@@ -230,6 +230,18 @@ TEST_F(SkinFormTest, RollUpLeavesTheCaptionStripAndBack) {
   EXPECT_EQ(Bounds(), normal);
 }
 
+// The platform's "always underline access keys" off for a scope (Wine has it on).
+struct NoKeyboardCues {
+  BOOL saved = FALSE;
+  NoKeyboardCues() {
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &saved, 0);
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
+  }
+  ~NoKeyboardCues() {
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(saved)), 0);
+  }
+};
+
 TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   Open();
   TzsSkinForm& skinForm = *form->zsfrm;
@@ -238,12 +250,14 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   skinForm.OnSkinMenuOpen = [&] { menuEvents += "open "; };
   skinForm.OnSkinMenuClose = [&] { menuEvents += "close "; };
   const int w = WindowRect().right - WindowRect().left;
+  const NoKeyboardCues noCues;
   Mouse(WM_NCRBUTTONDOWN, HTCAPTION, w / 2, 12);
   Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
   EXPECT_EQ(OpenMenuNames(skinForm), normal);
   EXPECT_EQ(menuEvents, "open ");
-  // Opened at the cursor.
+  // Opened at the cursor, by the mouse: no underlined accelerators.
   EXPECT_EQ(skinForm.MenuHost()->Menu().LevelAt(0).Bounds().left, WindowRect().left + w / 2);
+  EXPECT_FALSE(skinForm.MenuHost()->Menu().ShowsCues());
   // A quick second right click is a press: it closes the menu and opens none.
   Mouse(WM_NCRBUTTONDBLCLK, HTCAPTION, w / 2, 12);
   Mouse(WM_NCRBUTTONUP, HTCAPTION, w / 2, 12);
@@ -264,6 +278,7 @@ TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
   EXPECT_EQ(OpenMenuNames(skinForm),
             (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"}));
+  EXPECT_TRUE(skinForm.MenuHost()->Menu().ShowsCues());
   // SC_KEYMENU while it is open closes it and goes no further.
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, 0);
   EXPECT_TRUE(OpenMenuNames(skinForm).empty());

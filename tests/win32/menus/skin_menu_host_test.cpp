@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "win32/platform/window_class.h"
@@ -102,6 +103,75 @@ TEST_F(SkinMenuHostTest, AnotherProgramTakingTheActivationClosesTheMenu) {
   EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed}));
   EXPECT_TRUE(gCommands.empty());
   DestroyMenu(menu);
+}
+
+TEST_F(SkinMenuHostTest, APopupWhileOneIsOpenClosesItBeforeReplacingItsItems) {
+  HMENU first = CreatePopupMenu();
+  AppendMenuW(first, MF_STRING, 101, L"One");
+  AppendMenuW(first, MF_STRING, 102, L"Two");
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  TzsSkinPopupMenu popup(host, first);
+  int closes = 0;
+  popup.OnMenuClose = [&] { ++closes; };
+  popup.Popup(120, 120);
+  Pump();
+  ASSERT_TRUE(host.Menu().Visible());
+  // The same component again, its menu grown meanwhile: the open menu
+  // closes (its control and the form hear 1228), then the new items open.
+  AppendMenuW(first, MF_STRING, 103, L"Three");
+  popup.Popup(200, 200);
+  EXPECT_EQ(closes, 1);
+  EXPECT_EQ(gOwnerMessages, (std::vector<UINT>{kMsgMenuClosed, kMsgMenuClosed}));
+  ASSERT_TRUE(host.Menu().Visible());
+  EXPECT_EQ(host.Menu().Top()->Items().size(), 3u);
+  PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(owner, WM_KEYDOWN, VK_RETURN, 0);
+  Pump();
+  EXPECT_EQ(gCommands, std::vector<WPARAM>{102});
+  DestroyMenu(first);
+}
+
+TEST_F(SkinMenuHostTest, TheWheelScrollsTheMenuUnderTheCursor) {
+  HMENU menu = CreatePopupMenu();
+  for (UINT i = 0; i < 10; ++i) AppendMenuW(menu, MF_STRING, 100 + i, L"Item");
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  host.Menu().Options.maxMenuItemsInWindow = 3;
+  TzsSkinPopupMenu popup(host, menu);
+  popup.Popup(120, 120);
+  Pump();
+  const Rect b = host.Menu().Top()->Bounds();
+  const LPARAM at = MAKELPARAM(b.left + 20, b.top + 30);
+  PostMessageW(owner, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), at);
+  Pump();
+  EXPECT_EQ(host.Menu().Top()->VisibleStart(), 2);
+  PostMessageW(owner, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at);
+  Pump();
+  EXPECT_EQ(host.Menu().Top()->VisibleStart(), 1);
+  EXPECT_TRUE(host.Menu().Visible());
+  DestroyMenu(menu);
+}
+
+TEST_F(SkinMenuHostTest, HintsGoBelowTheCursorsVisibleShape) {
+  // A 32 x 32 cursor, hot spot at row 2, whose rows 0 to 9 are black and
+  // whose row 20 inverts the screen; the rest is transparent.
+  const auto cursorWith = [](int invertedRow) {
+    BYTE andMask[32 * 4], xorMask[32 * 4] = {};
+    for (int row = 0; row < 32; ++row) {
+      std::fill_n(andMask + row * 4, 4, static_cast<BYTE>(row < 10 ? 0x00 : 0xFF));
+      if (row == invertedRow) std::fill_n(xorMask + row * 4, 4, static_cast<BYTE>(0xFF));
+    }
+    return CreateCursor(GetModuleHandleW(nullptr), 0, 2, 32, 32, andMask, xorMask);
+  };
+  SkinMenuHost host(owner, MenuSkinOf(skin));
+  HCURSOR plain = cursorWith(-1);
+  HCURSOR previous = SetCursor(plain);
+  EXPECT_EQ(host.CursorHeight(), 10 - 2);
+  HCURSOR inverting = cursorWith(20);
+  SetCursor(inverting);
+  EXPECT_EQ(host.CursorHeight(), 21 - 2);
+  SetCursor(previous);
+  DestroyCursor(plain);
+  DestroyCursor(inverting);
 }
 
 TEST_F(SkinMenuHostTest, HintShowsAndHides) {

@@ -250,7 +250,7 @@ void RenderIfAsked(Files& files, const PreviewArgs& a, const Window& w, std::ost
 }
 
 // The menu opened at --at with the items of `root`; `named` adds each
-// item's name to the JSON (null for a separator).
+// item's name (null for a separator) and whether it is the default item.
 std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNode& root, int maxItems, bool named) {
   const PackageSkin skin = LoadSkinFile(files, a.source);
   PreviewPlatform platform(*c.text, c.work);
@@ -265,7 +265,10 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
     for (std::size_t i = 0; i < w.Items().size(); ++i) {
       const TzsSkinMenuItem& item = w.Items()[i];
       out << (i ? ", " : "") << "{\"caption\": " << JsonString(item.node->caption);
-      if (named) out << ", \"name\": " << (item.node->name.empty() ? "null" : JsonString(item.node->name));
+      if (named) {
+        out << ", \"name\": " << (item.node->name.empty() ? "null" : JsonString(item.node->name))
+            << ", \"default\": " << (item.node->isDefault ? "true" : "false");
+      }
       out << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonString(item.node->shortcut))
           << ", \"rect\": " << JsonRect(item.rect) << ", \"visible\": " << (item.visible ? "true" : "false") << "}";
     }
@@ -277,7 +280,8 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
       out << "  " << (item.visible ? TextRect(item.rect) : std::string("(hidden)")) << "  "
           << ToTerminal(item.node->caption);
       if (!item.node->shortcut.empty()) out << "  [" << ToTerminal(item.node->shortcut) << "]";
-      if (named && !item.node->name.empty()) out << "  " << item.node->name;
+      if (named && !item.node->name.empty())
+        out << "  " << item.node->name << (item.node->isDefault ? " (default)" : "");
       out << "\n";
     }
     out << "region " << w.Region().size() << " rectangles\n";
@@ -327,13 +331,7 @@ std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextR
   window.rollUpIcon = shown.rollUp;
   window.minimizeToTrayIcon = shown.minimizeToTray;
   MenuNode root;
-  for (const SystemMenuItem& item : DefaultSystemMenu(window, nullptr)) {
-    MenuNode node;
-    node.caption = item.caption;
-    node.shortcut = item.shortcut;
-    node.name = item.name;
-    root.children.push_back(std::move(node));
-  }
+  for (const SystemMenuItem& item : DefaultSystemMenu(window, nullptr)) root.children.push_back(MenuNodeOf(item));
   return ShowMenu(files, a, c, root, 0, true);
 }
 

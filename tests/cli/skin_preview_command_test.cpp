@@ -75,15 +75,20 @@ TEST_F(SkinPreviewTest, SystemMenuForEachState) {
   const std::string maximized = Run({"sysmenu", "--embedded", "--state", "maximized", "--json", "--cell", "7x13"});
   EXPECT_EQ(NamesIn(maximized),
             (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"}));
-  EXPECT_NE(maximized.find("{\"caption\": \"&Close\", \"name\": \"ZSF_CLOSE\", \"shortcut\": \"Alt+F4\""),
-            std::string::npos)
+  // Close is the default item; every item says whether it is.
+  EXPECT_NE(
+      maximized.find("{\"caption\": \"&Close\", \"name\": \"ZSF_CLOSE\", \"default\": true, \"shortcut\": \"Alt+F4\""),
+      std::string::npos)
       << maximized;
-  // Rolled up, with only the minimise button: no roll-up item, a restore item.
+  EXPECT_NE(maximized.find("\"name\": \"ZSF_MINITEM\", \"default\": false"), std::string::npos);
+  // Rolled up, with only the minimise button: Move but no Size, no roll-up
+  // item, a restore item.
   const std::string rolledUp =
       Run({"sysmenu", "--embedded", "--state", "rolledup", "--icons", "minimize", "--json", "--cell", "7x13"});
-  EXPECT_EQ(NamesIn(rolledUp), (std::vector<std::string>{"ZSF_MINITEM", "ZSF_RESTORE", "", "ZSF_CLOSE"}));
+  EXPECT_EQ(NamesIn(rolledUp), (std::vector<std::string>{"ZSF_MOVE", "ZSF_MINITEM", "ZSF_RESTORE", "", "ZSF_CLOSE"}));
   const std::string summary = Run({"sysmenu", "--embedded", "--cell", "7x13", "--render", "sys.bmp"});
-  EXPECT_NE(summary.find("[Alt+F4]  ZSF_CLOSE"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("[Alt+F4]  ZSF_CLOSE (default)"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("&Move"), std::string::npos) << summary;
   EXPECT_EQ(files.files.count("sys.bmp"), 1u);
 
   EXPECT_THROW(Run({"sysmenu", "--embedded", "--state", "sideways"}), CliError);

@@ -16,8 +16,12 @@ struct WindowItem {
 bool Minimized(const SystemMenuWindow& w) { return w.state == WindowState::wsMinimized; }
 bool Maximized(const SystemMenuWindow& w) { return w.state == WindowState::wsMaximized; }
 
-// In the default menu's order; Close comes last in both menus.
-constexpr std::array<WindowItem, 5> kWindowItems = {{
+// In the default menu's order; Close comes last in both menus. Move and
+// Size start the platform's keyboard loops, as on every Windows window.
+constexpr std::array<WindowItem, 7> kWindowItems = {{
+    {"ZSF_MOVE", "ZSF_MOVE", "&Move", [](const SystemMenuWindow& w) { return w.state == WindowState::wsNormal; }},
+    {"ZSF_SIZE", "ZSF_SIZE", "&Size",
+     [](const SystemMenuWindow& w) { return w.state == WindowState::wsNormal && !w.rolledUp && w.resizable; }},
     {"ZSF_MINITEM", "MI_MINCAPTION", "Mi&nimize",
      [](const SystemMenuWindow& w) { return w.minimizeIcon && !Minimized(w); }},
     {"ZSF_MAXITEM", "MI_MAXCAPTION", "Ma&ximize",
@@ -33,8 +37,8 @@ constexpr std::array<WindowItem, 5> kWindowItems = {{
 }};
 constexpr WindowItem kClose{"ZSF_CLOSE", "MI_CLOSECAPTION", "&Close", nullptr};
 // The order the merge leaves the window's items in, above the application's.
-constexpr std::array<const char*, 5> kMergedOrder = {"ZSF_MINITEM", "ZSF_RESTORE", "ZSF_MAXITEM", "ZSF_ROLLUP",
-                                                     "ZSF_MINTOTRAY"};
+constexpr std::array<const char*, 7> kMergedOrder = {"ZSF_MOVE",    "ZSF_SIZE",   "ZSF_MINITEM",  "ZSF_RESTORE",
+                                                     "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY"};
 
 // A resource string left empty by a skin would leave an item without text.
 std::string Caption(const WindowItem& item, const TzsResourceStrData* strings) {
@@ -44,7 +48,10 @@ std::string Caption(const WindowItem& item, const TzsResourceStrData* strings) {
 
 SystemMenuItem Make(const WindowItem& item, const SystemMenuWindow& window, const TzsResourceStrData* strings) {
   SystemMenuItem made{item.name, Caption(item, strings), ""};
-  if (&item == &kClose) made.shortcut = window.mdiChild ? "Ctrl+F4" : "Alt+F4";
+  if (&item == &kClose) {
+    made.shortcut = window.mdiChild ? "Ctrl+F4" : "Alt+F4";
+    made.isDefault = true;
+  }
   return made;
 }
 
@@ -83,13 +90,26 @@ std::vector<SystemMenuItem> MergeSystemMenu(std::vector<SystemMenuItem> items, c
   return merged;
 }
 
+MenuNode MenuNodeOf(const SystemMenuItem& item, int command) {
+  MenuNode node;
+  node.caption = item.caption;
+  node.shortcut = item.shortcut;
+  node.name = item.name;
+  node.isDefault = item.isDefault;
+  node.command = item.caption == "-" ? 0 : command;
+  return node;
+}
+
 std::vector<SystemMenuItem> TrayMenu(bool mdiChild, const TzsResourceStrData* strings) {
   SystemMenuWindow window;
   window.mdiChild = mdiChild;
   SystemMenuItem restore = Make(ItemNamed("ZSF_RESTORE"), window, strings);
   SystemMenuItem close = Make(kClose, window, strings);
+  // A tray menu's default is what the icon's double-click does: restore.
   restore.name = "TRAY_ZSF_RESTORE";
+  restore.isDefault = true;
   close.name = "TRAY_ZSF_CLOSE";
+  close.isDefault = false;
   return {restore, Separator(), close};
 }
 

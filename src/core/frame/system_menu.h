@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/frame/window_state_machine.h"
+#include "core/menus/menu_node.h"
 #include "core/skin/resource_strings.h"
 
 namespace zv {
@@ -15,6 +16,7 @@ struct SystemMenuItem {
   std::string caption;   // "-" for a separator
   std::string shortcut;  // shown beside the caption, e.g. "Alt+F4"
   int command = 0;       // an application item's command (WM_COMMAND)
+  bool isDefault = false;  // Close: what a double-click on the system-menu button does
   friend bool operator==(const SystemMenuItem&, const SystemMenuItem&) = default;
 };
 
@@ -23,6 +25,7 @@ struct SystemMenuWindow {
   WindowState state = WindowState::wsNormal;
   bool rolledUp = false;
   bool mdiChild = false;
+  bool resizable = true;
   bool minimizeIcon = true;
   bool maximizeIcon = true;
   bool rollUpIcon = true;
@@ -39,5 +42,9 @@ std::vector<SystemMenuItem> MergeSystemMenu(std::vector<SystemMenuItem> items, c
 
 // The menu a linked tray icon gets from the form: restore, close.
 std::vector<SystemMenuItem> TrayMenu(bool mdiChild, const TzsResourceStrData* strings);
+
+// The item as the skinned menus show it; `command` is what it dispatches
+// (none for a separator).
+MenuNode MenuNodeOf(const SystemMenuItem& item, int command = 0);
 
 }  // namespace zv

@@ -17,6 +17,7 @@ struct MenuNode {
   bool enabled = true;
   bool visible = true;
   bool checked = false;
+  bool isDefault = false;  // drawn in the bold form of the menu's font
   bool radioItem = false;
   int imageIndex = -1;
   std::vector<MenuNode> children;

@@ -231,7 +231,7 @@ void TzsSkinPopupWindow::PaintSkinnedItem(const BitmapView& target, const TzsSki
   const int imageColumn = !rec.imageRect.IsEmpty() ? 0 : (menu_.Options.images ? GlyphColumn() : 16);
   Rect t = rec.textRect;
   t.right += target.width() - rec.skinRect.Width();
-  FontSpec font = ItemFont();
+  FontSpec font = ItemFont(node);
   font.color = Resolve(active ? rec.activeFontColor : (node.enabled ? rec.fontColor : rec.unenabledFontColor));
   TextRenderer& text = menu_.Platform().Text();
   const Size cs = text.Measure(font, DisplayCaption(node.caption));
@@ -275,7 +275,7 @@ void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinM
     return;
   }
   if (PaintHeader(target, item)) return;
-  FontSpec font = menu_.Options.defaultItemFont;
+  FontSpec font = ItemFont(node);
   font.color = node.enabled ? Sys(kSysColorWindowText) : Sys(kSysColorBtnShadow);
   TextRenderer& text = menu_.Platform().Text();
   const Size cs = text.Measure(font, DisplayCaption(node.caption));

@@ -107,14 +107,19 @@ int TzsSkinPopupWindow::NormalItemHeight() const {
   return ItemHeight(normal);
 }
 
+FontSpec TzsSkinPopupWindow::ItemFont(const MenuNode& node) const {
+  FontSpec font = ItemFont();
+  if (node.isDefault) font.style |= kFontBold;
+  return font;
+}
+
 void TzsSkinPopupWindow::ComputeSize() {
   TextRenderer& text = menu_.Platform().Text();
-  const FontSpec font = ItemFont();
   int widest = 0;
   for (const TzsSkinMenuItem& item : items_) {
     std::string shown = DisplayCaption(item.node->caption);
     if (!item.node->shortcut.empty()) shown += "  " + item.node->shortcut;
-    widest = std::max(widest, text.Measure(font, shown).width + 2);
+    widest = std::max(widest, text.Measure(ItemFont(*item.node), shown).width + 2);
   }
   const int a = std::min(widest, kMaxWindowSide) + GlyphColumn() + 19;
   int width = a + 10;

@@ -106,6 +106,8 @@ class TzsSkinPopupWindow {
   int ItemHeight(const MenuNode& node) const;
   int NormalItemHeight() const;
   FontSpec ItemFont() const;
+  // The item's font: bold for the default item.
+  FontSpec ItemFont(const MenuNode& node) const;
   int GlyphColumn() const;
   void ComputeSize();
   void Fit();

@@ -49,6 +49,15 @@ void TzsSkinData::FreeNotification(const FreeNotifier* removed) {
   if (removed == skinList_) skinList_ = nullptr;
 }
 
+void TzsSkinData::SetHighContrast(bool on) {
+  if (on == highContrast_) return;
+  BroadcastSkinMessage(ZSM_SKINCHANGING);
+  highContrast_ = on;
+  BroadcastSkinMessage(ZSM_SKINCHANGED);
+  BroadcastSkinMessage(ZSM_SKINCHANGEDONE);
+  BroadcastSkinMessage(ZSM_FORMSKINNABLECHANGED);
+}
+
 void TzsSkinData::SetSkinnableForm(bool value) {
   if (value == skinnableForm_) return;
   skinnableForm_ = value;

@@ -26,9 +26,14 @@ class TzsSkinData : public SkinSource, private FreeListener {
   TzsSkinData(const TzsSkinData&) = delete;
   TzsSkinData& operator=(const TzsSkinData&) = delete;
 
-  // Published properties.
-  bool SkinnableForm() const { return skinnableForm_; }
+  // Published properties. In high contrast no form is skinnable.
+  bool SkinnableForm() const { return skinnableForm_ && !highContrast_; }
   void SetSkinnableForm(bool value);
+  // The user's high-contrast colours: the skin steps aside, as if none were
+  // loaded (the platform's frame, every control's plain look), and comes
+  // back when they go. Every form hears the change.
+  void SetHighContrast(bool on);
+  bool HighContrast() const { return highContrast_; }
   bool EnableSkinEffects = true;
   bool ShowButtonGlowFrames = true;
   bool ShowCaptionButtonGlowFrames = true;
@@ -55,13 +60,13 @@ class TzsSkinData : public SkinSource, private FreeListener {
   int FindControlRecord(std::string_view name) const;
 
   // What skinned controls read.
-  bool IsEmpty() const override { return empty_; }
+  bool IsEmpty() const override { return Empty(); }
   const TzsDataSkinControl* ControlRecord(std::string_view name) const override;
   BitmapView Picture(int index) const override;
   const TzsSkinColors& Colors() const override { return skinColors_; }
 
   // State held for consumers.
-  bool Empty() const { return empty_; }
+  bool Empty() const { return empty_ || highContrast_; }
   bool ChangingSkin() const { return changingSkin_; }
   const Bitmap& Picture() const { return picture_; }
   const Bitmap& InactivePicture() const { return inactivePicture_; }
@@ -87,6 +92,7 @@ class TzsSkinData : public SkinSource, private FreeListener {
   SkinMessageTarget* owner_;
   FormRegistry& forms_;
   bool skinnableForm_ = true;
+  bool highContrast_ = false;
   TzsCompressedStoredSkin* compressedStoredSkin_ = nullptr;
   TzsResourceStrData* resourceStrData_ = nullptr;
   TzsCompressedSkinList* skinList_ = nullptr;

@@ -47,6 +47,7 @@ void TfrmAd::CreateSkinComponents() {
   zsSkinData1->ShowButtonGlowFrames = true;
   zsSkinData1->ShowCaptionButtonGlowFrames = true;
   zsSkinData1->SetSkinIndex(0);
+  FollowHighContrast();
   zsSkinData1->SetSkinList(zsCompressedSkinList1.get());
   zsSkinData1->SetLoading(false);
 }
@@ -92,6 +93,17 @@ void TfrmAd::FormShow() {
                             services_.promoBaseUrl,
                             static_cast<ColorRef>(GetSysColor(COLOR_WINDOWTEXT))};
   PromoFormShow(promo, FProductCode, img1->core(), img2->core(), state_.gPromoShown);
+}
+
+void TfrmAd::FollowHighContrast() { zsSkinData1->SetHighContrast(services_.highContrast()); }
+
+bool TfrmAd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if ((msg == WM_SETTINGCHANGE && wParam == SPI_SETHIGHCONTRAST) || msg == WM_THEMECHANGED) FollowHighContrast();
+  if (zsSkinHint1 && reinterpret_cast<TzsSkinData*>(wParam) == zsSkinData1.get()) {
+    if (msg == ZSM_SKINCHANGING) zsSkinHint1->SkinChanging();
+    if (msg == ZSM_SKINCHANGED) zsSkinHint1->SkinChanged();
+  }
+  return Form::HandleMessage(msg, wParam, lParam, result);
 }
 
 void TfrmAd::btn1Click() { services_.shell.OpenFolderInExplorer(services_.appDir); }

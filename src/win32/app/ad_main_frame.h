@@ -12,6 +12,7 @@
 #include "win32/forms/controls.h"
 #include "win32/forms/form.h"
 #include "win32/frame/skin_form.h"
+#include "win32/menus/skin_hint_component.h"
 
 namespace zv::win {
 
@@ -29,11 +30,16 @@ class TfrmAd : public Form {
   std::unique_ptr<TzsSkinData> zsSkinData1;
   // The skin's frame in place of the platform's.
   std::unique_ptr<TzsSkinForm> zsfrm;
+  // The skinned hint window for every hint (the main form has one).
+  std::unique_ptr<SkinHintComponent> zsSkinHint1;
 
  protected:
   // The derived form's description applies over the base form's.
   TfrmAd(AppServices& services, AppState& state, const FormDescription& description);
   void FormShow() override;
+  bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  // High contrast on: the skin steps aside; off: it comes back.
+  void FollowHighContrast();
   void btn1Click();
   void CreateSkinComponents();
   void CreateSkinForm();

@@ -91,6 +91,10 @@ TfrmAd1::TfrmAd1(AppServices& services, AppState& state) : TfrmAd(services, stat
   ListBox1->OnClick = [this] { ListBox1Click(); };
   TopPnl->OnClick = [this] { TopPnlClick(); };
   ConfigureMainTopPanel(TopPnl->panel());
+  // The caption buttons show their hints, skinned, as the platform's own
+  // caption buttons show tooltips.
+  zsSkinHint1 = std::make_unique<SkinHintComponent>(hwnd(), *zsSkinData1);
+  zsfrm->ShowObjectHint = true;
 }
 
 // The main window's panel: a transparent group box with a check box in its

@@ -1,6 +1,7 @@
 #pragma once
 // What the forms need from outside: the platform seams and the process-wide
 // state. Tests hand in recording stand-ins.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/platform/picture_decoder.h"
 #include "core/platform/shell.h"
 #include "core/platform/text_renderer.h"
+#include "win32/platform/win_platform.h"
 
 namespace zv::win {
 
@@ -25,6 +27,9 @@ struct AppServices {
   TextRenderer& text;
   // The build's promotion server; tests point it at their own.
   std::string promoBaseUrl = PromoBaseUrl();
+  // Whether the user asked for high-contrast colours (Wine never says so:
+  // tests answer for it).
+  std::function<bool()> highContrast = SystemHighContrast;
 };
 
 // Process-wide state shared by the forms.

@@ -15,15 +15,6 @@ namespace {
 // Command identifiers of the menu's items, in the order of the items.
 constexpr int kFirstItemCommand = 0x7A10;
 
-MenuNode NodeOf(const SystemMenuItem& item, int command) {
-  MenuNode node;
-  node.caption = item.caption;
-  node.shortcut = item.shortcut;
-  node.name = item.name;
-  node.command = item.caption == "-" ? 0 : command;
-  return node;
-}
-
 }  // namespace
 
 std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
@@ -34,6 +25,7 @@ std::vector<SystemMenuItem> TzsSkinForm::SystemMenuItems() const {
   window.maximizeIcon = options_.icons.maximize;
   window.rollUpIcon = options_.icons.rollUp;
   window.minimizeToTrayIcon = options_.icons.minimizeToTray;
+  window.resizable = Resizable();
   const TzsResourceStrData* strings = data_ ? data_->ResourceStrData() : nullptr;
   if (SystemMenu.empty()) return DefaultSystemMenu(window, strings);
   return UseDefaultSysMenu ? MergeSystemMenu(SystemMenu, window, strings) : SystemMenu;
@@ -76,7 +68,7 @@ void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& a
   shownMenuItems_ = std::move(items);
   shownMenuRoot_ = {};
   for (std::size_t i = 0; i < shownMenuItems_.size(); ++i) {
-    shownMenuRoot_.children.push_back(NodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
+    shownMenuRoot_.children.push_back(MenuNodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
   }
   TzsSkinMenu& menu = menuHost_->Menu();
   menu.Open(nullptr, menuHost_->Skin(), shownMenuRoot_, anchor, {.fromKeyboard = fromKeyboard});
@@ -129,7 +121,10 @@ bool TzsSkinForm::OnSystemMenuCommand(WPARAM command) {
 
 void TzsSkinForm::RunMenuItem(const SystemMenuItem& item) {
   const std::string& name = item.name;
-  if (name == "ZSF_MINITEM") {
+  if (name == "ZSF_MOVE" || name == "ZSF_SIZE") {
+    // The platform's keyboard loop: arrows move or size, Enter ends, Esc puts it back.
+    PostMessageW(window_, WM_SYSCOMMAND, name == "ZSF_MOVE" ? SC_MOVE : SC_SIZE, 0);
+  } else if (name == "ZSF_MINITEM") {
     MinimizeCommand();
   } else if (name == "ZSF_MINTOTRAY") {
     trayLink_.MinimizeToTray();

@@ -155,4 +155,11 @@ std::string ExecutableFolder() {
   return AppDirFromExePath(Narrow(path));
 }
 
+bool SystemHighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 }  // namespace zv::win

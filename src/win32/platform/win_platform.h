@@ -30,4 +30,7 @@ class WinShell : public Shell {
 // The running executable's folder, ending in "\".
 std::string ExecutableFolder();
 
+// Whether the user asked for high-contrast colours.
+bool SystemHighContrast();
+
 }  // namespace zv::win

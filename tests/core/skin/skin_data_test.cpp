@@ -173,6 +173,23 @@ TEST_F(SkinDataTest, SkinnableFormAndResourceStringsAnnounce) {
   EXPECT_EQ(forms.log.size(), 4u);
 }
 
+TEST_F(SkinDataTest, HighContrastSetsTheSkinAsideAndBack) {
+  data.SetCompressedStoredSkin(&sample);
+  forms.log.clear();
+  data.SetHighContrast(true);
+  EXPECT_TRUE(data.Empty());
+  EXPECT_TRUE(data.IsEmpty());
+  EXPECT_FALSE(data.SkinnableForm());
+  EXPECT_EQ(forms.Messages(), (std::vector<unsigned>{1225, 1225, 1226, 1226, 1227, 1227, 1294, 1294}));
+  data.SetHighContrast(true);  // no change, no news
+  EXPECT_EQ(forms.log.size(), 8u);
+  data.SetHighContrast(false);
+  EXPECT_FALSE(data.Empty());
+  EXPECT_TRUE(data.SkinnableForm());
+  EXPECT_EQ(forms.log.size(), 16u);
+  EXPECT_NE(data.FindObjectRecord("closebutton"), -1);  // the skin itself was kept
+}
+
 TEST_F(SkinDataTest, OwnerOutsideTheRegistryAndNoOwner) {
   RecordingForms registry;
   auto* a = registry.AddForm("a");

@@ -33,7 +33,10 @@ class ParamReader {
  public:
   explicit ParamReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
   unsigned Byte() { return next_ < bytes_.size() ? bytes_[next_++] : 0; }
-  unsigned Word() { return Byte() | Byte() << 8; }
+  unsigned Word() {
+    const unsigned low = Byte();
+    return low | Byte() << 8;
+  }
   bool Bit(unsigned bits, int index) const { return (bits >> index) & 1; }
 
  private:

@@ -22,9 +22,9 @@
 namespace {
 
 // The harness's own limits: sides of at most 1024 and a frame picture of at
-// most 8 K pixels.
+// most 4 K pixels.
 constexpr int kMaxSide = 1024;
-constexpr int kMaxFramePixels = 1 << 13;
+constexpr int kMaxFramePixels = 1 << 12;
 constexpr zv::Rect kWorkArea{0, 0, 1024, 768};
 
 // Reads the parameters from the front of the input; past its end every

@@ -1,14 +1,14 @@
 // Loads any bytes as a stored skin the way the program does: unpack, read
 // the package, decode every picture, parse the definition into records.
 // Errors are fine; crashes, leaks, unbounded allocation and a half-loaded
-// skin data are not.
+// skin data are not. Packages past the harness's pixel budget are refused.
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 #include "core/base/error.h"
-#include "core/skin/compression.h"
 #include "core/skin/skin_data.h"
+#include "fuzz_budget.h"
 
 namespace {
 
@@ -20,12 +20,11 @@ class NoForms : public zv::FormRegistry {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The input is a package; compressing it first lets the fuzzer work on
-  // the layout rather than on zlib's checksums.
-  std::vector<std::uint8_t> compressed;
-  zv::CompressPackage({data, size}, compressed);
+  // The input is a package; wrapping it in zlib here lets the fuzzer work
+  // on the layout rather than on zlib's checksums.
+  if (!zv::fuzz::PackageWithinBudget({data, size})) return -1;
   zv::TzsCompressedStoredSkin skin;
-  skin.SetCompressedData(std::move(compressed));
+  skin.SetCompressedData(zv::fuzz::StoredZlib({data, size}));
   NoForms forms;
   zv::TzsSkinData skinData(nullptr, forms);
   try {

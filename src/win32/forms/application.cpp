@@ -1,5 +1,7 @@
 #include "win32/forms/application.h"
 
+#include <iterator>
+
 #include "core/base/error.h"
 #include "win32/forms/form.h"
 #include "win32/platform/text.h"
@@ -22,13 +24,33 @@ Application& Application::Instance() {
 
 void Application::ShowException(const std::exception& e) { dialogs().ShowError(ErrorDisplayText(e.what())); }
 
+namespace {
+
+bool IsPushButton(HWND hwnd) {
+  wchar_t className[8];
+  if (!GetClassNameW(hwnd, className, static_cast<int>(std::size(className)))) return false;
+  if (lstrcmpiW(className, L"Button") != 0) return false;
+  const LONG type = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
 bool Application::PreTranslate(MSG& msg) {
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
-  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  Form* form = Form::FromWindow(GetAncestor(msg.hwnd, GA_ROOT));
-  if (!form) return false;
-  form->FocusNext(GetKeyState(VK_SHIFT) >= 0);
-  return true;
+  if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  if (msg.wParam == VK_TAB) {
+    Form* form = Form::FromWindow(GetAncestor(msg.hwnd, GA_ROOT));
+    if (!form) return false;
+    form->FocusNext(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+  }
+  // Enter presses the focused push button, as in dialog boxes; the button
+  // itself only answers Space.
+  if (msg.wParam == VK_RETURN && GetKeyState(VK_SHIFT) >= 0 && IsPushButton(msg.hwnd)) {
+    SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
 }
 
 int Application::Run() {

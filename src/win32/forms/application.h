@@ -49,7 +49,8 @@ class Application {
 
   // Pumps messages until WM_QUIT; returns its exit code.
   int Run();
-  // Handles the keys the forms take before any control sees them (tab).
+  // Handles the keys the forms take before any control sees them: Tab, and
+  // Enter on a push button.
   bool PreTranslate(MSG& msg);
 
  private:

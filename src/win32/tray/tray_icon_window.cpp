@@ -15,6 +15,14 @@ namespace {
 constexpr wchar_t kTrayClass[] = L"ZvTrayIcon";
 constexpr UINT_PTR kOwnerSubclassId = 0x7A76;  // "zv"
 constexpr UINT kBalloonClick = WM_USER + 5;    // NIN_BALLOONUSERCLICK
+// Posted to our window when the owner was shown by a program's call.
+constexpr UINT kOwnerShown = WM_APP + 1;
+
+// The program's icon, or the system's application icon when it has none.
+HICON ApplicationIcon() {
+  if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1))) return icon;
+  return LoadIconW(nullptr, IDI_APPLICATION);
+}
 
 unsigned KeyboardShift() {
   unsigned shift = 0;
@@ -43,16 +51,22 @@ constexpr CallbackEvent kCallbackEvents[] = {
 
 }  // namespace
 
-TrayIconWindow::TrayIconWindow(HWND owner, HICON icon)
+void TrayIconWindow::AllowFromAnyProcess(HWND window, UINT message) {
+  ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
+
+TrayIconWindow::TrayIconWindow(HWND owner, HICON icon, const MessageFilter& allow)
     : owner_(owner),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      icon_(CopyIcon(icon)),
+      icon_(CopyIcon(icon ? icon : ApplicationIcon())),
       tray_(*this, *this, GetDoubleClickTime()) {
   RegisterWindowClassOnce({kTrayClass, WindowProc});
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                           GetModuleHandleW(nullptr), nullptr);
   if (!hwnd_) throw std::runtime_error("Cannot create the tray icon's window");
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // An elevated process hears the shell's broadcast only through the filter.
+  allow(hwnd_, taskbarCreated_);
   if (owner_) SetWindowSubclass(owner_, OwnerProc, kOwnerSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -69,6 +83,11 @@ bool TrayIconWindow::Loaded() {
   if (!tray_.AfterLoading(owner_ != nullptr)) return true;
   HideMainWindow();
   return false;
+}
+
+void TrayIconWindow::SetIcon(HICON icon) {
+  icon_.reset(CopyIcon(icon));
+  tray_.UpdateIcon();
 }
 
 void TrayIconWindow::SetIconList(const std::vector<HICON>& icons) {
@@ -146,6 +165,10 @@ LRESULT TrayIconWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     Application::Instance().Guard([&] { tray_.TimerTick(static_cast<int>(wParam)); });
     return 0;
   }
+  if (msg == kOwnerShown) {
+    OwnerShown();
+    return 0;
+  }
   if (msg == taskbarCreated_) {
     tray_.TaskbarCreated();
     return 0;
@@ -167,7 +190,28 @@ LRESULT CALLBACK TrayIconWindow::OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, L
   if (msg == WM_SIZE && wParam == SIZE_MINIMIZED) {
     Application::Instance().Guard([&] { self->tray_.ApplicationMinimized(); });
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  // Restoring and bringing forward wait until the showing is complete.
+  if (msg == WM_SHOWWINDOW && wParam && lParam == 0) PostMessageW(self->hwnd_, kOwnerShown, 0, 0);
+  if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) self->ownerFocus_ = GetFocus();
+  const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+  // After the owner's own handling, which may have taken the focus itself.
+  if (msg == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) self->RestoreOwnerFocus(reinterpret_cast<HWND>(lParam));
+  return result;
+}
+
+// The control that had the focus when the owner was deactivated gets it
+// back, unless the window that just lost the activation is that control or
+// its parent.
+void TrayIconWindow::RestoreOwnerFocus(HWND deactivated) {
+  const HWND control = ownerFocus_;
+  if (!control || !IsChild(owner_, control)) return;
+  if (deactivated == control || deactivated == GetParent(control)) return;
+  SetFocus(control);
+}
+
+void TrayIconWindow::OwnerShown() {
+  if (IsIconic(owner_)) ShowWindow(owner_, SW_RESTORE);
+  SetForegroundWindow(owner_);
 }
 
 }  // namespace zv::win

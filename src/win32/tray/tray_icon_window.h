@@ -3,7 +3,9 @@
 // shell's "TaskbarCreated" broadcast, which message-only windows do not)
 // receives the icon's notifications and timer ticks; Shell_NotifyIconW
 // shows the icon; the owner form, subclassed, tells when the application was
-// minimised. Every decision is TzsTrayIcon's.
+// minimised, gets its focused control back at activation and comes back
+// restored and in front when a program shows it. Every decision about the
+// icon is TzsTrayIcon's.
 #include <windows.h>
 
 #include <functional>
@@ -19,14 +21,23 @@ class TrayIconWindow : public TrayHost, public TimerHost {
   // The notification the icon sends to our window.
   static constexpr UINT kCallbackMessage = WM_USER + 1024;
 
-  // `owner` is the application's main form; `icon` is copied.
-  TrayIconWindow(HWND owner, HICON icon);
+  // Lets `message` from any process through to `window`.
+  using MessageFilter = std::function<void(HWND window, UINT message)>;
+  static void AllowFromAnyProcess(HWND window, UINT message);
+
+  // `owner` is the application's main form; `icon` is copied, and none means
+  // the application's icon. `allow` opens the message filter for the shell's
+  // TaskbarCreated.
+  TrayIconWindow(HWND owner, HICON icon, const MessageFilter& allow = AllowFromAnyProcess);
   ~TrayIconWindow() override;
   TrayIconWindow(const TrayIconWindow&) = delete;
   TrayIconWindow& operator=(const TrayIconWindow&) = delete;
 
   TzsTrayIcon& tray() { return tray_; }
   HWND hwnd() const { return hwnd_; }
+  HICON icon() const { return icon_.get(); }
+  // Copies `icon` and shows it.
+  void SetIcon(HICON icon);
   // Call once the properties are set, before showing the owner. False when
   // the owner must stay hidden: it starts in the tray (MinimizedOnStart),
   // which it only does when the icon could be added.
@@ -57,9 +68,12 @@ class TrayIconWindow : public TrayHost, public TimerHost {
   LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
   void HandleCallback(LPARAM lParam);
   bool Notify(DWORD operation, std::string_view tip);
+  void RestoreOwnerFocus(HWND deactivated);
+  void OwnerShown();
 
   HWND owner_;
   HWND hwnd_ = nullptr;
+  HWND ownerFocus_ = nullptr;  // the owner's focused control when it was deactivated
   UINT taskbarCreated_;
   Icon icon_;
   std::vector<Icon> iconList_;

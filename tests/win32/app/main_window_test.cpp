@@ -101,6 +101,30 @@ TEST_F(MainWindowTest, TabWalksTheControlsInOrder) {
   EXPECT_EQ(shell.folders, std::vector<std::string>{folder.path()});
 }
 
+// Enter presses the focused push button, as in dialog boxes, and still
+// starts a new line in the keyword box.
+TEST_F(MainWindowTest, EnterPressesTheFocusedButton) {
+  folder.Write("data\\one.txt", "first\r\n");
+  folder.Write("data\\two.txt", "second\r\n");
+  Open();
+  const auto press = [](UINT key) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    PumpMessages();
+  };
+  for (const UINT key : {VK_TAB, VK_DOWN, VK_TAB, VK_TAB}) press(key);
+  ASSERT_EQ(GetFocus(), form->btnGen->hwnd());
+  press(VK_RETURN);
+  const std::string article = form->Memo1->Text();
+  ASSERT_FALSE(article.empty()) << "Enter did not press the button";
+  EXPECT_EQ(folder.Read((article.rfind("first", 0) == 0 ? "first" : "second") + std::string(".txt")), article);
+
+  SetFocus(form->Memo2->hwnd());
+  const auto end = static_cast<WPARAM>(GetWindowTextLengthW(form->Memo2->hwnd()));
+  SendMessageW(form->Memo2->hwnd(), EM_SETSEL, end, static_cast<LPARAM>(end));
+  press(VK_RETURN);
+  EXPECT_EQ(form->Memo2->Text(), std::string(texts::kKeywordInitial) + "\r\n");
+}
+
 TEST_F(MainWindowTest, SelectingALibraryLoadsItAndSaysSo) {
   folder.Write("data\\abc.txt", "one\r\ntwo\r\n");
   folder.Write("data\\def.txt", "x\ny\nz");

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "win32/win32_fixture.h"
 
@@ -74,6 +76,49 @@ TEST(TrayIconWindow, RealNotificationArea) {
   EXPECT_FALSE(start.Loaded());
   EXPECT_FALSE(IsWindowVisible(owner));
   EXPECT_TRUE(start.tray().IconVisible());
+}
+
+// Without an icon of its own the tray shows the application's; a new icon is
+// taken as a copy. The shell's TaskbarCreated is let through the message
+// filter, so that it reaches an elevated process too.
+TEST(TrayIconWindow, IconAndTheTaskbarMessage) {
+  std::vector<std::pair<HWND, UINT>> allowed;
+  TrayIconWindow window(nullptr, nullptr, [&](HWND hwnd, UINT message) { allowed.emplace_back(hwnd, message); });
+  EXPECT_TRUE(window.icon()) << "no application icon";
+  EXPECT_EQ(allowed, (std::vector<std::pair<HWND, UINT>>{{window.hwnd(), RegisterWindowMessageW(L"TaskbarCreated")}}));
+
+  const HICON warning = LoadIconW(nullptr, IDI_WARNING);
+  window.SetIcon(warning);
+  EXPECT_TRUE(window.icon());
+  EXPECT_NE(window.icon(), warning);
+}
+
+// An owner whose own procedure takes the focus at activation, as plain
+// windows do: the control that had the focus gets it back. A window shown
+// while minimised comes back restored and in front.
+TEST(TrayIconWindow, OwnerKeepsItsFocusAndComesBackRestored) {
+  OwnerWindow ownerWindow;
+  OwnerWindow other;
+  HWND owner = ownerWindow.hwnd;
+  HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, owner, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  TrayIconWindow window(owner, nullptr);
+  window.tray().MinimizeToTray = false;
+  SetForegroundWindow(owner);
+  SetFocus(edit);
+  SetForegroundWindow(other.hwnd);
+  SetForegroundWindow(owner);
+  test::PumpMessages();
+  EXPECT_EQ(GetFocus(), edit);
+
+  ShowWindow(owner, SW_MINIMIZE);
+  ShowWindow(owner, SW_HIDE);
+  SetForegroundWindow(other.hwnd);
+  ShowWindow(owner, SW_SHOWNA);
+  test::PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(owner));
+  EXPECT_FALSE(IsIconic(owner));
+  EXPECT_EQ(GetForegroundWindow(), owner);
 }
 
 }  // namespace

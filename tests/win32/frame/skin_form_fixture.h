@@ -13,6 +13,13 @@ namespace zv::win::test {
 
 class SkinFormTest : public MainWindowTest {
  protected:
+  // Opened whole on the null driver's 1024 by 768 screen, in front, for the
+  // platform's own input.
+  void OpenOnTheScreen() {
+    Open();
+    SetWindowPos(hwnd(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetForegroundWindow(hwnd());
+  }
   HWND hwnd() const { return form->hwnd(); }
   RECT WindowRect() const {
     RECT r{};

@@ -245,7 +245,8 @@ struct NoKeyboardCues {
 TEST_F(SkinFormTest, SystemMenuFromTheCaptionAndAltSpace) {
   Open();
   TzsSkinForm& skinForm = *form->zsfrm;
-  const std::vector<std::string> normal{"ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP", "ZSF_MINTOTRAY", "", "ZSF_CLOSE"};
+  const std::vector<std::string> normal{"ZSF_MOVE",      "ZSF_SIZE", "ZSF_MINITEM", "ZSF_MAXITEM", "ZSF_ROLLUP",
+                                        "ZSF_MINTOTRAY", "",         "ZSF_CLOSE"};
   std::string menuEvents;
   skinForm.OnSkinMenuOpen = [&] { menuEvents += "open "; };
   skinForm.OnSkinMenuClose = [&] { menuEvents += "close "; };

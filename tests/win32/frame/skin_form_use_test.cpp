@@ -6,8 +6,10 @@
 #include <thread>
 
 #include "core/skin/resource_strings.h"
+#include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
 #include "win32/frame/skin_form_fixture.h"
+#include "win32/menus/application_hints.h"
 #include "win32/platform/monitor.h"
 
 namespace zv::win::test {
@@ -32,10 +34,18 @@ void Input(DWORD flags, Point to = {}) {
   Sleep(20);
 }
 
+void Key(WORD key) {
+  INPUT input[2]{};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+  Sleep(30);
+}
+
 // The hand runs on another thread while this one runs the window's messages
 // (and any move loop a press starts).
-void WithTheMouse(Point at, const std::function<void()>& hand) {
-  SetCursorPos(at.x, at.y);
+void WithTheHand(const std::function<void()>& hand) {
   PumpMessages();
   std::atomic<bool> done = false;
   std::thread thread([&] {
@@ -52,6 +62,11 @@ void WithTheMouse(Point at, const std::function<void()>& hand) {
     PumpMessages();
     Sleep(5);
   }
+}
+
+void WithTheMouse(Point at, const std::function<void()>& hand) {
+  SetCursorPos(at.x, at.y);
+  WithTheHand(hand);
 }
 
 }  // namespace
@@ -83,9 +98,7 @@ bool Pressed(const TzsSkinForm& skinForm) {
 }
 
 TEST_F(SkinFormTest, DoubleClicksOnAButtonAndOnTheCaption) {
-  Open();
-  SetWindowPos(hwnd(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // all of it on the screen
-  SetForegroundWindow(hwnd());
+  OpenOnTheScreen();
   const Rect normal = Bounds();
   const auto screen = [&](Point p) { return Point{p.x + Bounds().left, p.y + Bounds().top}; };
   // Up and down again, with nothing left captured or pressed.
@@ -143,6 +156,27 @@ TEST_F(SkinFormTest, AltAndF10NeverStartThePlatformsMenu) {
   UnhookWindowsHookEx(hook);
   EXPECT_EQ(menuLoops, 0);
   EXPECT_TRUE(OpenMenuNames(*form->zsfrm).empty());
+}
+
+// Alt+Space, M: the platform's keyboard loop moves the window with the
+// arrows until Enter; S sizes it the same way. Typed through the platform's
+// input queue, which its loop reads.
+TEST_F(SkinFormTest, MoveAndSizeFromTheKeyboard) {
+  OpenOnTheScreen();
+  const auto choose = [&](WORD letter, std::initializer_list<WORD> keys) {
+    SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+    WithTheHand([&] {
+      Key(letter);
+      Sleep(200);  // the loop starts
+      for (WORD key : keys) Key(key);
+    });
+  };
+  const Rect start = Bounds();
+  choose('M', {VK_RIGHT, VK_RIGHT, VK_DOWN, VK_RETURN});
+  EXPECT_EQ(Bounds(), start.Offset(16, 8));
+  choose('S', {VK_RIGHT, VK_RIGHT, VK_RETURN});  // the first arrow picks the edge
+  EXPECT_EQ(Bounds().left, start.left + 16);
+  EXPECT_EQ(Bounds().Width(), start.Width() + 8);
 }
 
 TEST_F(SkinFormTest, MaximiseRollUpMinimiseAndBackFromTheTaskbar) {
@@ -325,6 +359,53 @@ TEST(SkinFormAttachTest, NoBorderAndToolWindowStyles) {
     DeleteObject(region);
   }
   DestroyWindow(window);
+}
+
+// High contrast sets the skin aside for the platform's frame and plain
+// looks, at start and whenever the user switches it, and brings it back.
+TEST_F(SkinFormTest, HighContrastGivesThePlatformsFrame) {
+  bool highContrast = true;
+  services->highContrast = [&] { return highContrast; };
+  Open();
+  const auto platformFrame = [&] {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool none = GetWindowRgn(hwnd(), region) == ERROR;
+    DeleteObject(region);
+    return none && SendMessageW(hwnd(), 45490, 0, 0) == 12852 && !form->TopPnl->panel().Skinned();
+  };
+  EXPECT_TRUE(platformFrame());
+  highContrast = false;
+  SendMessageW(hwnd(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_FALSE(platformFrame());
+  EXPECT_TRUE(form->zsfrm->frame().Skinned());
+  highContrast = true;
+  SendMessageW(hwnd(), WM_THEMECHANGED, 0, 0);
+  EXPECT_TRUE(platformFrame());
+}
+
+// The caption buttons show their hints in the skinned hint window after
+// the usual pause, as the platform's caption buttons show tooltips.
+TEST_F(SkinFormTest, CaptionButtonsShowTheirTooltips) {
+  OpenOnTheScreen();
+  ASSERT_NE(form->zsSkinHint1->Hint(), nullptr);
+  EXPECT_EQ(ApplicationHints().Serving(), form->zsSkinHint1->Hint());
+  EXPECT_EQ(ApplicationHints().HintShortPause, 100u);
+  const Point close = ButtonCentre(ButtonCommand::cmClose);
+  SetCursorPos(Bounds().left + close.x, Bounds().top + close.y);
+  SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
+  Mouse(WM_NCMOUSEMOVE, HTCLOSE, close.x, close.y);
+  HWND shown = nullptr;
+  for (int i = 0; i < 300 && !shown; ++i) {
+    PumpMessages();
+    Sleep(10);
+    HWND hint = FindWindowW(L"ZvSkinHintWindow", nullptr);
+    if (hint && IsWindowVisible(hint)) shown = hint;
+  }
+  ASSERT_NE(shown, nullptr);
+  EXPECT_TRUE(form->zsSkinHint1->Hint()->Window().Skinned());
+  RECT r{};
+  GetWindowRect(shown, &r);
+  EXPECT_GT(r.top, Bounds().top + close.y);  // below the cursor
 }
 
 }  // namespace

@@ -7,9 +7,7 @@
 
 namespace zv {
 
-// `folder` ending in a separator, as this system writes paths: on Windows
-// in CP936, where a "\" may be a trail byte; elsewhere "/" alone, and the
-// bytes are the system's own, never read as CP936.
+// `folder` ending in a separator: "\" or "/" on Windows, "/" elsewhere.
 std::string FolderWithSeparator(std::string folder);
 
 class StdFiles : public Files {

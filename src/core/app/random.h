@@ -14,7 +14,11 @@ class Random {
   // the counter cannot be read.
   void Reseed();
   // A number in [0, n): seed := seed * 134775813 + 1, then (seed * n) >> 32.
-  std::uint32_t Draw(std::uint32_t n);
+  // Inline: the generator draws 842 times an article.
+  std::uint32_t Draw(std::uint32_t n) {
+    seed_ = seed_ * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
+  }
 
   std::uint32_t seed() const { return seed_; }
   void set_seed(std::uint32_t seed) { seed_ = seed; }

@@ -31,6 +31,7 @@ class SyntheticClock : public Clock {
   SyntheticClock(std::uint64_t start, std::uint64_t step) : next_(start), step_(step) {}
   std::optional<std::uint64_t> PerformanceCounter() override;
   std::uint32_t TickCount() override;
+  bool PerformanceCounters(std::span<std::uint64_t> readings) override;
 
  private:
   std::uint64_t next_;

@@ -1,6 +1,7 @@
 #include "core/app/generator.h"
 
 #include <array>
+#include <cstring>
 
 #include "core/app/texts.h"
 
@@ -12,24 +13,31 @@ void DrawArticle(const std::vector<std::string>& library, const KeywordLines& ke
                  Article& article) {
   const auto n = static_cast<std::uint32_t>(library.size());
   const std::uint32_t m = keywords.Count();
-  // Draw first, then copy once into a buffer of the right size.
+  // Every seed is a counter reading, so the counter is read for all draws at
+  // once; then the draws; then one copy into a buffer of the right size.
+  std::array<std::uint64_t, kArticleDraws> seeds;
+  random.NextSeeds(seeds);
   std::array<const std::string*, kArticleDraws + kKeywordDraws> pieces;
   std::size_t count = 0;
   std::size_t bytes = 0;
   for (int i = 0; i < kArticleDraws; ++i) {
-    random.Reseed();
+    random.set_seed(static_cast<std::uint32_t>(seeds[i]));
     pieces[count] = &library[random.Draw(n)];
     bytes += pieces[count++]->size();
     if (i % kKeywordEvery == 0) {
-      pieces[count] = &keywords.Woven(random.Draw(m));
+      pieces[count] = &keywords.Woven(random.Draw(m));  // no re-seed before a keyword
       bytes += pieces[count++]->size();
     }
   }
   if (bytes > kMaxArticleBytes) throw ArticleTooLong();
   article.firstLine.assign(*pieces[0]);
-  article.text.clear();
-  article.text.reserve(bytes);
-  for (std::size_t i = 0; i < count; ++i) article.text.append(*pieces[i]);
+  // A reused buffer only fills what it grows by; every byte is then written.
+  article.text.resize(bytes);
+  char* out = article.text.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    std::memcpy(out, pieces[i]->data(), pieces[i]->size());
+    out += pieces[i]->size();
+  }
 }
 
 Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random) {

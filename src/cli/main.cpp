@@ -8,8 +8,9 @@
 #include "embedded/default_skin.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "win32/platform/text.h"
 #endif

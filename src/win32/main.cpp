@@ -1,6 +1,7 @@
 // Zorvane.exe: the program entry.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "core/app/texts.h"
 #include "win32/app/main_window.h"

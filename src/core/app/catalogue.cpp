@@ -19,7 +19,7 @@ std::vector<std::string> ScanWordLibraries(Files& files, const std::string& appD
   return names;
 }
 
-void ListBox1Click(CatalogueView& view, AppFolder& folder, TextLines& library) {
+void ListBox1Click(CatalogueView& view, const AppFolder& folder, TextLines& library) {
   library = {};
   auto load = [&](const std::string& item) {
     library = ReadTextLines(folder.files.ReadAll(LibraryFolder(folder.path) + item));

@@ -30,6 +30,6 @@ class CatalogueView {
 // more items), the only one silently (one item), or asks for a scan (none).
 // The library's encoding is found as it is read. A load error propagates with
 // `library` left empty.
-void ListBox1Click(CatalogueView& view, AppFolder& folder, TextLines& library);
+void ListBox1Click(CatalogueView& view, const AppFolder& folder, TextLines& library);
 
 }  // namespace zv

@@ -46,7 +46,7 @@ Article DrawArticle(const std::vector<std::string>& library, const KeywordLines&
   return article;
 }
 
-void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, AppFolder& folder) {
+void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, const AppFolder& folder) {
   random.Reseed();
   view.ClearArticle();
   if (library.lines.empty()) {

@@ -58,6 +58,6 @@ class GeneratorView {
 // keyword the library's encoding cannot hold, draw, show, then save
 // atomically in the library's encoding. Errors propagate to the caller's
 // error display with the article still shown.
-void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, AppFolder& folder);
+void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, const AppFolder& folder);
 
 }  // namespace zv

@@ -139,14 +139,12 @@ void TfrmAd1::btnScanClick() {
 
 void TfrmAd1::ListBox1Click() {
   CatalogueAdapter view(*ListBox1, *SbStatusPane1);
-  AppFolder folder{services_.files, services_.codec, services_.appDir};
-  zv::ListBox1Click(view, folder, state_.gLibraryLines);
+  zv::ListBox1Click(view, services_.folder(), state_.gLibraryLines);
 }
 
 void TfrmAd1::btnGenClick() {
   GeneratorAdapter view(*Memo1, *Memo2);
-  AppFolder folder{services_.files, services_.codec, services_.appDir};
-  GenerateAndSave(view, state_.gLibraryLines, state_.random, folder);
+  GenerateAndSave(view, state_.gLibraryLines, state_.random, services_.folder());
 }
 
 void TfrmAd1::TopPnlClick() { Application::Instance().dialogs().ShowMessage(texts::kAbout); }

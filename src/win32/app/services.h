@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/article_file.h"
 #include "core/app/promo_settings.h"
 #include "core/app/random.h"
 #include "core/base/text_file.h"
@@ -28,6 +29,9 @@ struct AppServices {
   TextRenderer& text;
   // The build's promotion server; tests point it at their own.
   std::string promoBaseUrl = PromoBaseUrl();
+
+  // The program's folder as the catalogue and the generator reach it.
+  AppFolder folder() const { return {files, codec, appDir}; }
 };
 
 // Process-wide state shared by the forms.

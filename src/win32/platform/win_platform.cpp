@@ -1,7 +1,8 @@
 #include "win32/platform/win_platform.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cwchar>
 #include <iterator>

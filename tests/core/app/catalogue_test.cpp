@@ -28,6 +28,14 @@ class FakeList : public CatalogueView {
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
 };
 
+class CatalogueTest : public ::testing::Test {
+ protected:
+  FakeFiles files;
+  FakeCodec codec;
+  AppFolder folder{files, codec, kApp};
+  FakeList list;
+};
+
 TEST(Catalogue, ScanKeepsEveryTxtEntryInEnumerationOrder) {
   FakeFiles files;
   files.folders[kData] = {".", "..", "b.txt", "A.TXT", "notes.txt.bak", "dir.txt", "x.text", "c.txt"};
@@ -35,15 +43,11 @@ TEST(Catalogue, ScanKeepsEveryTxtEntryInEnumerationOrder) {
   EXPECT_TRUE(ScanWordLibraries(files, "D:\\nowhere\\").empty());
 }
 
-TEST(Catalogue, TwoOrMoreItemsLoadTheSelectedOneAndSaySo) {
-  FakeFiles files;
+TEST_F(CatalogueTest, TwoOrMoreItemsLoadTheSelectedOneAndSaySo) {
   files.files[kData + "abc.txt"] = "one\r\ntwo\r\n";
   files.files[kData + "def.txt"] = "x";
-  FakeList list;
   list.items = {"def.txt", "abc.txt"};
   list.selected = 1;
-  FakeCodec codec;
-  AppFolder folder{files, codec, kApp};
   TextLines library{{"old"}, FileEncoding::kUtf8};
   ListBox1Click(list, folder, library);
   EXPECT_EQ(library.lines, (Lines{"one", "two"}));
@@ -61,16 +65,12 @@ TEST(Catalogue, TwoOrMoreItemsLoadTheSelectedOneAndSaySo) {
 
 // A library named with a character outside CP936 (한, U+D55C) is read by its
 // UTF-8 name; the CP936 caption spells that character out.
-TEST(Catalogue, NamesAndEncodingsAsTheFilesHaveThem) {
-  FakeFiles files;
+TEST_F(CatalogueTest, NamesAndEncodingsAsTheFilesHaveThem) {
   const std::string name = "\xED\x95\x9C\xE4\xB8\xAD.txt";  // 한中.txt
   files.files[kData + name] = "\xEF\xBB\xBF\xE4\xB8\xAD\r\n\xE6\x96\x87";
   files.files[kData + "gbk.txt"] = "\xD1\xA7\xCF\xB0";  // 学习: stays CP936
-  FakeList list;
   list.items = {name, "gbk.txt"};
   list.selected = 0;
-  FakeCodec codec;
-  AppFolder folder{files, codec, kApp};
   TextLines library;
   ListBox1Click(list, folder, library);
   EXPECT_EQ(library.lines, (Lines{"\xE4\xB8\xAD", "\xE6\x96\x87"}));  // no mark in the first line
@@ -83,13 +83,9 @@ TEST(Catalogue, NamesAndEncodingsAsTheFilesHaveThem) {
   EXPECT_EQ(library.encoding, FileEncoding::kCp936);
 }
 
-TEST(Catalogue, OneItemLoadsSilentlyEvenUnselected) {
-  FakeFiles files;
+TEST_F(CatalogueTest, OneItemLoadsSilentlyEvenUnselected) {
   files.files[kData + "only.txt"] = "a\r\n\r\nb";
-  FakeList list;
   list.items = {"only.txt"};
-  FakeCodec codec;
-  AppFolder folder{files, codec, kApp};
   TextLines library;
   ListBox1Click(list, folder, library);
   EXPECT_EQ(library.lines, (Lines{"a", "", "b"}));
@@ -97,24 +93,16 @@ TEST(Catalogue, OneItemLoadsSilentlyEvenUnselected) {
   EXPECT_TRUE(list.messages.empty());
 }
 
-TEST(Catalogue, EmptyListAsksForAScanAndDropsTheLibrary) {
-  FakeFiles files;
-  FakeList list;
-  FakeCodec codec;
-  AppFolder folder{files, codec, kApp};
+TEST_F(CatalogueTest, EmptyListAsksForAScanAndDropsTheLibrary) {
   TextLines library{{"old"}};
   ListBox1Click(list, folder, library);
   EXPECT_TRUE(library.lines.empty());
   EXPECT_EQ(list.messages, std::vector<std::string>{texts::kScanFirst});
 }
 
-TEST(Catalogue, UnreadableLibraryLeavesAnEmptyListAndSkipsTheRest) {
-  FakeFiles files;
-  FakeList list;
+TEST_F(CatalogueTest, UnreadableLibraryLeavesAnEmptyListAndSkipsTheRest) {
   list.items = {"gone.txt", "other.txt"};
   list.selected = 0;
-  FakeCodec codec;
-  AppFolder folder{files, codec, kApp};
   TextLines library{{"old"}};
   try {
     ListBox1Click(list, folder, library);

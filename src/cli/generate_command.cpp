@@ -183,8 +183,9 @@ GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args, Files
 void RunGenerate(const GenerateOptions& options, Files& files, TextCodec& codec, Random& random, Output& out,
                  bool showProgress) {
   const TextLines library = ReadTextLines(files.ReadAll(options.library), options.encoding);
-  if (library.lines.empty())
+  if (library.lines.empty()) {
     throw Error("the word library " + Cp936ForDisplay(codec, options.library) + " has no lines");
+  }
   const KeywordLines keywords = ArticleKeywords(options.keywords, InMemory(library.encoding), codec);
   Batch batch{options, library, keywords, random, out, Progress(showProgress && options.count > 1, options.count)};
   if (options.toStdout) {

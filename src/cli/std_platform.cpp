@@ -1,14 +1,14 @@
 #include "cli/std_platform.h"
 
 #include <chrono>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <x86intrin.h>
-#endif
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <system_error>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <x86intrin.h>
+#endif
 
 #include "cli/cli_codec.h"
 #include "core/base/error.h"

@@ -42,40 +42,33 @@ class FakeFiles : public Files {
 // apart: 中 文 誠 学 习 (学习 in GBK is also valid two-byte UTF-8).
 class FakeCodec : public TextCodec {
  public:
-  static constexpr std::pair<const char*, const char*> kTable[] = {{"\xD6\xD0", "\xE4\xB8\xAD"},
-                                                                   {"\xCE\xC4", "\xE6\x96\x87"},
-                                                                   {"\xD5\x5C", "\xE8\xAA\xA0"},
-                                                                   {"\xD1\xA7", "\xE5\xAD\xA6"},
-                                                                   {"\xCF\xB0", "\xE4\xB9\xA0"}};
+  std::string Utf8FromCp936(std::string_view cp936) override { return *Convert(cp936, 0); }
+  std::optional<std::string> Cp936FromUtf8(std::string_view utf8) override { return Convert(utf8, 1); }
 
-  std::string Utf8FromCp936(std::string_view cp936) override {
+ private:
+  static constexpr std::string_view kTable[][2] = {{"\xD6\xD0", "\xE4\xB8\xAD"},
+                                                   {"\xCE\xC4", "\xE6\x96\x87"},
+                                                   {"\xD5\x5C", "\xE8\xAA\xA0"},
+                                                   {"\xD1\xA7", "\xE5\xAD\xA6"},
+                                                   {"\xCF\xB0", "\xE4\xB9\xA0"}};
+  // Column `from` of the table to the other; an unknown CP936 byte decodes
+  // as U+FFFD, an unknown UTF-8 character fails.
+  static std::optional<std::string> Convert(std::string_view text, int from) {
     std::string out;
-    for (std::size_t i = 0; i < cp936.size();) {
-      if (static_cast<unsigned char>(cp936[i]) < 0x80) {
-        out += cp936[i++];
-        continue;
-      }
-      const std::string_view pair = cp936.substr(i, 2);
-      out += "\xEF\xBF\xBD";  // U+FFFD unless the table knows the pair
-      for (const auto& [gbk, utf8] : kTable) {
-        if (pair == gbk) out.replace(out.size() - 3, 3, utf8);
-      }
-      i += 2;
-    }
-    return out;
-  }
-  std::optional<std::string> Cp936FromUtf8(std::string_view utf8) override {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-      if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-        out += utf8[i++];
-        continue;
-      }
+    for (std::size_t i = 0; i < text.size();) {
       const auto known = std::find_if(std::begin(kTable), std::end(kTable),
-                                      [&](const auto& entry) { return utf8.substr(i, 3) == entry.second; });
-      if (known == std::end(kTable)) return std::nullopt;
-      out += known->first;
-      i += 3;
+                                      [&](const auto& entry) { return text.substr(i).starts_with(entry[from]); });
+      if (static_cast<unsigned char>(text[i]) < 0x80) {
+        out += text[i++];
+      } else if (known != std::end(kTable)) {
+        out += (*known)[1 - from];
+        i += (*known)[from].size();
+      } else if (from == 0) {
+        out += "\xEF\xBF\xBD";
+        ++i;
+      } else {
+        return std::nullopt;
+      }
     }
     return out;
   }

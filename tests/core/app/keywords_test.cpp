@@ -29,6 +29,9 @@ TEST(Keywords, ConvertedIntoTheArticlesEncoding) {
   EXPECT_EQ(Woven(ArticleKeywords(keywords, Encoding::kUtf8, codec)),
             (std::vector<std::string>{"\xE4\xB8\xAD", "\xE4\xB8\xAD\xEF\xBF\xBD", "ab", "p"}));
   EXPECT_EQ(KeywordLines().Woven(0), "");
+  // The box's cut falls before a character that would not fit whole.
+  EXPECT_EQ(ArticleKeywords({{"a\xE4\xB8\xAD", Encoding::kUtf8}}, Encoding::kCp936, codec, 2).Woven(0), "a");
+  EXPECT_EQ(ArticleKeywords({{"a\xE4\xB8\xAD", Encoding::kUtf8}}, Encoding::kUtf8, codec, 3).Woven(0), "a");
 }
 
 TEST(Keywords, AKeywordTheEncodingCannotHoldIsRefusedByName) {
@@ -44,15 +47,6 @@ TEST(Keywords, AKeywordTheEncodingCannotHoldIsRefusedByName) {
   EXPECT_EQ(ArticleKeywords(emoji, Encoding::kUtf8, codec).Count(), 2u);
   // Bytes that are no UTF-8 are no keyword for a UTF-8 article either.
   EXPECT_THROW(ArticleKeywords({{"\xFF", Encoding::kUtf8}}, Encoding::kUtf8, codec), KeywordNotInEncoding);
-}
-
-TEST(Keywords, CutNeverSplitsACharacter) {
-  FakeCodec codec;
-  const std::string line = std::string(4095, 'a') + "\xE4\xB8\xAD";
-  EXPECT_EQ(ArticleKeywords({{line, Encoding::kUtf8}}, Encoding::kUtf8, codec, 4096).Woven(0), std::string(4095, 'a'));
-  EXPECT_EQ(ArticleKeywords({{line, Encoding::kUtf8}}, Encoding::kCp936, codec, 4096).Woven(0), std::string(4095, 'a'));
-  EXPECT_EQ(ArticleKeywords({{line, Encoding::kUtf8}}, Encoding::kCp936, codec, 4097).Woven(0),
-            std::string(4095, 'a') + "\xD6\xD0");
 }
 
 }  // namespace

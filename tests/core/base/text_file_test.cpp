@@ -36,17 +36,6 @@ TEST(TextFile, DetectionRule) {
   EXPECT_EQ(DetectFileEncoding(""), FileEncoding::kCp936);
 }
 
-TEST(TextFile, ForcedEncodingStillReadsTheMark) {
-  EXPECT_EQ(ForcedFileEncoding(kZhongWen, Charset::kCp936), FileEncoding::kCp936);
-  EXPECT_EQ(ForcedFileEncoding("\xD1\xA7", Charset::kUtf8), FileEncoding::kUtf8);
-  EXPECT_EQ(ForcedFileEncoding("\xEF\xBB\xBF"
-                               "a",
-                               Charset::kUtf8),
-            FileEncoding::kUtf8Bom);
-  EXPECT_EQ(ForcedFileEncoding(std::string("a\0", 2), Charset::kUtf16), FileEncoding::kUtf16Le);
-  EXPECT_EQ(ForcedFileEncoding("\xFE\xFF", Charset::kUtf16), FileEncoding::kUtf16Be);
-}
-
 // The mark is no part of the first line; after decoding, a NUL still ends the
 // text and every line end still splits.
 TEST(TextFile, LinesAfterDecoding) {
@@ -69,9 +58,15 @@ TEST(TextFile, LinesAfterDecoding) {
   EXPECT_EQ(odd.lines, Lines{"a\xEF\xBF\xBD"});  // a last odd byte is no character
 
   EXPECT_EQ(ReadTextLines("").lines, Lines{});
-  const TextLines forced = ReadTextLines("\xD1\xA7", Charset::kUtf8);
-  EXPECT_EQ(forced.encoding, FileEncoding::kUtf8);
-  EXPECT_EQ(forced.lines, Lines{"\xD1\xA7"});
+  // Forced, a mark still tells its kind; unmarked UTF-16 is little-endian.
+  EXPECT_EQ(ReadTextLines("\xD1\xA7", Charset::kUtf8).encoding, FileEncoding::kUtf8);
+  EXPECT_EQ(ReadTextLines("\xEF\xBB\xBF"
+                          "a",
+                          Charset::kUtf8)
+                .lines,
+            Lines{"a"});
+  EXPECT_EQ(ReadTextLines(std::string("a\0", 2), Charset::kUtf16).lines, Lines{"a"});
+  EXPECT_EQ(ReadTextLines("\xFE\xFF", Charset::kUtf16).encoding, FileEncoding::kUtf16Be);
 }
 
 TEST(TextFile, EncodingBackToFiles) {

@@ -38,21 +38,21 @@ TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
 
   // A read-only article cannot be replaced: the error names it and the file
   // keeps its text.
-  const std::wstring path = Wide(folder.path() + "article.txt");
+  const std::wstring path = WideFromUtf8(folder.path() + "article.txt");
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_THROW(files.WriteAtomic(folder.path() + "article.txt", "lost?"), FileCreateError);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(folder.Read("article.txt"), "a new one");
 
   // A folder of that name is never replaced either.
-  CreateDirectoryW(Wide(folder.path() + "taken.txt").c_str(), nullptr);
+  CreateDirectoryW(WideFromUtf8(folder.path() + "taken.txt").c_str(), nullptr);
   try {
     files.WriteAtomic(folder.path() + "taken.txt", "x");
     ADD_FAILURE() << "wrote over a folder";
   } catch (const FileCreateError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + folder.path() + "taken.txt\". ", 0), 0u);
   }
-  EXPECT_EQ(GetFileAttributesW(Wide(folder.path() + "taken.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+  EXPECT_EQ(GetFileAttributesW(WideFromUtf8(folder.path() + "taken.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 
   auto names = Listing(folder);

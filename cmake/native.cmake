@@ -5,7 +5,10 @@ find_package(GTest REQUIRED)
 file(GLOB_RECURSE ZV_CORE_TESTS CONFIGURE_DEPENDS tests/core/*.cpp tests/cli/*.cpp)
 add_executable(core_tests ${ZV_CORE_TESTS})
 target_link_libraries(core_tests PRIVATE zv_cli_lib zv_default_skin GTest::gtest GTest::gtest_main)
-target_compile_definitions(core_tests PRIVATE ZV_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+target_compile_definitions(core_tests PRIVATE ZV_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+                                              ZV_CLI="$<TARGET_FILE:zorvane-cli>")
+# A test runs the command in a pipeline.
+add_dependencies(core_tests zorvane-cli)
 include(GoogleTest)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 

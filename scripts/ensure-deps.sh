@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and tests need, only those missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ make pkg-config mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine bc
+packages=(cmake ninja-build g++ make pkg-config mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine bc time
           zlib1g-dev libz-mingw-w64-dev libjpeg62-turbo-dev libgif-dev googletest libgtest-dev libbenchmark-dev
           libfreetype-dev libfontconfig-dev fonts-wqy-microhei locales)
 for extra in "$@"; do

@@ -24,7 +24,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"generate",
      "generate LIBRARY [--keyword TEXT]... [--keywords FILE] [--count N]\n"
-     "         [--out DIR] [--stdout] [--counter START[:STEP]]\n",
+     "         [--out DIR] [--stdout] [--counter START[:STEP]] [--encoding cp936|utf-8|utf-16]\n",
      GenerateMain},
     {"settings",
      "settings encode TEXT\n"

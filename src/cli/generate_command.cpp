@@ -2,15 +2,14 @@
 
 #include <charconv>
 #include <cstdio>
-#include <iostream>
 #include <set>
 
+#include "cli/cli_codec.h"
 #include "cli/cli_error.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
+#include "core/app/article_file.h"
 #include "core/app/generator.h"
-#include "core/base/path.h"
-#include "core/base/string_list.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -40,20 +39,107 @@ void ParseCounter(std::string_view text, GenerateOptions& options) {
   if (colon != std::string_view::npos) options.counterStep = ParseNumber(text.substr(colon + 1), "--counter");
 }
 
-// The folder is the system's own text. On Windows it is taken for CP936 (a
-// trail byte "\" is no separator); when the code page differs, the worst is
-// a doubled separator, which Windows ignores. On other systems only "/"
-// separates and the bytes are never read as CP936.
-// outDir + first line + ".txt", or with " (k)" before ".txt" when this batch
-// wrote that name already.
-std::string UnusedPath(const std::string& outDir, const std::string& firstLine, std::set<std::string>& used) {
-  const std::string base = ArticleFilePath(outDir, firstLine);
+Charset ParseCharset(const std::string& name) {
+  if (name == "cp936") return Charset::kCp936;
+  if (name == "utf-8") return Charset::kUtf8;
+  if (name == "utf-16") return Charset::kUtf16;
+  throw CliError("--encoding takes cp936, utf-8 or utf-16, not " + name);
+}
+
+// A keyword file is read by the libraries' detection rule.
+void AddKeywordFile(const std::string& bytes, std::vector<Keyword>& keywords) {
+  TextLines file = ReadTextLines(bytes);
+  for (auto& line : file.lines) keywords.push_back({std::move(line), InMemory(file.encoding)});
+}
+
+// Only a terminal gets progress, and not for every article of a long batch.
+class Progress {
+ public:
+  Progress(bool shown, int count) : shown_(shown), count_(count) {}
+  Progress(const Progress&) = delete;
+  Progress& operator=(const Progress&) = delete;
+  void Done(int done) {
+    if (shown_ && (done % 100 == 0 || done == count_)) std::fprintf(stderr, "\r%d/%d", done, count_);
+  }
+  ~Progress() {
+    if (shown_) std::fprintf(stderr, "\n");
+  }
+
+ private:
+  bool shown_;
+  int count_;
+};
+
+// The article as one line of the stream: CP936 and UTF-8 get their line
+// feed in place, UTF-16 is encoded into `buffer`.
+std::string_view StreamLine(Article& article, FileEncoding encoding, std::string& buffer) {
+  if (encoding != FileEncoding::kUtf16Le) {
+    article.text += '\n';
+    return article.text;
+  }
+  buffer.clear();
+  AppendEncoded(buffer, article.text, encoding);
+  AppendEncoded(buffer, "\n", encoding);
+  return buffer;
+}
+
+// The saved file's bytes: the article itself unless a mark or UTF-16 is due.
+std::string_view FileBytes(const Article& article, FileEncoding encoding, std::string& buffer) {
+  if (encoding == FileEncoding::kCp936 || encoding == FileEncoding::kUtf8) return article.text;
+  buffer.assign(ByteOrderMark(encoding));
+  AppendEncoded(buffer, article.text, encoding);
+  return buffer;
+}
+
+// The article's path, or with " (k)" before ".txt" when this batch wrote that
+// name already.
+std::string UnusedPath(const std::string& outDir, const Article& article, Encoding encoding, TextCodec& codec,
+                       std::set<std::string>& used) {
+  const std::string base = ArticleFilePath(outDir, article.firstLine, encoding, codec);
   std::string path = base;
   for (int k = 2; used.count(path) != 0; ++k) {
     path = base.substr(0, base.size() - 4) + " (" + std::to_string(k) + ").txt";
   }
   used.insert(path);
   return path;
+}
+
+struct Batch {
+  const GenerateOptions& options;
+  const TextLines& library;
+  const KeywordLines& keywords;
+  Random& random;
+  Output& out;
+  Progress progress;
+};
+
+void StreamArticles(Batch& batch) {
+  const FileEncoding encoding = ArticleFileEncoding(batch.library.encoding);
+  if (!batch.out.Write(ByteOrderMark(encoding))) return;  // one mark for the whole stream
+  Article article;
+  std::string buffer;
+  for (int i = 1; i <= batch.options.count; ++i) {
+    batch.random.Reseed();  // the window re-seeds once before drawing, too
+    DrawArticle(batch.library.lines, batch.keywords, batch.random, article);
+    if (!batch.out.Write(StreamLine(article, encoding, buffer))) return;
+    batch.progress.Done(i);
+  }
+}
+
+void SaveArticles(Batch& batch, Files& files, TextCodec& codec) {
+  const FileEncoding encoding = ArticleFileEncoding(batch.library.encoding);
+  const std::string outDir = FolderWithSeparator(batch.options.outDir);
+  std::set<std::string> used;
+  Article article;
+  std::string buffer;
+  for (int i = 1; i <= batch.options.count; ++i) {
+    batch.random.Reseed();
+    DrawArticle(batch.library.lines, batch.keywords, batch.random, article);
+    const std::string path = UnusedPath(outDir, article, InMemory(encoding), codec, used);
+    files.WriteAtomic(path, FileBytes(article, encoding, buffer));
+    if (!batch.out.Write(Utf8ToTerminal(path) + '\n')) return;
+    batch.progress.Done(i);
+  }
 }
 
 }  // namespace
@@ -67,9 +153,11 @@ GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args, Files
       return args[++i];
     };
     if (arg == "--keyword") {
-      options.keywords.push_back(value());
+      options.keywords.push_back({value(), Encoding::kUtf8});
     } else if (arg == "--keywords") {
-      for (auto& line : SplitLines(files.ReadAll(value()))) options.keywords.push_back(std::move(line));
+      AddKeywordFile(files.ReadAll(value()), options.keywords);
+    } else if (arg == "--encoding") {
+      options.encoding = ParseCharset(value());
     } else if (arg == "--count") {
       const auto count = ParseNumber(value(), "--count");
       if (count < 1 || count > 1000000) throw CliError("--count takes a number from 1 to 1000000");
@@ -92,47 +180,34 @@ GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args, Files
   return options;
 }
 
-std::vector<std::string> RunGenerate(const GenerateOptions& options, Files& files, Random& random,
-                                     std::string* stdoutText, bool showProgress) {
-  const std::vector<std::string> library = SplitLines(files.ReadAll(options.library));
-  if (library.empty()) throw Error("the word library " + options.library + " has no lines");
-  const KeywordLines keywords{options.keywords};
-  const std::string outDir = FolderWithSeparator(options.outDir);
-  std::set<std::string> used;
-  std::vector<std::string> saved;
-  for (int i = 0; i < options.count; ++i) {
-    random.Reseed();  // the window re-seeds once before drawing, too
-    const Article article = DrawArticle(library, keywords, random);
-    if (options.toStdout) {
-      *stdoutText += article.text;
-      *stdoutText += '\n';
-    } else {
-      const std::string path = UnusedPath(outDir, article.firstLine, used);
-      files.WriteAtomic(path, article.text);
-      saved.push_back(path);
-    }
-    if (showProgress) std::fprintf(stderr, "\r%d/%d", i + 1, options.count);
+void RunGenerate(const GenerateOptions& options, Files& files, TextCodec& codec, Random& random, Output& out,
+                 bool showProgress) {
+  const TextLines library = ReadTextLines(files.ReadAll(options.library), options.encoding);
+  if (library.lines.empty()) {
+    throw Error("the word library " + Cp936ForDisplay(codec, options.library) + " has no lines");
   }
-  if (showProgress) std::fprintf(stderr, "\n");
-  return saved;
+  const KeywordLines keywords = ArticleKeywords(options.keywords, InMemory(library.encoding), codec);
+  Batch batch{options, library, keywords, random, out, Progress(showProgress && options.count > 1, options.count)};
+  if (options.toStdout) {
+    StreamArticles(batch);
+  } else {
+    SaveArticles(batch, files, codec);
+  }
 }
 
 int GenerateMain(const std::vector<std::string>& args) {
   StdFiles files;
+  TextCodec& codec = CliCodec();
   const GenerateOptions options = ParseGenerateOptions(args, files);
   if (!options.toStdout && !options.outDir.empty() && !files.IsFolder(options.outDir)) {
-    throw Error("the output folder " + options.outDir + " does not exist");
+    throw Error("the output folder " + Cp936ForDisplay(codec, options.outDir) + " does not exist");
   }
   StdClock realClock;
   SyntheticClock syntheticClock(options.counterStart, options.counterStep);
   Clock& clock = options.useCounter ? static_cast<Clock&>(syntheticClock) : realClock;
   Random random(clock);
-  std::string text;
-  const bool progress = options.count > 1 && ZV_ISATTY(2);
-  for (const auto& path : RunGenerate(options, files, random, &text, progress)) {
-    std::cout << ToTerminal(path) << '\n';
-  }
-  std::cout << text;
+  FdOutput out(1);
+  RunGenerate(options, files, codec, random, out, ZV_ISATTY(2) != 0);
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "cli/cli_codec.h"
 #include "cli/cli_error.h"
 #include "cli/skin_frame_command.h"
 #include "cli/skin_preview_command.h"
@@ -166,10 +167,10 @@ std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes) {
 void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile) {
   const std::string text = files.ReadAll(skinIni);
   if (const auto missing = FirstMissingSkinSection(IniText::Parse(text))) {
-    throw Error(skinIni + " has no section [" + *missing + "]");
+    throw Error(Cp936ForDisplay(CliCodec(), skinIni) + " has no section [" + *missing + "]");
   }
   TzsCompressedStoredSkin skin;
-  skin.BuildFromSkinIni(files, skinIni);
+  skin.BuildFromSkinIni(files, CliCodec(), skinIni);
   std::vector<std::uint8_t> bytes;
   ByteWriter stream(bytes);
   skin.WriteSkinStream(stream);
@@ -207,7 +208,7 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
   UnpackNames fileNames;
   std::vector<std::string> written;
   auto write = [&](const std::string& defined, const std::string& fallback, std::span<const std::uint8_t> bytes) {
-    const std::string path = dir + fileNames.Take(defined, fallback);
+    const std::string path = dir + CliCodec().Utf8FromCp936(fileNames.Take(defined, fallback));  // paths are UTF-8
     files.WriteAtomic(path, AsText(bytes));
     written.push_back(path);
   };
@@ -262,9 +263,11 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   if (args.size() == 3 && args[0] == "unpack") {
-    if (!files.IsFolder(args[2])) throw Error("the output folder " + args[2] + " does not exist");
+    if (!files.IsFolder(args[2])) {
+      throw Error("the output folder " + Cp936ForDisplay(CliCodec(), args[2]) + " does not exist");
+    }
     for (const auto& path : UnpackSkinBytes(files, ReadSkinSource(files, args[1]), args[2])) {
-      std::cout << ToTerminal(path) << '\n';
+      std::cout << Utf8ToTerminal(path) << '\n';
     }
     return 0;
   }
@@ -288,8 +291,9 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << RunSkinRender(files, {args.begin() + 1, args.end()});
     return 0;
   }
-  throw CliError("expected 'skin pack', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
-                 "'hint' (see --help)");
+  throw CliError(
+      "expected 'skin pack', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
+      "'hint' (see --help)");
 }
 
 }  // namespace zv

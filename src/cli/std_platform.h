@@ -7,9 +7,7 @@
 
 namespace zv {
 
-// `folder` ending in a separator, as this system writes paths: on Windows
-// in CP936, where a "\" may be a trail byte; elsewhere "/" alone, and the
-// bytes are the system's own, never read as CP936.
+// `folder` ending in a separator: "\" or "/" on Windows, "/" elsewhere.
 std::string FolderWithSeparator(std::string folder);
 
 class StdFiles : public Files {
@@ -33,6 +31,7 @@ class SyntheticClock : public Clock {
   SyntheticClock(std::uint64_t start, std::uint64_t step) : next_(start), step_(step) {}
   std::optional<std::uint64_t> PerformanceCounter() override;
   std::uint32_t TickCount() override;
+  bool PerformanceCounters(std::span<std::uint64_t> readings) override;
 
  private:
   std::uint64_t next_;

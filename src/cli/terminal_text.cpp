@@ -1,80 +1,36 @@
 #include "cli/terminal_text.h"
 
-#ifndef _WIN32
-#include <iconv.h>
-
-#include <cerrno>
-#endif
+#include "cli/cli_codec.h"
 
 namespace zv {
 
-namespace {
-
-// CP936 trail bytes are never below 0x40, so a byte scan finds only real controls.
-std::string EscapeControls(std::string_view text) {
+std::string Utf8ToTerminal(std::string_view utf8) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
-  out.reserve(text.size());
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
+  out.reserve(utf8.size());
+  auto escape = [&](unsigned char c) {
+    out += "\\x";
+    out += kHex[c >> 4];
+    out += kHex[c & 0x0F];
+  };
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
     if ((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F) {
-      out += "\\x";
-      out += kHex[c >> 4];
-      out += kHex[c & 0x0F];
+      escape(c);
+    } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {  // a C1 control, U+0080..U+009F
+      escape(c);
+      escape(next);
+      ++i;
     } else {
-      out += ch;
+      out += static_cast<char>(c);
     }
   }
   return out;
 }
 
-}  // namespace
+std::string ToTerminal(std::string_view cp936) { return Utf8ToTerminal(CliCodec().Utf8FromCp936(cp936)); }
 
-#ifdef _WIN32
-
-std::string ToTerminal(std::string_view cp936) { return EscapeControls(cp936); }
-
-std::optional<std::string> FromTerminal(std::string_view text) { return std::string(text); }
-
-#else
-
-std::string ToTerminal(std::string_view raw) {
-  const std::string cp936 = EscapeControls(raw);
-  iconv_t cd = iconv_open("UTF-8", "CP936");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return cp936;
-  std::string out(cp936.size() * 3 + 4, '\0');
-  char* in = const_cast<char*>(cp936.data());
-  std::size_t inLeft = cp936.size();
-  char* dst = out.data();
-  std::size_t outLeft = out.size();
-  while (inLeft > 0) {
-    if (iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1)) break;
-    if (errno != EILSEQ || outLeft == 0) break;  // EINVAL: a cut last character
-    *dst++ = '?';
-    --outLeft;
-    ++in;
-    --inLeft;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return out;
-}
-
-std::optional<std::string> FromTerminal(std::string_view text) {
-  iconv_t cd = iconv_open("CP936", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(text);
-  std::string out(text.size() * 2 + 4, '\0');  // CP936 never takes more bytes than UTF-8
-  char* in = const_cast<char*>(text.data());
-  std::size_t inLeft = text.size();
-  char* dst = out.data();
-  std::size_t outLeft = out.size();
-  const bool ok = iconv(cd, &in, &inLeft, &dst, &outLeft) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  if (!ok) return std::nullopt;
-  out.resize(out.size() - outLeft);
-  return out;
-}
-
-#endif
+std::optional<std::string> FromTerminal(std::string_view text) { return CliCodec().Cp936FromUtf8(text); }
 
 }  // namespace zv

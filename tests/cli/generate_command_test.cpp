@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
+#include "cli/cli_codec.h"
 #include "cli/cli_error.h"
 #include "cli/std_platform.h"
 #include "core/app/generator.h"
@@ -19,7 +21,10 @@ namespace fs = std::filesystem;
 
 class TempDir {
  public:
-  TempDir() : path_(fs::temp_directory_path() / ("zv-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+  TempDir()
+      : path_(fs::temp_directory_path() /
+              ("zv-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     fs::remove_all(path_);
     fs::create_directories(path_);
   }
@@ -32,6 +37,21 @@ class TempDir {
 };
 
 void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+// What the command wrote, or a reader that goes away after `open` writes.
+class StringOutput : public Output {
+ public:
+  std::string text;
+  int writes = 0;
+  int open = 1 << 30;
+  bool Write(std::string_view bytes) override {
+    if (++writes > open) return false;
+    text += bytes;
+    return true;
+  }
+};
+
+std::vector<std::string> OutputLines(const StringOutput& out) { return SplitLines(out.text); }
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -74,16 +94,18 @@ TEST(GenerateCommand, CounterOutputIsTheDocumentedAlgorithm) {
     const auto options = ParseGenerateOptions({dir / "lib.txt", "--keyword", "solo", "--keywords", dir / "kw.txt",
                                                "--count", "3", "--counter", "500:" + std::to_string(step), "--stdout"},
                                               files);
-    EXPECT_EQ(options.keywords, (std::vector<std::string>{"solo", "k1", "", "k3"}));
+    std::vector<std::string> keywords;
+    for (const auto& keyword : options.keywords) keywords.push_back(keyword.text);
+    EXPECT_EQ(keywords, (std::vector<std::string>{"solo", "k1", "", "k3"}));
     SyntheticClock clock(options.counterStart, options.counterStep);
     Random random(clock);
-    std::string out;
-    EXPECT_TRUE(RunGenerate(options, files, random, &out, false).empty());
+    StringOutput out;
+    RunGenerate(options, files, CliCodec(), random, out, false);
 
     std::string expected;
     std::uint64_t reading = 500;  // the readings go on from one article to the next
-    for (int i = 0; i < 3; ++i) expected += DocumentedArticle(lib, options.keywords, reading, step) + "\n";
-    EXPECT_EQ(out, expected) << "step " << step;
+    for (int i = 0; i < 3; ++i) expected += DocumentedArticle(lib, keywords, reading, step) + "\n";
+    EXPECT_EQ(out.text, expected) << "step " << step;
   }
 }
 
@@ -96,7 +118,9 @@ TEST(GenerateCommand, BatchNeverOverwritesItsOwnArticles) {
       ParseGenerateOptions({dir / "lib.txt", "--count", "3", "--out", dir.str(), "--counter", "7"}, files);
   SyntheticClock clock(7, 1);
   Random random(clock);
-  const auto saved = RunGenerate(options, files, random, nullptr, false);
+  StringOutput out;
+  RunGenerate(options, files, CliCodec(), random, out, false);
+  const auto saved = OutputLines(out);
   ASSERT_EQ(saved.size(), 3u);
   EXPECT_EQ(saved[0], dir / "only.txt");
   EXPECT_EQ(saved[1], dir / "only (2).txt");
@@ -117,8 +141,10 @@ TEST(GenerateCommand, SavesUnderTheLongestNameIntoTheFolderAsGiven) {
   fs::create_directory(gbkFolder);
   SyntheticClock clock(0, 1);
   Random random(clock);
-  const auto saved =
-      RunGenerate(ParseGenerateOptions({dir / "lib.txt", "--out", gbkFolder}, files), files, random, nullptr, false);
+  StringOutput out;
+  RunGenerate(ParseGenerateOptions({dir / "lib.txt", "--out", gbkFolder}, files), files, CliCodec(), random, out,
+              false);
+  const auto saved = OutputLines(out);
   ASSERT_EQ(saved, (std::vector<std::string>{gbkFolder + "/" + longest + ".txt"}));
   EXPECT_EQ(ReadFile(saved[0]).size(), 801 * longest.size());
   EXPECT_EQ(std::distance(fs::directory_iterator(gbkFolder), fs::directory_iterator()), 1);  // no temporary left
@@ -132,7 +158,8 @@ TEST(GenerateCommand, ClearErrors) {
   SyntheticClock clock(0, 1);
   Random random(clock);
   auto run = [&](std::vector<std::string> args) {
-    RunGenerate(ParseGenerateOptions(args, files), files, random, nullptr, false);
+    StringOutput out;
+    RunGenerate(ParseGenerateOptions(args, files), files, CliCodec(), random, out, false);
   };
   EXPECT_THROW(run({dir / "missing.txt", "--out", dir.str()}), FileOpenError);
   EXPECT_THROW(run({dir / "empty.txt", "--out", dir.str()}), Error);
@@ -143,6 +170,89 @@ TEST(GenerateCommand, ClearErrors) {
   EXPECT_THROW(ParseGenerateOptions({"lib", "--counter", "x"}, files), CliError);
   EXPECT_THROW(ParseGenerateOptions({"lib", "--bogus"}, files), CliError);
   EXPECT_THROW(ParseGenerateOptions({"lib", "--out"}, files), CliError);
+  EXPECT_THROW(ParseGenerateOptions({"lib", "--encoding", "latin1"}, files), CliError);
+}
+
+// Runs a batch with the counter at 0, 1, 2, ...
+StringOutput Generate(const std::vector<std::string>& args) {
+  StdFiles files;
+  SyntheticClock clock(0, 1);
+  Random random(clock);
+  StringOutput out;
+  RunGenerate(ParseGenerateOptions(args, files), files, CliCodec(), random, out, false);
+  return out;
+}
+
+std::string Utf8(std::string_view cp936) { return CliCodec().Utf8FromCp936(cp936); }
+
+// The same lines as CP936, UTF-8 with a mark and UTF-16 BE give the same
+// articles, each in its library's encoding, and the same file name: UTF-8 on
+// Linux, whatever the library's encoding.
+TEST(GenerateCommand, EveryEncodingGivesTheSameArticlesAndNames) {
+  TempDir dir;
+  const std::string gbk = "\xD6\xD0\xCE\xC4 one\r\n\xD1\xA7\xCF\xB0\r\n\xD5\x5C\r\n";  // 中文 one, 学习, 誠
+  WriteFile(dir / "gbk.txt", gbk);
+  WriteFile(dir / "utf8.txt", "\xEF\xBB\xBF" + Utf8(gbk));
+  WriteFile(dir / "utf16.txt", EncodeTextFile(Utf8(gbk), FileEncoding::kUtf16Be));
+  auto run = [&](const std::string& library, const std::vector<std::string>& more) {
+    std::vector<std::string> args{dir / library, "--keyword", "\xE6\x96\x87"};  // 文, as the terminal types it
+    args.insert(args.end(), more.begin(), more.end());
+    return Generate(args);
+  };
+  const std::string articles = run("gbk.txt", {"--count", "3", "--stdout"}).text;
+  for (const auto& article : SplitLines(articles)) EXPECT_TRUE(article.ends_with("\xCE\xC4"));  // 文 in CP936
+  EXPECT_EQ(run("utf8.txt", {"--count", "3", "--stdout"}).text, "\xEF\xBB\xBF" + Utf8(articles));
+  // One mark for the whole stream, lines ending in 0A 00.
+  EXPECT_EQ(run("utf16.txt", {"--count", "3", "--stdout"}).text,
+            EncodeTextFile(Utf8(articles), FileEncoding::kUtf16Le));
+
+  const std::string first = SplitLines(articles)[0];
+  const std::vector<std::pair<std::string, std::string>> files{
+      {"gbk.txt", first},
+      {"utf8.txt", "\xEF\xBB\xBF" + Utf8(first)},
+      {"utf16.txt", EncodeTextFile(Utf8(first), FileEncoding::kUtf16Le)}};
+  std::set<std::string> names;
+  for (const auto& [library, bytes] : files) {
+    const std::string folder = dir / (library + ".out");
+    fs::create_directory(folder);
+    const auto saved = OutputLines(run(library, {"--out", folder}));
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(ReadFile(saved[0]), bytes) << library;
+    names.insert(fs::path(saved[0]).filename().string());
+  }
+  const std::string name = Utf8(SplitLines(gbk)[0]) + ".txt";  // the first line drawn at these readings
+  EXPECT_EQ(names, std::set<std::string>{name});
+}
+
+// Keywords reach the article in its encoding: a keyword file by the detection
+// rule, the terminal's UTF-8 as characters; one CP936 cannot hold is refused
+// before anything is written.
+TEST(GenerateCommand, KeywordsInTheArticlesEncoding) {
+  TempDir dir;
+  WriteFile(dir / "lib.txt", "x");
+  WriteFile(dir / "kw.txt", "\xE4\xB8\xAD\xE6\x96\x87");  // 中文 in UTF-8
+  const std::string article = Generate({dir / "lib.txt", "--keywords", dir / "kw.txt", "--stdout"}).text;
+  EXPECT_EQ(article.substr(0, 5), "x\xD6\xD0\xCE\xC4");
+  EXPECT_THROW(Generate({dir / "lib.txt", "--keyword", "\xF0\x9F\x98\x80", "--stdout"}), KeywordNotInEncoding);
+  // Forced to UTF-8, the same library takes the emoji.
+  const std::string forced =
+      Generate({dir / "lib.txt", "--encoding", "utf-8", "--keyword", "\xF0\x9F\x98\x80", "--stdout"}).text;
+  EXPECT_EQ(forced.substr(0, 5), "x\xF0\x9F\x98\x80");
+}
+
+// A reader that goes away stops the batch at once: no further article is drawn.
+TEST(GenerateCommand, StreamStopsWhenTheReaderGoes) {
+  TempDir dir;
+  WriteFile(dir / "lib.txt", "a\r\nb");
+  StdFiles files;
+  SyntheticClock clock(0, 1);
+  Random random(clock);
+  StringOutput out;
+  out.open = 3;  // the mark (empty for CP936) and two articles
+  RunGenerate(ParseGenerateOptions({dir / "lib.txt", "--stdout", "--count", "1000"}, files), files, CliCodec(), random,
+              out, false);
+  EXPECT_EQ(SplitLines(out.text).size(), 2u);
+  EXPECT_EQ(clock.PerformanceCounter(), 3u * 802);  // three articles drawn, the third never written
 }
 
 }  // namespace

@@ -15,17 +15,18 @@ std::string BmpFile(int bits, int width, int height, int seed) {
 
 const char kIni[] =
     "[VERSION]\nskinname=Built\n[PICTURES]\npicture=main.bmp\ninactivepicture=\nmask=pics\\mask.bmp\n"
-    "activepicturescount=2\n0=a.bmp\n1=pics\\b.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n";
+    "activepicturescount=2\n0=\xD6\xD0.bmp\n1=pics\\b.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n";
 
 struct BuildTest : ::testing::Test {
   test::FakeFiles files;
+  test::FakeCodec codec;
   TzsCompressedStoredSkin skin;
 
   void SetUp() override {
     files.files["skins\\blue\\skin.ini"] = kIni;
     files.files["skins\\blue\\main.bmp"] = BmpFile(24, 6, 5, 1);
     files.files["skins\\blue\\pics\\mask.bmp"] = BmpFile(8, 6, 5, 2);
-    files.files["skins\\blue\\a.bmp"] = BmpFile(4, 3, 3, 3);
+    files.files["skins\\blue\\\xE4\xB8\xAD.bmp"] = BmpFile(4, 3, 3, 3);  // 中.bmp: CP936 in skin.ini, UTF-8 on disk
     files.files["skins\\blue\\pics\\b.bmp"] = BmpFile(1, 9, 2, 4);
   }
   SkinPackage Unpacked() const {
@@ -36,7 +37,7 @@ struct BuildTest : ::testing::Test {
 };
 
 TEST_F(BuildTest, PacksThePicturesBesideTheIniAndItsLines) {
-  ASSERT_TRUE(skin.BuildFromSkinIni(files, "skins\\blue\\skin.ini"));
+  ASSERT_TRUE(skin.BuildFromSkinIni(files, codec, "skins\\blue\\skin.ini"));
   ASSERT_GE(skin.CompressedData().size(), 2u);
   EXPECT_EQ(skin.CompressedData()[0], 0x78);
   EXPECT_EQ(skin.CompressedData()[1], 0xDA);
@@ -57,7 +58,7 @@ TEST_F(BuildTest, PacksThePicturesBesideTheIniAndItsLines) {
 TEST_F(BuildTest, IniWithoutFolderReadsPicturesFromTheCurrentFolder) {
   files.files["skin.ini"] = "[VERSION]\n[PICTURES]\npicture=main.bmp\n[FORMINFO]\n[SKINOBJECTS]\n[SKINCONTROLS]\n";
   files.files["main.bmp"] = BmpFile(24, 2, 2, 7);
-  ASSERT_TRUE(skin.BuildFromSkinIni(files, "skin.ini"));
+  ASSERT_TRUE(skin.BuildFromSkinIni(files, codec, "skin.ini"));
   const SkinPackage package = Unpacked();
   ASSERT_TRUE(package.picture);
   EXPECT_EQ(package.picture->bitmap.width(), 2);
@@ -65,24 +66,24 @@ TEST_F(BuildTest, IniWithoutFolderReadsPicturesFromTheCurrentFolder) {
 }
 
 TEST_F(BuildTest, FailuresKeepThePreviousPackage) {
-  ASSERT_TRUE(skin.BuildFromSkinIni(files, "skins\\blue\\skin.ini"));
+  ASSERT_TRUE(skin.BuildFromSkinIni(files, codec, "skins\\blue\\skin.ini"));
   const auto before = skin.CompressedData();
 
   for (const char* section : {"[VERSION]", "[PICTURES]", "[FORMINFO]", "[SKINOBJECTS]", "[SKINCONTROLS]"}) {
     std::string ini = kIni;
     ini.replace(ini.find(section), std::string(section).size(), "[OTHER]");
     files.files["other\\skin.ini"] = ini;
-    EXPECT_FALSE(skin.BuildFromSkinIni(files, "other\\skin.ini")) << section;
+    EXPECT_FALSE(skin.BuildFromSkinIni(files, codec, "other\\skin.ini")) << section;
     EXPECT_EQ(skin.CompressedData(), before) << section;
   }
 
   files.files.erase("skins\\blue\\pics\\b.bmp");
-  EXPECT_THROW(skin.BuildFromSkinIni(files, "skins\\blue\\skin.ini"), FileOpenError);
+  EXPECT_THROW(skin.BuildFromSkinIni(files, codec, "skins\\blue\\skin.ini"), FileOpenError);
   EXPECT_EQ(skin.CompressedData(), before);
   files.files["skins\\blue\\pics\\b.bmp"] = "not a picture";
-  EXPECT_THROW(skin.BuildFromSkinIni(files, "skins\\blue\\skin.ini"), EInvalidGraphic);
+  EXPECT_THROW(skin.BuildFromSkinIni(files, codec, "skins\\blue\\skin.ini"), EInvalidGraphic);
   EXPECT_EQ(skin.CompressedData(), before);
-  EXPECT_THROW(skin.BuildFromSkinIni(files, "missing\\skin.ini"), FileOpenError);
+  EXPECT_THROW(skin.BuildFromSkinIni(files, codec, "missing\\skin.ini"), FileOpenError);
   EXPECT_EQ(skin.CompressedData(), before);
 }
 

@@ -17,11 +17,11 @@ ScratchFolder::ScratchFolder() {
                            std::to_wstring(++counter);
   CreateDirectoryW(dir.c_str(), nullptr);
   CreateDirectoryW((dir + L"\\data").c_str(), nullptr);
-  path_ = Narrow(dir) + "\\";
+  path_ = Utf8FromWide(dir) + "\\";
 }
 
 ScratchFolder::~ScratchFolder() {
-  std::wstring from = Wide(path_.substr(0, path_.size() - 1));
+  std::wstring from = WideFromUtf8(path_.substr(0, path_.size() - 1));
   from.push_back(L'\0');  // double-terminated list
   SHFILEOPSTRUCTW op{};
   op.wFunc = FO_DELETE;
@@ -66,7 +66,7 @@ Rect WindowBounds(const Control& control) {
 MainWindowTest::MainWindowTest() {
   Application::Instance().set_dialogs(&dialogs);
   services = std::make_unique<AppServices>(
-      AppServices{files, clock, shell, folder.path(), downloader, pictures, text, server.baseUrl()});
+      AppServices{files, codec, clock, shell, folder.path(), downloader, pictures, text, server.baseUrl()});
   state = std::make_unique<AppState>(clock);
 }
 

@@ -14,8 +14,8 @@
 #include "loopback_server.h"
 #include "win32/app/main_window.h"
 #include "win32/forms/application.h"
-#include "win32/platform/text.h"
 #include "win32/platform/gdi_text_renderer.h"
+#include "win32/platform/text.h"
 #include "win32/platform/win_downloader.h"
 #include "win32/platform/win_picture_decoder.h"
 #include "win32/platform/win_platform.h"
@@ -43,7 +43,7 @@ class ScratchFolder {
  public:
   ScratchFolder();
   ~ScratchFolder();
-  const std::string& path() const { return path_; }  // ends in "\"
+  const std::string& path() const { return path_; }  // UTF-8, ends in "\"
   void Write(const std::string& relative, const std::string& bytes) const;
   std::string Read(const std::string& relative) const;
   bool Exists(const std::string& relative) const;
@@ -71,6 +71,7 @@ class MainWindowTest : public ::testing::Test {
   RecordingShell shell;
   zv::test::FakeClock clock;
   WinFiles files;
+  WinTextCodec codec;
   WinHttpDownloader downloader;
   WinPictureDecoder pictures;
   GdiTextRenderer text;

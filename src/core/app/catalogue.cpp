@@ -2,7 +2,6 @@
 
 #include "core/app/texts.h"
 #include "core/base/path.h"
-#include "core/base/string_list.h"
 
 namespace zv {
 
@@ -20,11 +19,10 @@ std::vector<std::string> ScanWordLibraries(Files& files, const std::string& appD
   return names;
 }
 
-void ListBox1Click(CatalogueView& view, Files& files, const std::string& appDir,
-                   std::vector<std::string>& libraryLines) {
-  libraryLines.clear();
+void ListBox1Click(CatalogueView& view, const AppFolder& folder, TextLines& library) {
+  library = {};
   auto load = [&](const std::string& item) {
-    libraryLines = SplitLines(files.ReadAll(LibraryFolder(appDir) + item));
+    library = ReadTextLines(folder.files.ReadAll(LibraryFolder(folder.path) + item));
   };
   const int count = view.ItemCount();
   if (count == 0) {
@@ -36,8 +34,9 @@ void ListBox1Click(CatalogueView& view, Files& files, const std::string& appDir,
       if (!view.Selected(i)) continue;
       const std::string item = view.Item(i);
       load(item);
-      view.SetStatusCaption(texts::kLibraryLoaded + item);
-      view.ShowMessage(texts::kLibraryLoaded + item);
+      const std::string loaded = texts::kLibraryLoaded + Cp936ForDisplay(folder.codec, item);
+      view.SetStatusCaption(loaded);
+      view.ShowMessage(loaded);
     }
   }
 }

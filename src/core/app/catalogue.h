@@ -4,15 +4,18 @@
 #include <string>
 #include <vector>
 
+#include "core/app/article_file.h"
+#include "core/base/text_file.h"
 #include "core/platform/files.h"
 
 namespace zv {
 
 // The libraries of AppDir + "data\": every entry matching "*.txt", of any
-// kind, in enumeration order.
+// kind, in enumeration order. Names are UTF-8, whatever characters they hold.
 std::vector<std::string> ScanWordLibraries(Files& files, const std::string& appDir);
 
-// The library list and status pane as ListBox1Click sees them.
+// The library list and status pane as ListBox1Click sees them. Items are
+// UTF-8 file names; captions and messages are CP936.
 class CatalogueView {
  public:
   virtual ~CatalogueView() = default;
@@ -25,8 +28,8 @@ class CatalogueView {
 
 // ListBox1Click: drops the loaded library, then loads the selected one (two or
 // more items), the only one silently (one item), or asks for a scan (none).
-// A load error propagates with `libraryLines` left empty.
-void ListBox1Click(CatalogueView& view, Files& files, const std::string& appDir,
-                   std::vector<std::string>& libraryLines);
+// The library's encoding is found as it is read. A load error propagates with
+// `library` left empty.
+void ListBox1Click(CatalogueView& view, const AppFolder& folder, TextLines& library);
 
 }  // namespace zv

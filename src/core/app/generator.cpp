@@ -1,63 +1,72 @@
 #include "core/app/generator.h"
 
+#include <array>
+#include <cstring>
+
 #include "core/app/texts.h"
-#include "core/base/error.h"
-#include "core/base/path.h"
-#include "core/base/string_list.h"
 
 namespace zv {
 
-const std::string& KeywordLines::Line(std::uint32_t k) const {
-  static const std::string empty;
-  return k < lines.size() ? lines[k] : empty;
-}
-
 ArticleTooLong::ArticleTooLong() : Error(texts::kArticleTooLong) {}
 
-namespace {
-
-void Append(std::string& article, std::string_view piece) {
-  if (piece.size() > kMaxArticleBytes - article.size()) throw ArticleTooLong();
-  article += piece;
-}
-
-}  // namespace
-
-Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random) {
+void DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random,
+                 Article& article) {
   const auto n = static_cast<std::uint32_t>(library.size());
-  const auto m = static_cast<std::uint32_t>(keywords.lines.size());
-  Article article;
+  const std::uint32_t m = keywords.Count();
+  // Every seed is a counter reading, so the counter is read for all draws at
+  // once; then the draws; then one copy into a buffer of the right size.
+  std::array<std::uint64_t, kArticleDraws> seeds;
+  random.NextSeeds(seeds);
+  std::array<const std::string*, kArticleDraws + kKeywordDraws> pieces;
+  std::size_t count = 0;
+  std::size_t bytes = 0;
   for (int i = 0; i < kArticleDraws; ++i) {
-    random.Reseed();
-    const std::string& line = library[random.Draw(n)];
-    if (i == 0) article.firstLine = line;
-    Append(article.text, line);
+    random.set_seed(static_cast<std::uint32_t>(seeds[i]));
+    pieces[count] = &library[random.Draw(n)];
+    bytes += pieces[count++]->size();
     if (i % kKeywordEvery == 0) {
-      ForEachLine(keywords.Line(random.Draw(m)), [&](std::string_view piece) { Append(article.text, piece); });
+      pieces[count] = &keywords.Woven(random.Draw(m));  // no re-seed before a keyword
+      bytes += pieces[count++]->size();
     }
   }
+  if (bytes > kMaxArticleBytes) throw ArticleTooLong();
+  article.firstLine.assign(*pieces[0]);
+  // A reused buffer only fills what it grows by; every byte is then written.
+  article.text.resize(bytes);
+  char* out = article.text.data();
+  for (std::size_t i = 0; i < count; ++i) {
+    std::memcpy(out, pieces[i]->data(), pieces[i]->size());
+    out += pieces[i]->size();
+  }
+}
+
+Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random) {
+  Article article;
+  DrawArticle(library, keywords, random, article);
   return article;
 }
 
-std::string ArticleFilePath(const std::string& folder, const std::string& firstLine) {
-  std::string path = folder + firstLine + ".txt";
-  if (NamesOtherLocation(firstLine)) {
-    throw FileCreateError(path, "The filename, directory name, or volume label syntax is incorrect");
-  }
-  return path;
-}
-
-void GenerateAndSave(GeneratorView& view, const std::vector<std::string>& library, Random& random, Files& files,
-                     const std::string& appDir) {
+void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, const AppFolder& folder) {
   random.Reseed();
   view.ClearArticle();
-  if (library.empty()) {
+  if (library.lines.empty()) {
     view.ShowMessage(texts::kLoadLibraryFirst);
     return;
   }
-  const Article article = DrawArticle(library, view.ReadKeywordLines(), random);
-  view.SetArticle(article.text);
-  files.WriteAtomic(ArticleFilePath(appDir, article.firstLine), article.text);
+  const Encoding encoding = InMemory(library.encoding);
+  std::vector<Keyword> typed;
+  for (auto& line : view.ReadKeywordLines()) typed.push_back({std::move(line), Encoding::kUtf8});
+  KeywordLines keywords;
+  try {
+    keywords = ArticleKeywords(typed, encoding, folder.codec, kMaxKeywordLineBytes);
+  } catch (const KeywordNotInEncoding& e) {
+    view.ShowMessage(e.what());
+    return;
+  }
+  const Article article = DrawArticle(library.lines, keywords, random);
+  view.SetArticle(article.text, encoding);
+  folder.files.WriteAtomic(ArticleFilePath(folder.path, article.firstLine, encoding, folder.codec),
+                           EncodeTextFile(article.text, ArticleFileEncoding(library.encoding)));
 }
 
 }  // namespace zv

@@ -4,17 +4,22 @@
 #include <string>
 #include <vector>
 
+#include "core/app/article_file.h"
+#include "core/app/keywords.h"
 #include "core/app/random.h"
 #include "core/base/error.h"
-#include "core/platform/files.h"
+#include "core/base/text_file.h"
 
 namespace zv {
 
 inline constexpr int kArticleDraws = 801;
 inline constexpr int kKeywordEvery = 20;
+inline constexpr int kKeywordDraws = (kArticleDraws - 1) / kKeywordEvery + 1;
 // Far beyond any real article; keeps the article box, the text conversions
 // and the file write well inside their 32-bit counts.
 inline constexpr std::size_t kMaxArticleBytes = 64u * 1024 * 1024;
+// The keyword box hands out each displayed line cut to this many bytes.
+inline constexpr std::size_t kMaxKeywordLineBytes = 4096;
 
 // Drawn lines and keywords that would make the article pass kMaxArticleBytes.
 class ArticleTooLong : public Error {
@@ -23,44 +28,36 @@ class ArticleTooLong : public Error {
 };
 
 struct Article {
-  std::string text;       // every drawn line and keyword piece, no separators
+  std::string text;       // every drawn line and keyword, no separators
   std::string firstLine;  // the first drawn line: it names the file
 };
 
-// Keyword lines as the keyword box hands them out; a line past the end reads
-// as empty.
-struct KeywordLines {
-  std::vector<std::string> lines;
-  const std::string& Line(std::uint32_t k) const;
-};
-
 // Draws 801 library lines, re-seeding before each, and after draws 0, 20, ...,
-// 800 one keyword without re-seeding. A keyword joins the article as the
-// draw list would split it back: by its line ends, an empty one adding
-// nothing. Same result as rebuilding the draw list from its text after every
-// keyword, in linear time. `library` must not be empty. Throws ArticleTooLong
-// before the article would pass kMaxArticleBytes.
+// 800 one keyword without re-seeding. The same result as rebuilding the draw
+// list from its text after every keyword: the keyword lines already hold each
+// keyword as the list would split it back. Lines and keywords are in one
+// encoding, which the article keeps. `library` must not be empty. Throws
+// ArticleTooLong, with `article` unchanged, when it would pass
+// kMaxArticleBytes. Reuses the article's buffers, so a batch allocates once.
+void DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random,
+                 Article& article);
 Article DrawArticle(const std::vector<std::string>& library, const KeywordLines& keywords, Random& random);
-
-// AppDir + first line + ".txt". Throws FileCreateError when the first line
-// would name a file outside the folder (it holds "\", "/" or ":" outside a
-// double-byte character).
-std::string ArticleFilePath(const std::string& folder, const std::string& firstLine);
 
 // What the window shows while generating; the core drives it in order.
 class GeneratorView {
  public:
   virtual ~GeneratorView() = default;
   virtual void ClearArticle() = 0;
-  virtual void SetArticle(const std::string& text) = 0;
-  virtual KeywordLines ReadKeywordLines() = 0;
+  virtual void SetArticle(const std::string& text, Encoding encoding) = 0;
+  // The keyword box's lines as displayed, in UTF-8.
+  virtual std::vector<std::string> ReadKeywordLines() = 0;
   virtual void ShowMessage(const std::string& text) = 0;
 };
 
-// btnGenClick: re-seed, empty the box, refuse without a library, draw, show,
-// then save atomically. Errors propagate to the caller's error display with
-// the article still shown.
-void GenerateAndSave(GeneratorView& view, const std::vector<std::string>& library, Random& random, Files& files,
-                     const std::string& appDir);
+// btnGenClick: re-seed, empty the box, refuse without a library or with a
+// keyword the library's encoding cannot hold, draw, show, then save
+// atomically in the library's encoding. Errors propagate to the caller's
+// error display with the article still shown.
+void GenerateAndSave(GeneratorView& view, const TextLines& library, Random& random, const AppFolder& folder);
 
 }  // namespace zv

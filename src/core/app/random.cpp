@@ -7,9 +7,9 @@ void Random::Reseed() {
   seed_ = counter ? static_cast<std::uint32_t>(*counter) : clock_.TickCount();
 }
 
-std::uint32_t Random::Draw(std::uint32_t n) {
-  seed_ = seed_ * 134775813u + 1u;
-  return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed_) * n) >> 32);
+void Random::NextSeeds(std::span<std::uint64_t> seeds) {
+  if (clock_.PerformanceCounters(seeds)) return;
+  for (auto& seed : seeds) seed = clock_.TickCount();
 }
 
 }  // namespace zv

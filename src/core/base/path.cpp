@@ -1,15 +1,10 @@
 #include "core/base/path.h"
 
-#include "core/base/cp936.h"
-
 namespace zv {
 
 std::string AppDirFromExePath(std::string_view exePath) {
-  std::size_t end = 0;
-  ForEachSingleByte(exePath, [&](std::size_t i, char c) {
-    if (c == '\\' || c == ':') end = i + 1;
-  });
-  return std::string(exePath.substr(0, end));
+  const auto last = exePath.find_last_of("\\:");
+  return std::string(exePath.substr(0, last == std::string_view::npos ? 0 : last + 1));
 }
 
 namespace {
@@ -40,16 +35,8 @@ bool WildcardMatch(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
-bool NamesOtherLocation(std::string_view name) {
-  bool other = false;
-  ForEachSingleByte(name, [&](std::size_t, char c) { other = other || c == '\\' || c == '/' || c == ':'; });
-  return other;
-}
+bool NamesOtherLocation(std::string_view name) { return name.find_first_of("\\/:") != std::string_view::npos; }
 
-bool EndsInSeparator(std::string_view path) {
-  bool ends = false;
-  ForEachSingleByte(path, [&](std::size_t i, char c) { ends = i + 1 == path.size() && (c == '\\' || c == '/'); });
-  return ends;
-}
+bool EndsInSeparator(std::string_view path) { return path.ends_with('\\') || path.ends_with('/'); }
 
 }  // namespace zv

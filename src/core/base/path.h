@@ -1,6 +1,6 @@
 #pragma once
-// Path text helpers. Paths are CP936 byte strings in Windows form: a "\" that
-// is the trail byte of a double-byte character is no separator.
+// Path text helpers. Paths are UTF-8, where no byte of a multi-byte character
+// is ASCII, so a byte scan finds every separator and only separators.
 #include <string>
 #include <string_view>
 

@@ -1,7 +1,5 @@
 #include "core/skin/skin_folder.h"
 
-#include "core/base/cp936.h"
-
 #include "core/base/string_list.h"
 
 namespace zv {
@@ -31,11 +29,8 @@ std::optional<std::string> FirstMissingSkinSection(const IniText& ini) {
 }
 
 std::string FolderPart(std::string_view path) {
-  std::size_t end = 0;
-  ForEachSingleByte(path, [&](std::size_t i, char c) {
-    if (c == '\\' || c == '/' || c == ':') end = i + 1;
-  });
-  return std::string(path.substr(0, end));
+  const auto last = path.find_last_of("\\/:");
+  return std::string(path.substr(0, last == std::string_view::npos ? 0 : last + 1));
 }
 
 SkinPackage LoadSkinFolder(Files& files, const std::string& folder, const PackagePictureNames& names,

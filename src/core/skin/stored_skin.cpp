@@ -40,7 +40,7 @@ void TzsCompressedStoredSkin::Pack(const SkinPackage& package) {
   compressedData_ = std::move(compressed);
 }
 
-bool TzsCompressedStoredSkin::BuildFromSkinIni(Files& files, const std::string& path) {
+bool TzsCompressedStoredSkin::BuildFromSkinIni(Files& files, TextCodec& codec, const std::string& path) {
   const std::string text = files.ReadAll(path);
   CheckIniTextSize(text);  // before its lines take memory
   const std::vector<std::string> lines = SplitLines(text);
@@ -48,7 +48,9 @@ bool TzsCompressedStoredSkin::BuildFromSkinIni(Files& files, const std::string& 
   if (FirstMissingSkinSection(ini)) return false;
   SkinPictureNames names;
   names.LoadFromIni(ini);
-  const PackagePictureNames pictureFiles{names.picture, names.inactivePicture, names.mask, names.activePictures};
+  auto file = [&](const std::string& name) { return codec.Utf8FromCp936(name); };
+  PackagePictureNames pictureFiles{file(names.picture), file(names.inactivePicture), file(names.mask), {}};
+  for (const auto& name : names.activePictures) pictureFiles.activePictures.push_back(file(name));
   Pack(LoadSkinFolder(files, FolderPart(path), pictureFiles, lines));
   return true;
 }

@@ -9,6 +9,7 @@
 
 #include "core/base/byte_stream.h"
 #include "core/platform/files.h"
+#include "core/platform/text_codec.h"
 #include "core/skin/free_notifier.h"
 #include "core/skin/package.h"
 
@@ -43,7 +44,8 @@ class TzsCompressedStoredSkin : public FreeNotifier {
   // sections VERSION, PICTURES, FORMINFO, SKINOBJECTS, SKINCONTROLS is
   // missing. A missing or bad picture raises its error and also keeps the
   // previous data.
-  bool BuildFromSkinIni(Files& files, const std::string& path);
+  // Picture names are CP936 in skin.ini; `codec` makes them UTF-8 paths.
+  bool BuildFromSkinIni(Files& files, TextCodec& codec, const std::string& path);
 
   const std::string& Description() const { return description_; }
   void SetDescription(std::string value) { description_ = std::move(value); }

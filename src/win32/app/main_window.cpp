@@ -34,8 +34,14 @@ class GeneratorAdapter : public GeneratorView {
  public:
   GeneratorAdapter(Memo& article, Memo& keywords) : article_(article), keywords_(keywords) {}
   void ClearArticle() override { article_.SetText(""); }
-  void SetArticle(const std::string& text) override { article_.SetText(text); }
-  KeywordLines ReadKeywordLines() override { return {keywords_.DisplayedLines()}; }
+  void SetArticle(const std::string& text, Encoding encoding) override {
+    if (encoding == Encoding::kCp936) {
+      article_.SetText(text);
+    } else {
+      article_.SetTextUtf8(text);
+    }
+  }
+  std::vector<std::string> ReadKeywordLines() override { return keywords_.DisplayedLines(); }
   void ShowMessage(const std::string& text) override { Application::Instance().dialogs().ShowMessage(text); }
 
  private:
@@ -112,7 +118,7 @@ void TfrmAd1::ConfigureMainTopPanel(TzsSkinPanel& panel) {
 
 void TfrmAd1::FormCreate() {
   FProductCode = "zvk";
-  state_.gLibraryLines.clear();
+  state_.gLibraryLines = {};
   img1->SetParent(*TopPnl);
   img1->SetAlign(Align::kRight);
   img2->SetParent(*ListBox1);
@@ -127,7 +133,7 @@ void TfrmAd1::FormShow() {
 
 void TfrmAd1::FormClose() {
   PromoFormClose(services_.shell, img1->core());
-  state_.gLibraryLines.clear();
+  state_.gLibraryLines = {};
 }
 
 void TfrmAd1::btnScanClick() {
@@ -137,12 +143,12 @@ void TfrmAd1::btnScanClick() {
 
 void TfrmAd1::ListBox1Click() {
   CatalogueAdapter view(*ListBox1, *SbStatusPane1);
-  zv::ListBox1Click(view, services_.files, services_.appDir, state_.gLibraryLines);
+  zv::ListBox1Click(view, services_.folder(), state_.gLibraryLines);
 }
 
 void TfrmAd1::btnGenClick() {
   GeneratorAdapter view(*Memo1, *Memo2);
-  GenerateAndSave(view, state_.gLibraryLines, state_.random, services_.files, services_.appDir);
+  GenerateAndSave(view, state_.gLibraryLines, state_.random, services_.folder());
 }
 
 void TfrmAd1::TopPnlClick() { Application::Instance().dialogs().ShowMessage(texts::kAbout); }

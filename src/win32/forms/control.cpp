@@ -38,8 +38,8 @@ void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyl
   const Rect b = layout_.bounds;
   HWND parentWindow = parent_ ? parent_->hwnd() : nullptr;
   if (parent_) style |= WS_CHILD | WS_CLIPSIBLINGS;
-  hwnd_ = CreateWindowExW(exStyle, className, L"", style, b.left, b.top, b.Width(), b.Height(), parentWindow,
-                          nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(exStyle, className, L"", style, b.left, b.top, b.Width(), b.Height(), parentWindow, nullptr,
+                          GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the window of " + name_);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   // A control created later lies above the ones created before it.
@@ -86,11 +86,13 @@ void Control::SetParent(Control& parent) {
 
 void Control::SetCaption(const std::string& cp936) { SetWindowTextW(hwnd_, Wide(cp936).c_str()); }
 
-std::string Control::Caption() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
 }
+
+std::string Control::Caption() const { return Narrow(WindowText(hwnd_)); }
 
 void Control::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 

@@ -18,6 +18,9 @@ namespace zv::win {
 
 class Form;
 
+// A window's whole text.
+std::wstring WindowText(HWND hwnd);
+
 class Control {
  public:
   Control(const Control&) = delete;

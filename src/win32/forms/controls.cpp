@@ -9,8 +9,6 @@ namespace zv::win {
 
 namespace {
 
-constexpr int kMaxKeywordLineBytes = 4096;
-
 void FillSysColor(HDC dc, const RECT& r, int sysColor) { FillRect(dc, &r, GetSysColorBrush(sysColor)); }
 
 // Highlight on the top and left, shadow on the bottom and right (or the
@@ -64,12 +62,16 @@ void Button::OnCommand(WORD code) {
 Memo::Memo(Form& owner, Control& parent, std::string name, const Rect& bounds, bool verticalScrollBar)
     : Control(owner, &parent, std::move(name)) {
   SetBounds(bounds);
-  CreateWindowOf(L"EDIT",
-                 WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
-                     (verticalScrollBar ? WS_VSCROLL : 0),
-                 WS_EX_CLIENTEDGE);
+  CreateWindowOf(
+      L"EDIT",
+      WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | (verticalScrollBar ? WS_VSCROLL : 0),
+      WS_EX_CLIENTEDGE);
   SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);  // no 30,000-character cap on articles
 }
+
+void Memo::SetTextUtf8(std::string_view utf8) { SetWindowTextW(hwnd_, WideFromUtf8(utf8).c_str()); }
+
+std::string Memo::TextUtf8() const { return Utf8FromWide(WindowText(hwnd_)); }
 
 std::vector<std::string> Memo::DisplayedLines() const {
   int count = static_cast<int>(SendMessageW(hwnd_, EM_GETLINECOUNT, 0, 0));
@@ -81,9 +83,7 @@ std::vector<std::string> Memo::DisplayedLines() const {
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(std::min<std::size_t>(text.size(), 0xFFFF));
     const auto copied = SendMessageW(hwnd_, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
-    std::string line = Narrow(text);
-    if (line.size() > kMaxKeywordLineBytes) line.resize(kMaxKeywordLineBytes);
-    lines.push_back(std::move(line));
+    lines.push_back(Utf8FromWide(text));
   }
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
   return lines;
@@ -99,8 +99,8 @@ ListBox::ListBox(Form& owner, Control& parent, std::string name, const Rect& bou
 
 void ListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
-void ListBox::Add(const std::string& cp936) {
-  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(cp936).c_str()));
+void ListBox::Add(const std::string& utf8) {
+  SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(utf8).c_str()));
 }
 
 int ListBox::Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
@@ -111,12 +111,10 @@ std::string ListBox::Item(int index) const {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       SendMessageW(hwnd_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()))));
-  return Narrow(text);
+  return Utf8FromWide(text);
 }
 
-bool ListBox::Selected(int index) const {
-  return SendMessageW(hwnd_, LB_GETCURSEL, 0, 0) == index;
-}
+bool ListBox::Selected(int index) const { return SendMessageW(hwnd_, LB_GETCURSEL, 0, 0) == index; }
 
 void ListBox::Select(int index) { SendMessageW(hwnd_, LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
 

@@ -1,11 +1,12 @@
 #pragma once
 // The plain controls the forms are built from.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/bitmap.h"
-#include "win32/forms/control.h"
 #include "win32/controls/link_image.h"
+#include "win32/forms/control.h"
 
 namespace zv::win {
 
@@ -40,19 +41,23 @@ class Memo : public Control {
 
   void SetText(const std::string& cp936) { SetCaption(cp936); }
   std::string Text() const { return Caption(); }
-  // The lines as displayed (wrapped), each cut to 4096 bytes; an empty last
-  // line is not counted.
+  // Unicode text, which CP936 could not hold (an article from a UTF-8 library).
+  void SetTextUtf8(std::string_view utf8);
+  std::string TextUtf8() const;
+  // The lines as displayed (wrapped), in UTF-8; an empty last line is not
+  // counted.
   std::vector<std::string> DisplayedLines() const;
 };
 
-// A single-selection, unsorted list.
+// A single-selection, unsorted list of UTF-8 items (file names, which may
+// hold any character).
 class ListBox : public Control {
  public:
   ListBox(Form& owner, Control& parent, std::string name, const Rect& bounds, int itemHeight);
   bool CanFocus() const override { return true; }
 
   void Clear();
-  void Add(const std::string& cp936);
+  void Add(const std::string& utf8);
   int Count() const;
   std::string Item(int index) const;
   bool Selected(int index) const;

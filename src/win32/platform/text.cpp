@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "core/base/error.h"
+#include "core/base/unicode.h"
 
 namespace zv::win {
 
@@ -24,36 +25,55 @@ int CheckedResult(int n) {
   return n;
 }
 
-}  // namespace
-
-std::wstring Wide(std::string_view cp936) {
-  if (cp936.empty()) return {};
-  const int size = ConvertibleSize(cp936.size());
-  const int n = CheckedResult(MultiByteToWideChar(kCodePage, 0, cp936.data(), size, nullptr, 0));
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty()) return {};
+  const int size = ConvertibleSize(text.size());
+  const int n = CheckedResult(MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0));
   std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(kCodePage, 0, cp936.data(), size, out.data(), n);
+  MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), n);
   return out;
 }
 
-std::string Narrow(std::wstring_view wide) {
+// `usedDefault`, when given, reports a character the code page lacks; look-alikes
+// are then refused too.
+std::string FromWide(UINT codePage, std::wstring_view wide, BOOL* usedDefault = nullptr) {
   if (wide.empty()) return {};
   const int size = ConvertibleSize(wide.size());
-  const int n = CheckedResult(WideCharToMultiByte(kCodePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr));
+  const DWORD flags = usedDefault ? WC_NO_BEST_FIT_CHARS : 0;
+  const int n =
+      CheckedResult(WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault));
   std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(kCodePage, 0, wide.data(), size, out.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(codePage, flags, wide.data(), size, out.data(), n, nullptr, usedDefault);
   return out;
 }
+
+}  // namespace
+
+std::wstring Wide(std::string_view cp936) { return ToWide(kCodePage, cp936); }
+std::string Narrow(std::wstring_view wide) { return FromWide(kCodePage, wide); }
+std::wstring WideFromUtf8(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
+std::string Utf8FromWide(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 
 std::string SystemErrorText(unsigned long code) {
   wchar_t* buffer = nullptr;
-  const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                     FORMAT_MESSAGE_IGNORE_INSERTS,
-                                 nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const DWORD n =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text(buffer ? buffer : L"", n);
   if (buffer) LocalFree(buffer);
   while (!text.empty() && (text.back() <= L' ' || text.back() == L'.')) text.pop_back();
   if (text.empty()) return "System error " + std::to_string(code);
   return Narrow(text);
+}
+
+std::string WinTextCodec::Utf8FromCp936(std::string_view cp936) { return Utf8FromWide(Wide(cp936)); }
+
+std::optional<std::string> WinTextCodec::Cp936FromUtf8(std::string_view utf8) {
+  if (!ScanUtf8(utf8).valid) return std::nullopt;
+  BOOL usedDefault = FALSE;
+  std::string cp936 = FromWide(kCodePage, WideFromUtf8(utf8), &usedDefault);
+  if (usedDefault) return std::nullopt;
+  return cp936;
 }
 
 }  // namespace zv::win

@@ -1,6 +1,7 @@
 #include "win32/platform/win_platform.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <cwchar>
@@ -30,6 +31,12 @@ class FileHandle {
  private:
   HANDLE h_;
 };
+
+// The path as error messages show it.
+std::string Shown(const std::string& path) {
+  WinTextCodec codec;
+  return Cp936ForDisplay(codec, path);
+}
 
 // Files the program reads or writes whole; also keeps every count in a DWORD.
 constexpr DWORD kMaxFileBytes = 512u * 1024 * 1024;
@@ -68,35 +75,35 @@ DWORD WriteWhole(HANDLE file, std::string_view bytes) {
 }  // namespace
 
 std::string WinFiles::ReadAll(const std::string& path) {
-  FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  FileHandle file(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) throw FileOpenError(path, SystemErrorText(GetLastError()));
+  if (!file.ok()) throw FileOpenError(Shown(path), SystemErrorText(GetLastError()));
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) throw FileOpenError(path, SystemErrorText(GetLastError()));
-  if (size.QuadPart > kMaxFileBytes) throw FileOpenError(path, "The file is too large");
+  if (!GetFileSizeEx(file.get(), &size)) throw FileOpenError(Shown(path), SystemErrorText(GetLastError()));
+  if (size.QuadPart > kMaxFileBytes) throw FileOpenError(Shown(path), "The file is too large");
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   DWORD read = 0;
   if (!bytes.empty() && !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
-    throw FileOpenError(path, SystemErrorText(GetLastError()));
+    throw FileOpenError(Shown(path), SystemErrorText(GetLastError()));
   }
   bytes.resize(read);
   return bytes;
 }
 
 void WinFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
-  const std::wstring target = Wide(path);
+  const std::wstring target = WideFromUtf8(path);
   // Creating over a read-only file is refused, as a direct write would be;
   // a rename would quietly replace it.
   const DWORD attributes = GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    throw FileCreateError(path, SystemErrorText(ERROR_ACCESS_DENIED));
+    throw FileCreateError(Shown(path), SystemErrorText(ERROR_ACCESS_DENIED));
   }
-  if (bytes.size() > kMaxFileBytes) throw FileCreateError(path, "The file is too large");
+  if (bytes.size() > kMaxFileBytes) throw FileCreateError(Shown(path), "The file is too large");
   std::wstring temp;
   DWORD error = ERROR_SUCCESS;
   {
     FileHandle file(CreateTemporaryBeside(target, temp));
-    if (!file.ok()) throw FileCreateError(path, SystemErrorText(GetLastError()));
+    if (!file.ok()) throw FileCreateError(Shown(path), SystemErrorText(GetLastError()));
     error = WriteWhole(file.get(), bytes);
   }
   if (error == ERROR_SUCCESS &&
@@ -105,25 +112,25 @@ void WinFiles::WriteAtomic(const std::string& path, std::string_view bytes) {
   }
   if (error != ERROR_SUCCESS) {
     DeleteFileW(temp.c_str());
-    throw FileCreateError(path, SystemErrorText(error));
+    throw FileCreateError(Shown(path), SystemErrorText(error));
   }
 }
 
 std::vector<std::string> WinFiles::ListFolder(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(Wide(folder + "*").c_str(), &found);
+  HANDLE search = FindFirstFileW(WideFromUtf8(folder + "*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
     const std::wstring name = found.cFileName;
-    if (name != L"." && name != L"..") names.push_back(Narrow(name));
+    if (name != L"." && name != L"..") names.push_back(Utf8FromWide(name));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
 }
 
 bool WinFiles::Exists(const std::string& path) {
-  return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::optional<std::uint64_t> WinClock::PerformanceCounter() {
@@ -139,7 +146,7 @@ void WinShell::OpenUrl(const std::string& target) {
 }
 
 void WinShell::OpenFolderInExplorer(const std::string& folder) {
-  ShellExecuteW(nullptr, L"open", L"explorer.exe", Wide(folder).c_str(), nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(nullptr, L"open", L"explorer.exe", WideFromUtf8(folder).c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 std::string ExecutableFolder() {
@@ -152,7 +159,7 @@ std::string ExecutableFolder() {
     }
     path.resize(path.size() * 2);
   }
-  return AppDirFromExePath(Narrow(path));
+  return AppDirFromExePath(Utf8FromWide(path));
 }
 
 bool SystemHighContrast() {

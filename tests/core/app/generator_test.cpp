@@ -10,7 +10,9 @@ namespace zv {
 namespace {
 
 using test::FakeClock;
+using test::FakeCodec;
 using test::FakeFiles;
+using Lines = std::vector<std::string>;
 
 TEST(Random, DrawsFollowTheRecurrence) {
   FakeClock clock;
@@ -39,16 +41,14 @@ TEST(Random, ReseedTakesTheCounterOrFallsBackToTheTick) {
 
 // The algorithm as first written: the draw list rebuilt from its text after
 // every keyword, then every CR LF removed.
-std::string ReferenceArticle(const std::vector<std::string>& library, const KeywordLines& keywords,
-                             Random& random) {
-  std::vector<std::string> drawList;
+std::string ReferenceArticle(const Lines& library, const Lines& keywords, Random& random) {
+  Lines drawList;
   for (int i = 0; i <= 800; ++i) {
     random.Reseed();
     drawList.push_back(library[random.Draw(static_cast<std::uint32_t>(library.size()))]);
     if (i % 20 == 0) {
-      const std::string text =
-          JoinLines(drawList) + keywords.Line(random.Draw(static_cast<std::uint32_t>(keywords.lines.size())));
-      drawList = SplitLines(text);
+      const std::uint32_t k = random.Draw(static_cast<std::uint32_t>(keywords.size()));
+      drawList = SplitLines(JoinLines(drawList) + (k < keywords.size() ? keywords[k] : ""));
     }
   }
   return StripLineBreaks(JoinLines(drawList));
@@ -56,8 +56,7 @@ std::string ReferenceArticle(const std::vector<std::string>& library, const Keyw
 
 TEST(Generator, MatchesTheRebuildingAlgorithm) {
   const std::vector<std::string> library{"alpha", "", "\xb4\xca\xbf\xe2", "delta", "e"};
-  const std::vector<KeywordLines> keywordSets{
-      {}, {{"kw"}}, {{"a", "", "b"}}, {{"x\ry", "\r\n", "z\n"}}, {{std::string("p\0q", 3)}}};
+  const std::vector<Lines> keywordSets{{}, {"kw"}, {"a", "", "b"}, {"x\ry", "\r\n", "z\n"}, {std::string("p\0q", 3)}};
   for (const auto& keywords : keywordSets) {
     for (std::uint64_t step : {1ull, 7ull, 1000003ull}) {
       FakeClock a, b;
@@ -121,94 +120,131 @@ class RecordingView : public GeneratorView {
  public:
   std::vector<std::string> events;
   std::string article;
-  KeywordLines keywords;
+  Lines keywords;
+  Encoding encoding = Encoding::kCp936;
   void ClearArticle() override {
     events.push_back("clear");
     article.clear();
   }
-  void SetArticle(const std::string& text) override {
+  void SetArticle(const std::string& text, Encoding shownAs) override {
     events.push_back("set");
     article = text;
+    encoding = shownAs;
   }
-  KeywordLines ReadKeywordLines() override { return keywords; }
+  Lines ReadKeywordLines() override { return keywords; }
   void ShowMessage(const std::string& text) override { events.push_back("message:" + text); }
 };
 
-TEST(GenerateAndSave, RefusesWithoutLibrary) {
+class GenerateAndSaveTest : public ::testing::Test {
+ protected:
+  void Generate(const Lines& lines, FileEncoding encoding = FileEncoding::kCp936) {
+    GenerateAndSave(view, {lines, encoding}, random, folder);
+  }
+
   FakeClock clock;
-  Random random(clock);
+  Random random{clock};
   FakeFiles files;
+  FakeCodec codec;
+  AppFolder folder{files, codec, "C:\\app\\"};
   RecordingView view;
+};
+
+TEST_F(GenerateAndSaveTest, RefusesWithoutLibrary) {
   view.article = "old";
-  GenerateAndSave(view, {}, random, files, "C:\\app\\");
-  EXPECT_EQ(view.events, (std::vector<std::string>{"clear", std::string("message:") + texts::kLoadLibraryFirst}));
+  Generate({});
+  EXPECT_EQ(view.events, (Lines{"clear", std::string("message:") + texts::kLoadLibraryFirst}));
   EXPECT_EQ(view.article, "");
   EXPECT_TRUE(files.files.empty());
   EXPECT_EQ(clock.readings, 1);  // re-seeded first all the same
 }
 
-TEST(GenerateAndSave, SavesTheShownArticleUnderTheFirstLine) {
-  FakeClock clock;
-  Random random(clock);
-  FakeFiles files;
+TEST_F(GenerateAndSaveTest, SavesTheShownArticleUnderTheFirstLine) {
   files.files["C:\\app\\one.txt"] = "an older article";
-  RecordingView view;
-  GenerateAndSave(view, {"one"}, random, files, "C:\\app\\");
+  Generate({"one"});
   EXPECT_EQ(files.files.at("C:\\app\\one.txt"), view.article);
   EXPECT_EQ(view.article.size(), 3u * 801);
   EXPECT_EQ(clock.readings, 802);
 
   // An empty first line names the file ".txt".
-  GenerateAndSave(view, {""}, random, files, "C:\\app\\");
+  Generate({""});
   EXPECT_EQ(files.files.count("C:\\app\\.txt"), 1u);
 
-  // 誠信經營: the trail byte of 誠 is "\", which names no folder.
-  const std::string chengXinJingYing = "\xd5\x5c\xd0\xc5\xbd\x9b\xa0\x49";
-  GenerateAndSave(view, {chengXinJingYing}, random, files, "C:\\app\\");
-  EXPECT_EQ(files.files.count("C:\\app\\" + chengXinJingYing + ".txt"), 1u);
+  // 誠中: the trail byte of 誠 (D5 5C) is "\", which names no folder; the
+  // name is the line's characters, in UTF-8 as paths are.
+  Generate({"\xd5\x5c\xd6\xd0"});
+  EXPECT_EQ(files.files.count("C:\\app\\\xE8\xAA\xA0\xE4\xB8\xAD.txt"), 1u);
 }
 
-TEST(GenerateAndSave, RefusesAnArticlePastTheBound) {
-  FakeClock clock;
-  Random random(clock);
-  FakeFiles files;
-  RecordingView view;
+// Articles are built and saved in their library's encoding: UTF-8 keeps its
+// mark, UTF-16 is saved as little-endian with a mark; the box is told which.
+TEST_F(GenerateAndSaveTest, SavesInTheLibrarysEncoding) {
+  const std::string zhong = "\xE4\xB8\xAD";
+  Generate({zhong}, FileEncoding::kUtf8Bom);
+  std::string article;
+  for (int i = 0; i < 801; ++i) article += zhong;
+  EXPECT_EQ(view.article.substr(0, 3 * 801), article);
+  EXPECT_EQ(view.encoding, Encoding::kUtf8);
+  EXPECT_EQ(files.files.at("C:\\app\\" + zhong + ".txt"), "\xEF\xBB\xBF" + view.article);
+
+  Generate({"a"}, FileEncoding::kUtf16Be);
+  std::string utf16 = "\xFF\xFE";
+  for (int i = 0; i < 801; ++i) utf16 += std::string("a\0", 2);
+  EXPECT_EQ(files.files.at("C:\\app\\a.txt"), utf16);
+}
+
+// An emoji cannot be written in CP936: refused before any draw, nothing shown
+// or saved; a UTF-8 library takes it.
+TEST_F(GenerateAndSaveTest, RefusesAKeywordTheEncodingCannotHold) {
+  const std::string emoji = "\xF0\x9F\x98\x80";
+  view.keywords = {"ok", emoji};
+  Generate({"x"});
+  EXPECT_EQ(view.events, (Lines{"clear", "message:" + std::string(texts::kKeywordNotInEncodingBefore) + "U+1F600" +
+                                             texts::kKeywordNotInEncodingAfter}));
+  EXPECT_TRUE(files.files.empty());
+  EXPECT_EQ(clock.readings, 1);
+
+  Generate({"x"}, FileEncoding::kUtf8);
+  EXPECT_NE(view.article.find(emoji), std::string::npos);
+}
+
+TEST_F(GenerateAndSaveTest, RefusesAnArticlePastTheBound) {
   const std::string fits(kMaxArticleBytes / kArticleDraws, 'x');
-  GenerateAndSave(view, {fits}, random, files, "C:\\app\\");
+  Generate({fits});
   EXPECT_EQ(files.files.size(), 1u);
 
   files.files.clear();
   view.events.clear();
-  EXPECT_THROW(GenerateAndSave(view, {fits + "x"}, random, files, "C:\\app\\"), ArticleTooLong);
-  EXPECT_EQ(view.events, (std::vector<std::string>{"clear"}));
+  EXPECT_THROW(Generate({fits + "x"}), ArticleTooLong);
+  EXPECT_EQ(view.events, Lines{"clear"});
   EXPECT_TRUE(files.files.empty());
 }
 
-TEST(GenerateAndSave, FirstLineNamingAnotherPlaceFailsAfterShowing) {
-  for (const std::string line : {"..\\..\\evil", "sub/x", "a:stream", "\\abs"}) {
-    FakeClock clock;
-    Random random(clock);
-    FakeFiles files;
-    RecordingView view;
+// A "\" right after a UTF-8 character is a separator (a CP936 scan would take
+// AD 5C in 中\ for one character).
+TEST_F(GenerateAndSaveTest, FirstLineNamingAnotherPlaceFailsAfterShowing) {
+  const std::vector<std::pair<std::string, FileEncoding>> lines{{"..\\..\\evil", FileEncoding::kCp936},
+                                                                {"sub/x", FileEncoding::kCp936},
+                                                                {"a:stream", FileEncoding::kCp936},
+                                                                {"\\abs", FileEncoding::kCp936},
+                                                                {"\xE4\xB8\xAD\\x", FileEncoding::kUtf8}};
+  for (const auto& [line, encoding] : lines) {
+    view.article.clear();
     try {
-      GenerateAndSave(view, {line}, random, files, "C:\\app\\");
+      Generate({line}, encoding);
       ADD_FAILURE() << "saved " << line;
     } catch (const FileCreateError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"C:\\app\\" + line + ".txt\". ", 0), 0u);
+      const std::string shown = encoding == FileEncoding::kUtf8 ? "\xD6\xD0\\x" : line;
+      EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"C:\\app\\" + shown + ".txt\". ", 0), 0u);
     }
     EXPECT_FALSE(view.article.empty());  // the article stays shown
     EXPECT_TRUE(files.files.empty());
   }
 }
 
-TEST(GenerateAndSave, FailedSaveKeepsTheArticleShown) {
-  FakeClock clock;
-  Random random(clock);
-  FakeFiles files;
+TEST_F(GenerateAndSaveTest, FailedSaveKeepsTheArticleShown) {
   files.unwritable.push_back("C:\\app\\a?b.txt");
-  RecordingView view;
-  EXPECT_THROW(GenerateAndSave(view, {"a?b"}, random, files, "C:\\app\\"), FileCreateError);
-  EXPECT_EQ(view.events, (std::vector<std::string>{"clear", "set"}));
+  EXPECT_THROW(Generate({"a?b"}), FileCreateError);
+  EXPECT_EQ(view.events, (Lines{"clear", "set"}));
   EXPECT_EQ(view.article.size(), 3u * 801);
 }
 

@@ -13,18 +13,18 @@ TEST(Path, AppDirEndsAtTheLastSeparator) {
   EXPECT_EQ(AppDirFromExePath("Zorvane.exe"), "");
 }
 
-// 誠 is D5 5C in CP936: its trail byte is a backslash.
-TEST(Path, TrailBytesAreNoSeparators) {
-  const std::string cheng = "\xd5\x5c";
-  const std::string chengXinJingYing = cheng + "\xd0\xc5\xbd\x9b\xa0\x49";  // 誠信經營
-  EXPECT_EQ(AppDirFromExePath("C:\\" + cheng + "\\" + cheng + ".exe"), "C:\\" + cheng + "\\");
-  EXPECT_EQ(AppDirFromExePath("C:" + cheng + ".exe"), "C:");
-  EXPECT_FALSE(NamesOtherLocation(chengXinJingYing));
-  EXPECT_TRUE(NamesOtherLocation(cheng + "\\x"));
-  EXPECT_TRUE(NamesOtherLocation("\xa5/x"));  // "/" and ":" are never trail bytes
-  EXPECT_TRUE(NamesOtherLocation("\xa5:x"));
-  EXPECT_FALSE(EndsInSeparator("C:\\out\\" + cheng));
-  EXPECT_TRUE(EndsInSeparator("C:\\out\\" + cheng + "\\"));
+// Paths are UTF-8: 中 is E4 B8 AD, and a "\" right after it is a separator
+// (a CP936 scan would take AD 5C for one character).
+TEST(Path, SeparatorsAfterMultiByteCharacters) {
+  const std::string zhong = "\xE4\xB8\xAD";
+  EXPECT_EQ(AppDirFromExePath("C:\\" + zhong + "\\" + zhong + ".exe"), "C:\\" + zhong + "\\");
+  EXPECT_EQ(AppDirFromExePath("C:" + zhong + ".exe"), "C:");
+  EXPECT_FALSE(NamesOtherLocation(zhong + "\xE6\x96\x87"));
+  EXPECT_TRUE(NamesOtherLocation(zhong + "\\x"));
+  EXPECT_TRUE(NamesOtherLocation(zhong + "/x"));
+  EXPECT_TRUE(NamesOtherLocation(zhong + ":x"));
+  EXPECT_TRUE(EndsInSeparator("C:\\out\\" + zhong + "\\"));
+  EXPECT_FALSE(EndsInSeparator("C:\\out\\" + zhong));
   EXPECT_TRUE(EndsInSeparator("out/"));
   EXPECT_FALSE(EndsInSeparator(""));
 }
@@ -44,7 +44,7 @@ TEST(Path, WildcardMatchesLikeLongFileNames) {
 TEST(ErrorDisplay, AppendsAFullStopAfterCharactersSortingAfterIt) {
   EXPECT_EQ(ErrorDisplayText("Access is denied"), "Access is denied.");
   EXPECT_EQ(ErrorDisplayText("done."), "done.");
-  EXPECT_EQ(ErrorDisplayText("what!"), "what!");  // '!' sorts before '.'
+  EXPECT_EQ(ErrorDisplayText("what!"), "what!");         // '!' sorts before '.'
   EXPECT_EQ(ErrorDisplayText("\xa3\xa1"), "\xa3\xa1.");  // full-width "！"
   EXPECT_EQ(ErrorDisplayText(""), "");
 }

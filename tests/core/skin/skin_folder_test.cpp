@@ -19,10 +19,8 @@ TEST(SkinFolderTest, FolderPartKeepsTheSeparator) {
   EXPECT_EQ(FolderPart("skins/blue/skin.ini"), "skins/blue/");
   EXPECT_EQ(FolderPart("C:skin.ini"), "C:");
   EXPECT_EQ(FolderPart("skin.ini"), "");
-  // A "\" that is a CP936 trail byte (\xD5\x5C is one character) is no
-  // separator; a UTF-8 name's bytes never hide a "/".
-  EXPECT_EQ(FolderPart("C:\\skins\\\xD5\x5C\\skin.ini"), "C:\\skins\\\xD5\x5C\\");
-  EXPECT_EQ(FolderPart("C:\\\xD5\x5Cskin.ini"), "C:\\");
+  // Paths are UTF-8: a "\" right after 中 (E4 B8 AD) is a separator.
+  EXPECT_EQ(FolderPart("C:\\\xE4\xB8\xAD\\skin.ini"), "C:\\\xE4\xB8\xAD\\");
   EXPECT_EQ(FolderPart("\xE4\xB8\xAD/skin.ini"), "\xE4\xB8\xAD/");
 }
 

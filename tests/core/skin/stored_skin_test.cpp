@@ -108,8 +108,9 @@ TEST(StoredSkinTest, FailedPackKeepsThePreviousSkin) {
   EXPECT_EQ(skin.CompressedData(), before);
   // A skin.ini too long to be a definition is refused before it is split.
   test::FakeFiles files;
+  test::FakeCodec codec;
   files.files["skin.ini"] = std::string(kMaxIniTextLines + 1, '\n');
-  EXPECT_THROW(skin.BuildFromSkinIni(files, "skin.ini"), Error);
+  EXPECT_THROW(skin.BuildFromSkinIni(files, codec, "skin.ini"), Error);
   EXPECT_EQ(skin.CompressedData(), before);
 }
 

@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, SelectingALibraryLoadsItAndSaysSo) {
   const int abc = form->ListBox1->Item(0) == "abc.txt" ? 0 : 1;
 
   ClickListItem(*form->ListBox1, abc);
-  EXPECT_EQ(state->gLibraryLines, (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(state->gLibraryLines.lines, (std::vector<std::string>{"one", "two"}));
   EXPECT_EQ(form->SbStatusBar1->PaneCaption(0), Loaded("abc.txt"));
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{Loaded("abc.txt")});
 
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, SelectingALibraryLoadsItAndSaysSo) {
   SetFocus(form->ListBox1->hwnd());
   SendMessageW(form->ListBox1->hwnd(), WM_KEYDOWN, abc == 0 ? VK_DOWN : VK_UP, 0);
   PumpMessages();
-  EXPECT_EQ(state->gLibraryLines, (std::vector<std::string>{"x", "y", "z"}));
+  EXPECT_EQ(state->gLibraryLines.lines, (std::vector<std::string>{"x", "y", "z"}));
   EXPECT_EQ(form->SbStatusBar1->PaneCaption(0), Loaded("def.txt"));
 
   // A re-scan keeps the loaded library though nothing is selected any more.
@@ -150,25 +150,25 @@ TEST_F(MainWindowTest, SelectingALibraryLoadsItAndSaysSo) {
   PressButton(*form->btnScan);
   EXPECT_EQ(form->ListBox1->Count(), 3);
   EXPECT_EQ(SendMessageW(form->ListBox1->hwnd(), LB_GETCURSEL, 0, 0), LB_ERR);
-  EXPECT_EQ(state->gLibraryLines.size(), 3u);
+  EXPECT_EQ(state->gLibraryLines.lines.size(), 3u);
 }
 
 TEST_F(MainWindowTest, OneLibraryLoadsSilentlyAndAVanishedOneReportsAnError) {
   folder.Write("data\\only.txt", "a\r\n\r\nb");
   Open();
   ClickListItem(*form->ListBox1, 0);
-  EXPECT_EQ(state->gLibraryLines, (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(state->gLibraryLines.lines, (std::vector<std::string>{"a", "", "b"}));
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(form->SbStatusBar1->PaneCaption(0), "");
 
   folder.Write("data\\second.txt", "b");
   PressButton(*form->btnScan);
-  DeleteFileW(Wide(folder.path() + "data\\only.txt").c_str());
+  DeleteFileW(WideFromUtf8(folder.path() + "data\\only.txt").c_str());
   ClickListItem(*form->ListBox1, form->ListBox1->Item(0) == "only.txt" ? 0 : 1);
   ASSERT_EQ(dialogs.errors.size(), 1u);
   EXPECT_EQ(dialogs.errors[0].rfind("Cannot open file \"" + folder.path() + "data\\only.txt\". ", 0), 0u);
   EXPECT_EQ(dialogs.errors[0].back(), '.');
-  EXPECT_TRUE(state->gLibraryLines.empty());
+  EXPECT_TRUE(state->gLibraryLines.lines.empty());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, GenerateShowsAndSavesTheArticle) {
   const std::string article = form->Memo1->Text();
   ASSERT_FALSE(article.empty());
   const std::string first = article.rfind("line two", 0) == 0 ? "line two" : "\xb4\xca\xbf\xe2";
-  EXPECT_EQ(folder.Read(first + ".txt"), article);
+  EXPECT_EQ(folder.Read(codec.Utf8FromCp936(first) + ".txt"), article);  // paths are UTF-8
   EXPECT_NE(article.find(texts::kKeywordInitial), std::string::npos);
   EXPECT_EQ(article.find('\r'), std::string::npos);
 
@@ -195,7 +195,30 @@ TEST_F(MainWindowTest, GenerateShowsAndSavesTheArticle) {
   PressButton(*form->btnScan);
   ClickListItem(*form->ListBox1, 0);
   PressButton(*form->btnGen);
-  EXPECT_EQ(folder.Read(chengXinJingYing + ".txt"), form->Memo1->Text());
+  EXPECT_EQ(folder.Read(codec.Utf8FromCp936(chengXinJingYing) + ".txt"), form->Memo1->Text());
+  EXPECT_TRUE(dialogs.errors.empty());
+}
+
+// A library as Notepad saves it (UTF-8 with a mark), named with a character
+// outside CP936 (한): listed, loaded, its article shown as the characters it
+// holds, an emoji keyword among them, and saved with its mark under its
+// first line.
+TEST_F(MainWindowTest, UnicodeLibrariesGiveUnicodeArticlesAndNames) {
+  const std::string han = "\xED\x95\x9C";
+  const std::string name = "data\\" + han + ".txt";
+  const std::string line = "\xE4\xBB\x8A\xE5\xA4\xA9" + han;  // 今天한
+  const std::string emoji = "\xF0\x9F\x98\x80";
+  folder.Write(name, "\xEF\xBB\xBF" + line + "\r\n");
+  Open();
+  ASSERT_EQ(form->ListBox1->Count(), 1);
+  EXPECT_EQ(form->ListBox1->Item(0), han + ".txt");
+  ClickListItem(*form->ListBox1, 0);
+  EXPECT_EQ(state->gLibraryLines.lines, std::vector<std::string>{line});
+  form->Memo2->SetTextUtf8(emoji);
+  PressButton(*form->btnGen);
+  const std::string article = form->Memo1->TextUtf8();
+  EXPECT_EQ(article.substr(0, line.size() + emoji.size()), line + emoji);
+  EXPECT_EQ(folder.Read(line + ".txt"), "\xEF\xBB\xBF" + article);
   EXPECT_TRUE(dialogs.errors.empty());
 }
 
@@ -241,10 +264,10 @@ TEST_F(MainWindowTest, TopPanelShowsTheAboutBoxAndCloseOpensNoEmptyLink) {
   EXPECT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(shell.urls, std::vector<std::string>{server.baseUrl()});
   form->img1->core().URL.clear();
-  state->gLibraryLines = {"x"};
+  state->gLibraryLines = {{"x"}};
   form->Close();
   EXPECT_EQ(shell.urls.size(), 1u);  // an empty link is never handed to the shell
-  EXPECT_TRUE(state->gLibraryLines.empty());
+  EXPECT_TRUE(state->gLibraryLines.lines.empty());
   EXPECT_FALSE(IsWindow(form->hwnd()));
 }
 

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include "core/app/texts.h"
 #include "win32/win32_fixture.h"
 
 namespace zv::win::test {
@@ -39,21 +38,21 @@ TEST(WinFiles, AFailedReplaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
 
   // A read-only article cannot be replaced: the error names it and the file
   // keeps its text.
-  const std::wstring path = Wide(folder.path() + "article.txt");
+  const std::wstring path = WideFromUtf8(folder.path() + "article.txt");
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_THROW(files.WriteAtomic(folder.path() + "article.txt", "lost?"), FileCreateError);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(folder.Read("article.txt"), "a new one");
 
   // A folder of that name is never replaced either.
-  CreateDirectoryW(Wide(folder.path() + "taken.txt").c_str(), nullptr);
+  CreateDirectoryW(WideFromUtf8(folder.path() + "taken.txt").c_str(), nullptr);
   try {
     files.WriteAtomic(folder.path() + "taken.txt", "x");
     ADD_FAILURE() << "wrote over a folder";
   } catch (const FileCreateError& e) {
     EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"" + folder.path() + "taken.txt\". ", 0), 0u);
   }
-  EXPECT_EQ(GetFileAttributesW(Wide(folder.path() + "taken.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+  EXPECT_EQ(GetFileAttributesW(WideFromUtf8(folder.path() + "taken.txt").c_str()) & FILE_ATTRIBUTE_DIRECTORY,
             static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 
   auto names = Listing(folder);
@@ -86,14 +85,26 @@ TEST(Text, RefusesTextsPastTheConversionCounts) {
   EXPECT_EQ(Narrow(Wide("\xd5\x5c")), "\xd5\x5c");  // 誠
 }
 
-TEST(WinFiles, ChineseNamesCrossThroughCodePage936) {
+// Paths are UTF-8, so a name keeps every character, 한 (outside CP936) too.
+TEST(WinFiles, NamesCrossAsUtf8) {
   ScratchFolder folder;
-  const std::string name = std::string(texts::kGenerateButton) + ".txt";  // 生成文章.txt
+  const std::string name = "\xE7\x94\x9F\xE6\x88\x90\xED\x95\x9C.txt";  // 生成한.txt
   folder.Write(name, "x");
   EXPECT_TRUE(folder.Exists(name));
   const auto names = Listing(folder);
   EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
-  EXPECT_EQ(Wide(name), L"\x751F\x6210\x6587\x7AE0.txt");
+  EXPECT_EQ(WideFromUtf8(name), L"\x751F\x6210\xD55C.txt");
+}
+
+TEST(WinTextCodec, ConvertsOnCodePage936AndRefusesWhatItLacks) {
+  WinTextCodec codec;
+  EXPECT_EQ(codec.Utf8FromCp936("\xD5\x5C\xD6\xD0\x80"), "\xE8\xAA\xA0\xE4\xB8\xAD\xE2\x82\xAC");  // 誠中€
+  EXPECT_EQ(codec.Cp936FromUtf8("\xE8\xAA\xA0\xE4\xB8\xAD"), "\xD5\x5C\xD6\xD0");
+  EXPECT_EQ(codec.Cp936FromUtf8("a?"), "a?");
+  EXPECT_EQ(codec.Cp936FromUtf8("\xF0\x9F\x98\x80"), std::nullopt);  // an emoji
+  EXPECT_EQ(codec.Cp936FromUtf8("\xED\x95\x9C"), std::nullopt);      // 한
+  EXPECT_EQ(codec.Cp936FromUtf8("\xC3\x80"), std::nullopt);          // À has a look-alike only
+  EXPECT_EQ(codec.Cp936FromUtf8("\xFF"), std::nullopt);              // no UTF-8 at all
 }
 
 TEST(VersionRecord, NamesTheProductAndItsVersions) {

@@ -128,6 +128,7 @@ class FacePlatform : public zv::MenuPlatform {
     return std::make_unique<NoWindow>();
   }
   zv::Rect WorkArea() const override { return kWorkArea; }
+  zv::Rect WorkAreaAt(zv::Point) const override { return kWorkArea; }
   void Execute(zv::MenuNode&) override {}
 
  private:
@@ -200,7 +201,7 @@ zv::MenuNode SystemMenuOf(const FaceParams& p) {
 // paints every level.
 void DriveMenu(zv::MenuPlatform& platform, const zv::MenuSkin& skin, zv::MenuNode root, zv::Point at) {
   zv::TzsSkinMenu menu(platform, nullptr);
-  menu.Open(nullptr, skin, kWorkArea, root, {at.x, at.y, at.x, at.y});
+  menu.Open(nullptr, skin, root, {at.x, at.y, at.x, at.y}, {.fromKeyboard = true});
   for (const int key : {zv::kKeyDown, zv::kKeyDown, zv::kKeyRight}) menu.KeyDown(key);
   for (int level = 0; level < menu.LevelCount(); ++level) PaintWindow(menu.LevelAt(level));
 }

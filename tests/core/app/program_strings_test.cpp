@@ -59,7 +59,9 @@ TEST(ProgramStrings, SystemMenuInChineseWithTheEnglishMnemonics) {
   std::set<std::string> keys;
   for (const std::string& line : strings.ResStrings()) keys.insert(AnsiUpperKey(line.substr(0, line.find('='))));
   EXPECT_EQ(keys.size(), strings.ResStrings().size());
-  for (const ResourceStringDefault& entry : DefaultResourceStrings()) EXPECT_TRUE(keys.count(entry.key)) << entry.key;
+  for (const ResourceStringDefault& entry : DefaultResourceStrings()) {
+    EXPECT_TRUE(keys.count(AnsiUpperKey(entry.key))) << entry.key;
+  }
   EXPECT_EQ(strings.GetResString("MSG_BTN_OK"), "OK");
 }
 

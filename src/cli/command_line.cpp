@@ -44,8 +44,8 @@ constexpr Command kCommands[] = {
      "skin region FILE|--embedded --size WxH [--state S]\n"
      "skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B]\n"
      "          [--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
-     "skin sysmenu FILE|--embedded [--state normal|maximized|rolledup|minimized] [--icons LIST]\n"
-     "             [--cell CWxCH] [--json] [--render OUT.bmp]\n"
+     "skin sysmenu FILE|--embedded|--program [--state normal|maximized|rolledup|minimized]\n"
+     "             [--icons LIST] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
      "skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B]\n"
      "          [--cell CWxCH] [--json] [--render OUT.bmp]\n",
      SkinMain},

@@ -16,6 +16,7 @@
 #include "cli/skin_frame_command.h"
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
+#include "core/app/program_strings.h"
 #include "core/base/bmp.h"
 #include "core/frame/system_menu.h"
 #include "core/menus/skin_hint.h"
@@ -29,7 +30,7 @@ constexpr const char* kMenuForm =
     "expected 'skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B] "
     "[--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]'";
 constexpr const char* kSysMenuForm =
-    "expected 'skin sysmenu FILE|--embedded [--state normal|maximized|rolledup|minimized] [--icons LIST] "
+    "expected 'skin sysmenu FILE|--embedded|--program [--state normal|maximized|rolledup|minimized] [--icons LIST] "
     "[--cell CWxCH] [--json] [--render OUT.bmp]'";
 constexpr const char* kHintForm =
     "expected 'skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B] "
@@ -42,7 +43,9 @@ struct PreviewArgs {
   bool json = false;
 };
 
-PreviewArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued, const char* form) {
+// `program`: "--program" may stand for the skin file (the program's own window).
+PreviewArgs ParseArgs(const std::vector<std::string>& args, const std::vector<std::string>& valued, const char* form,
+                      bool program = false) {
   PreviewArgs parsed;
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -56,7 +59,7 @@ PreviewArgs ParseArgs(const std::vector<std::string>& args, const std::vector<st
       } else if (!parsed.values.emplace(a, args[++i]).second) {
         throw CliError(a + " given twice");
       }
-    } else if (parsed.source.empty() && (a == "--embedded" || a.rfind("--", 0) != 0)) {
+    } else if (parsed.source.empty() && (a == "--embedded" || (program && a == "--program") || a.rfind("--", 0) != 0)) {
       parsed.source = a;
     } else {
       throw CliError("unexpected '" + a + "'; " + form);
@@ -311,9 +314,15 @@ std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRend
   return ShowMenu(files, a, c, root, maxItems, false);
 }
 
-// The window's own menu for a state, as the skinned frame shows it.
+// The window's own menu for a state, as the skinned frame shows it: with
+// the engine's built-in texts for a skin, with the program's for --program.
 std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
-  const PreviewArgs a = ParseArgs(args, {"--state", "--icons", "--cell", "--render"}, kSysMenuForm);
+  PreviewArgs a = ParseArgs(args, {"--state", "--icons", "--cell", "--render"}, kSysMenuForm, true);
+  std::optional<TzsResourceStrData> strings;
+  if (a.source == "--program") {
+    strings = ProgramResourceStrings();
+    a.source = "--embedded";
+  }
   if (!a.items.empty()) throw CliError(std::string("unexpected '--item'; ") + kSysMenuForm);
   const Common c = ReadCommon(a, given);
   SystemMenuWindow window;
@@ -331,7 +340,9 @@ std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextR
   window.rollUpIcon = shown.rollUp;
   window.minimizeToTrayIcon = shown.minimizeToTray;
   MenuNode root;
-  for (const SystemMenuItem& item : DefaultSystemMenu(window, nullptr)) root.children.push_back(MenuNodeOf(item));
+  for (const SystemMenuItem& item : DefaultSystemMenu(window, strings ? &*strings : nullptr)) {
+    root.children.push_back(MenuNodeOf(item));
+  }
   return ShowMenu(files, a, c, root, 0, true);
 }
 

@@ -96,6 +96,26 @@ TEST_F(SkinPreviewTest, SystemMenuForEachState) {
   EXPECT_THROW(Run({"sysmenu", "--embedded", "--at", "1,1"}), CliError);
 }
 
+// A skin file's menu keeps the engine's texts; the program's own is Chinese.
+TEST_F(SkinPreviewTest, TheProgramsSystemMenuInItsOwnTexts) {
+  const std::string program = Run({"sysmenu", "--program", "--json", "--cell", "7x13"});
+  const std::string embedded = Run({"sysmenu", "--embedded", "--json", "--cell", "7x13"});
+  EXPECT_EQ(NamesIn(program), NamesIn(embedded));
+  // 关闭(&C), as UTF-8.
+  EXPECT_NE(program.find("{\"caption\": \"\xe5\x85\xb3\xe9\x97\xad(&C)\", \"name\": \"ZSF_CLOSE\", \"default\": true, "
+                         "\"shortcut\": \"Alt+F4\""),
+            std::string::npos)
+      << program;
+  EXPECT_NE(embedded.find("\"&Close\""), std::string::npos);
+  // 还原(&R) in the summary of a maximised window.
+  const std::string maximized = Run({"sysmenu", "--program", "--state", "maximized", "--cell", "7x13"});
+  EXPECT_NE(maximized.find("\xe8\xbf\x98\xe5\x8e\x9f(&R)"), std::string::npos) << maximized;
+
+  EXPECT_THROW(Run({"sysmenu", "--program", "skin.zsk"}), CliError);  // the program's skin is the embedded one
+  EXPECT_THROW(Run({"sysmenu", "--embedded", "--program"}), CliError);
+  EXPECT_THROW(Run({"menu", "--program", "--item", "A"}), CliError);
+}
+
 TEST_F(SkinPreviewTest, RefusesBadArguments) {
   EXPECT_THROW(Run({"menu", "--embedded", "--cell", "6x10"}), CliError);  // no item
   EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--at", "5"}), CliError);

@@ -50,4 +50,44 @@ inline constexpr const char* kKeywordNotInEncodingAfter =
 inline constexpr const char* kPromoFallback =
     "\xb5\xe3\xbb\xf7\xc1\xec\xc8\xa1\xc9\xf1\xc3\xd8\xb4\xf3\xbd\xb1\xa3\xa1";
 
+// The skin engine's texts the window shows (its system menu and the caption
+// buttons' hints) by resource-string key, worded as Chinese Windows words its
+// own, the mnemonic in parentheses.
+struct ResourceText {
+  const char* key;
+  const char* text;
+};
+inline constexpr ResourceText kResourceTexts[] = {
+    // 移动(&M)
+    {"ZSF_MOVE", "\xd2\xc6\xb6\xaf\x28\x26\x4d\x29"},
+    // 大小(&S)
+    {"ZSF_SIZE", "\xb4\xf3\xd0\xa1\x28\x26\x53\x29"},
+    // 最小化(&N)
+    {"MI_MINCAPTION", "\xd7\xee\xd0\xa1\xbb\xaf\x28\x26\x4e\x29"},
+    // 最大化(&X)
+    {"MI_MAXCAPTION", "\xd7\xee\xb4\xf3\xbb\xaf\x28\x26\x58\x29"},
+    // 关闭(&C)
+    {"MI_CLOSECAPTION", "\xb9\xd8\xb1\xd5\x28\x26\x43\x29"},
+    // 还原(&R)
+    {"MI_RESTORECAPTION", "\xbb\xb9\xd4\xad\x28\x26\x52\x29"},
+    // 最小化到托盘(&T)
+    {"MI_MINTOTRAYCAPTION", "\xd7\xee\xd0\xa1\xbb\xaf\xb5\xbd\xcd\xd0\xc5\xcc\x28\x26\x54\x29"},
+    // 卷起(&L)
+    {"MI_ROLLUPCAPTION", "\xbe\xed\xc6\xf0\x28\x26\x4c\x29"},
+    // 最小化
+    {"MINBUTTON_HINT", "\xd7\xee\xd0\xa1\xbb\xaf"},
+    // 最大化
+    {"MAXBUTTON_HINT", "\xd7\xee\xb4\xf3\xbb\xaf"},
+    // 关闭
+    {"CLOSEBUTTON_HINT", "\xb9\xd8\xb1\xd5"},
+    // 最小化到托盘
+    {"TRAYBUTTON_HINT", "\xd7\xee\xd0\xa1\xbb\xaf\xb5\xbd\xcd\xd0\xc5\xcc"},
+    // 卷起
+    {"ROLLUPBUTTON_HINT", "\xbe\xed\xc6\xf0"},
+    // 系统菜单
+    {"MENUBUTTON_HINT", "\xcf\xb5\xcd\xb3\xb2\xcb\xb5\xa5"},
+    // 还原
+    {"RESTORE_HINT", "\xbb\xb9\xd4\xad"},
+};
+
 }  // namespace zv::texts

@@ -1,5 +1,6 @@
 #include "win32/app/ad_main_frame.h"
 
+#include "core/app/program_strings.h"
 #include "core/app/promo_slot.h"
 #include "core/app/texts.h"
 #include "core/base/byte_stream.h"
@@ -37,6 +38,7 @@ TfrmAd::TfrmAd(AppServices& services, AppState& state, const FormDescription& de
 // The list is filled before the skin data is linked to it, so linking puts
 // the skin in force and every form hears of it before the controls exist.
 void TfrmAd::CreateSkinComponents() {
+  zsResourceStrData1 = std::make_unique<TzsResourceStrData>(ProgramResourceStrings());
   zsCompressedSkinList1 = std::make_unique<TzsCompressedSkinList>();
   ByteReader stream(EmbeddedSkinResource());
   zsCompressedSkinList1->Skins().Add().ReadSkin(stream);
@@ -47,6 +49,7 @@ void TfrmAd::CreateSkinComponents() {
   zsSkinData1->ShowButtonGlowFrames = true;
   zsSkinData1->ShowCaptionButtonGlowFrames = true;
   zsSkinData1->SetSkinIndex(0);
+  zsSkinData1->SetResourceStrData(zsResourceStrData1.get());
   FollowHighContrast();
   zsSkinData1->SetSkinList(zsCompressedSkinList1.get());
   zsSkinData1->SetLoading(false);

@@ -25,7 +25,9 @@ class TfrmAd : public Form {
   TzsSkinLinkImage* img2;
   SkinPanelWindow* TopPnl;
   // The skin: the list holds the embedded package, the skin data puts it in
-  // force as soon as it is linked to the list.
+  // force as soon as it is linked to the list. The engine's texts the window
+  // shows are the program's own, in Chinese; they outlive the skin data.
+  std::unique_ptr<TzsResourceStrData> zsResourceStrData1;
   std::unique_ptr<TzsCompressedSkinList> zsCompressedSkinList1;
   std::unique_ptr<TzsSkinData> zsSkinData1;
   // The skin's frame in place of the platform's.

@@ -30,8 +30,8 @@ Control* Control::FromWindow(HWND hwnd) {
   return hwnd ? reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
 }
 
-void Control::RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background) {
-  RegisterWindowClassOnce({className, WindowProc, CS_DBLCLKS, cursor, background});
+void Control::RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background, UINT style) {
+  RegisterWindowClassOnce({className, WindowProc, CS_DBLCLKS | style, cursor, background});
 }
 
 void Control::CreateWindowOf(const wchar_t* className, DWORD style, DWORD exStyle) {

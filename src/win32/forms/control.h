@@ -87,7 +87,8 @@ class Control {
   // A completed click: runs OnClick through the error display.
   virtual void Click();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  static void RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background);
+  // `style` adds class styles to the double-clicks every control takes.
+  static void RegisterClassOnce(const wchar_t* className, HCURSOR cursor, HBRUSH background, UINT style = 0);
 
   HWND hwnd_ = nullptr;
 

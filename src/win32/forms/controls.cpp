@@ -34,7 +34,9 @@ void DrawCaption(HDC dc, HFONT font, const std::string& cp936, RECT r, UINT form
 
 Panel::Panel(Form& owner, Control& parent, std::string name, const Rect& bounds, bool raisedBevel)
     : Control(owner, &parent, std::move(name)), bevelWidth_(raisedBevel ? 1 : 0) {
-  RegisterClassOnce(L"ZvPanel", nullptr, GetSysColorBrush(COLOR_BTNFACE));
+  // The bevel follows the edges: a new size repaints the whole panel, or
+  // the old edges' lines stay behind.
+  RegisterClassOnce(L"ZvPanel", nullptr, GetSysColorBrush(COLOR_BTNFACE), CS_HREDRAW | CS_VREDRAW);
   SetBounds(bounds);
   CreateWindowOf(L"ZvPanel", WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }

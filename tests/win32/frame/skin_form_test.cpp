@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "core/app/program_strings.h"
 #include "core/app/texts.h"
 
 #include "win32/frame/skin_form_fixture.h"
@@ -338,7 +339,8 @@ TEST_F(SkinFormTest, ButtonHintsGoToTheHintWindow) {
   const int w = WindowRect().right - WindowRect().left;
   Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 10, 15);
   Mouse(WM_NCMOUSEMOVE, HTCAPTION, w / 2, 12);
-  EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  const std::string close = ProgramResourceStrings().GetResString("CLOSEBUTTON_HINT");
+  EXPECT_EQ(hints.log, (std::vector<std::string>{"show " + close, "hide"}));
   SendMessageW(hwnd(), WM_NCACTIVATE, FALSE, 0);
   EXPECT_EQ(events,
             (std::vector<std::string>{"enter closebutton", "leave closebutton", "enter caption", "leave caption"}));
@@ -370,8 +372,8 @@ TEST_F(SkinFormTest, ObjectEventsResourceHintsAndTheActivationReset) {
   skinForm.OnMouseMoveEvent = [&](const std::string& name, int, int, const Rect&) { events.push_back("move " + name); };
   const int w = WindowRect().right - WindowRect().left;
   SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
-  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 82, 15);  // the roll-up button: the built-in string, not the skin's "RollUp"
-  EXPECT_EQ(hints.log, std::vector<std::string>{"show Roll Up"});
+  Mouse(WM_NCMOUSEMOVE, HTOBJECT, w - 82, 15);  // the roll-up button: the program's string, not the skin's "RollUp"
+  EXPECT_EQ(hints.log, std::vector<std::string>{"show " + ProgramResourceStrings().GetResString("ROLLUPBUTTON_HINT")});
   // A right click on a command button reports only the release; on the caption both.
   Mouse(WM_NCRBUTTONDOWN, HTOBJECT, w - 82, 15);
   Mouse(WM_NCRBUTTONUP, HTOBJECT, w - 82, 16);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <thread>
 
+#include "core/app/program_strings.h"
 #include "core/skin/resource_strings.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
@@ -272,7 +273,7 @@ TEST_F(SkinFormTest, SkinChangesWhileRolledUpTheSkinDataGoingAndDetaching) {
   };
   hover();
   Mouse(WM_NCRBUTTONDOWN, HTOBJECT, close.x, close.y);
-  EXPECT_EQ(hints.log, (std::vector<std::string>{"show Close", "hide"}));
+  EXPECT_EQ(hints.log, (std::vector<std::string>{"show " + ProgramResourceStrings().GetResString("CLOSEBUTTON_HINT"), "hide"}));
   Mouse(WM_NCRBUTTONUP, HTOBJECT, close.x, close.y);
   hover();
   SendMessageW(hwnd(), WM_ENTERSIZEMOVE, 0, 0);
@@ -390,6 +391,8 @@ TEST_F(SkinFormTest, CaptionButtonsShowTheirTooltips) {
   ASSERT_NE(form->zsSkinHint1->Hint(), nullptr);
   EXPECT_EQ(ApplicationHints().Serving(), form->zsSkinHint1->Hint());
   EXPECT_EQ(ApplicationHints().HintShortPause, 100u);
+  std::string text;
+  form->zsSkinHint1->Hint()->OnShowHint = [&](HintShowing& showing) { text = showing.content.text; };
   const Point close = ButtonCentre(ButtonCommand::cmClose);
   SetCursorPos(Bounds().left + close.x, Bounds().top + close.y);
   SendMessageW(hwnd(), WM_NCACTIVATE, TRUE, 0);
@@ -406,6 +409,34 @@ TEST_F(SkinFormTest, CaptionButtonsShowTheirTooltips) {
   RECT r{};
   GetWindowRect(shown, &r);
   EXPECT_GT(r.top, Bounds().top + close.y);  // below the cursor
+  EXPECT_EQ(text, ProgramResourceStrings().GetResString("CLOSEBUTTON_HINT"));  // in the program's language
+  form->zsSkinHint1->Hint()->OnShowHint = nullptr;
+}
+
+// The system menu in the program's own texts by every way it opens: a right
+// click on the caption, Alt+Space, the system-menu button.
+TEST_F(SkinFormTest, TheSystemMenuInTheProgramsTexts) {
+  Open();
+  TzsSkinForm& skinForm = *form->zsfrm;
+  const TzsResourceStrData strings = ProgramResourceStrings();
+  std::vector<std::string> expected;
+  for (const SystemMenuItem& item : DefaultSystemMenu({}, &strings)) expected.push_back(item.caption);
+  const auto shown = [&] {
+    std::vector<std::string> captions;
+    SkinMenuHost* host = skinForm.MenuHost();
+    if (!host || !host->Menu().Visible()) return captions;
+    for (const TzsSkinMenuItem& item : host->Menu().LevelAt(0).Items()) captions.push_back(item.node->caption);
+    host->Menu().CloseAll();
+    return captions;
+  };
+  Mouse(WM_NCRBUTTONDOWN, HTCAPTION, Width() / 2, 12);
+  Mouse(WM_NCRBUTTONUP, HTCAPTION, Width() / 2, 12);
+  EXPECT_EQ(shown(), expected);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+  EXPECT_EQ(shown(), expected);
+  ClickButton(ButtonCommand::cmSysMenu);
+  EXPECT_EQ(shown(), expected);
+  EXPECT_EQ(expected.back(), strings.GetResString("MI_CLOSECAPTION"));
 }
 
 }  // namespace

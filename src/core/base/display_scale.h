@@ -14,12 +14,15 @@ inline constexpr int kMaxDpi = 480;
 
 constexpr bool IsSupportedDpi(int dpi) { return dpi >= kMinDpi && dpi <= kMaxDpi; }
 
+// The same rule from any DPI to another (a window moving between monitors).
 // Floor division, so negative values round half up as well.
-constexpr int ScaleLength(long long value, int dpi) {
-  const long long scaled = value * dpi + kBaseDpi / 2;
-  const long long quotient = scaled / kBaseDpi - (scaled % kBaseDpi < 0 ? 1 : 0);
+constexpr int RescaleLength(long long value, int from, int to) {
+  const long long scaled = value * to + from / 2;
+  const long long quotient = scaled / from - (scaled % from < 0 ? 1 : 0);
   return ClampToInt(quotient);
 }
+
+constexpr int ScaleLength(long long value, int dpi) { return RescaleLength(value, kBaseDpi, dpi); }
 
 constexpr Point ScalePoint(Point p, int dpi) { return {ScaleLength(p.x, dpi), ScaleLength(p.y, dpi)}; }
 
@@ -27,6 +30,11 @@ constexpr Size ScaleSize(Size s, int dpi) { return {ScaleLength(s.width, dpi), S
 
 constexpr Rect ScaleRect(const Rect& r, int dpi) {
   return {ScaleLength(r.left, dpi), ScaleLength(r.top, dpi), ScaleLength(r.right, dpi), ScaleLength(r.bottom, dpi)};
+}
+
+constexpr Rect RescaleRect(const Rect& r, int from, int to) {
+  return {RescaleLength(r.left, from, to), RescaleLength(r.top, from, to), RescaleLength(r.right, from, to),
+          RescaleLength(r.bottom, from, to)};
 }
 
 }  // namespace zv

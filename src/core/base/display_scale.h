@@ -2,7 +2,8 @@
 // Display scale: lengths given for 96 DPI, taken to another DPI by one
 // rounding rule. A length or coordinate v becomes v·dpi/96 rounded half up
 // (toward +infinity); a point scales each coordinate and a rectangle each
-// edge, so pieces that meet at 96 DPI meet at every DPI.
+// edge, so pieces that meet at 96 DPI meet at every DPI. Moving between two
+// DPIs (a window onto another monitor) follows the same rule, v·to/from.
 #include "core/base/geometry.h"
 
 namespace zv {
@@ -14,12 +15,12 @@ inline constexpr int kMaxDpi = 480;
 
 constexpr bool IsSupportedDpi(int dpi) { return dpi >= kMinDpi && dpi <= kMaxDpi; }
 
-// The same rule from any DPI to another (a window moving between monitors).
-// Floor division, so negative values round half up as well.
-constexpr int RescaleLength(long long value, int from, int to) {
-  const long long scaled = value * to + from / 2;
-  const long long quotient = scaled / from - (scaled % from < 0 ? 1 : 0);
-  return ClampToInt(quotient);
+// Floor division of (2·v·to + from) by 2·from, so negative values and odd
+// DPIs round half up as well. `from` is positive.
+constexpr int RescaleLength(long long value, int fromDpi, int toDpi) {
+  const long long over = 2ll * fromDpi;
+  const long long scaled = 2 * value * toDpi + fromDpi;
+  return ClampToInt(scaled / over - (scaled % over < 0 ? 1 : 0));
 }
 
 constexpr int ScaleLength(long long value, int dpi) { return RescaleLength(value, kBaseDpi, dpi); }
@@ -28,13 +29,11 @@ constexpr Point ScalePoint(Point p, int dpi) { return {ScaleLength(p.x, dpi), Sc
 
 constexpr Size ScaleSize(Size s, int dpi) { return {ScaleLength(s.width, dpi), ScaleLength(s.height, dpi)}; }
 
-constexpr Rect ScaleRect(const Rect& r, int dpi) {
-  return {ScaleLength(r.left, dpi), ScaleLength(r.top, dpi), ScaleLength(r.right, dpi), ScaleLength(r.bottom, dpi)};
+constexpr Rect RescaleRect(const Rect& r, int fromDpi, int toDpi) {
+  return {RescaleLength(r.left, fromDpi, toDpi), RescaleLength(r.top, fromDpi, toDpi),
+          RescaleLength(r.right, fromDpi, toDpi), RescaleLength(r.bottom, fromDpi, toDpi)};
 }
 
-constexpr Rect RescaleRect(const Rect& r, int from, int to) {
-  return {RescaleLength(r.left, from, to), RescaleLength(r.top, from, to), RescaleLength(r.right, from, to),
-          RescaleLength(r.bottom, from, to)};
-}
+constexpr Rect ScaleRect(const Rect& r, int dpi) { return RescaleRect(r, kBaseDpi, dpi); }
 
 }  // namespace zv

@@ -86,7 +86,7 @@ void TzsSkinCustomControl::SetDefaultHeight(int height) {
 
 void TzsSkinCustomControl::SetDpi(int dpi) {
   if (dpi == Dpi()) return;
-  defaultFont_.height = RescaleLength(defaultFont_.height, Dpi(), dpi);
+  defaultFont_.height = RescaleFontHeight(defaultFont_.height, Dpi(), dpi);
   defaultWidth_ = RescaleLength(defaultWidth_, Dpi(), dpi);
   defaultHeight_ = RescaleLength(defaultHeight_, Dpi(), dpi);
   DefaultFontChanged();

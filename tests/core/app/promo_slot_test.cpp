@@ -117,6 +117,32 @@ TEST_F(PromoFixture, FailedDownloadFallsBackToTheKeptFileThenToTheText) {
   EXPECT_EQ(img1.URL, kBase);
 }
 
+// At another display scale a downloaded picture is drawn at its size for
+// that scale, whole factors replicating each pixel; the fallback text is
+// drawn at the slot's scale on a canvas of the slot's size, never rescaled.
+TEST_F(PromoFixture, PicturesAtTheDisplaysScale) {
+  img2.SetDpi(192);
+  Picture picture{PictureFormat::kBitmap, Bitmap(2, 1), false};
+  picture.bitmap.At(0, 0) = {10, 20, 30, 255};
+  picture.bitmap.At(1, 0) = {40, 50, 60, 255};
+  img2.SetPicture(std::move(picture));
+  Bitmap target(6, 3);
+  img2.Paint(target.view());
+  EXPECT_EQ(target.At(1, 1), (Pixel{10, 20, 30, 255}));
+  EXPECT_EQ(target.At(2, 0), (Pixel{40, 50, 60, 255}));
+  EXPECT_EQ(target.At(3, 1), (Pixel{40, 50, 60, 255}));
+  EXPECT_EQ(target.At(4, 0), Pixel{});  // past the picture's scaled width
+
+  img1.SetDpi(144);
+  SetSlot("fname1", "http://h.cn/p1.gif", "http://l.cn/1");
+  Load(img1, "fname1");
+  ASSERT_EQ(text.calls.size(), 1u);
+  EXPECT_EQ(text.calls[0].font.height, -17);
+  Bitmap slot(225, 10);
+  img1.Paint(slot.view());
+  EXPECT_EQ(slot.At(224, 9), (Pixel{255, 255, 255, 255}));  // the whole canvas, 1:1
+}
+
 TEST_F(PromoFixture, NoSettingsAtAll) {
   // Empty picture URL: nothing to fetch, no kept file, the fallback.
   Load(img1, "fname1");

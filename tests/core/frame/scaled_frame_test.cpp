@@ -60,8 +60,10 @@ TEST(ScaledFrameTest, GeometryAndHitsAreTheBaseOnesScaled) {
       const Point centre96{(o96.rect.left + o96.rect.right) / 2, (o96.rect.top + o96.rect.bottom) / 2};
       EXPECT_EQ(frame.HitTest(centre, true, false), base.HitTest(centre96, true, false));
     }
-    // The sizing zones: the corners and edges, a scaled border in.
-    for (const Point p96 : {Point{1, 1}, Point{598, 398}, Point{300, 398}, Point{1, 200}}) {
+    // The sizing zones: the corners and edges, a scaled border in, and the
+    // corners' reach along the edges.
+    for (const Point p96 :
+         {Point{1, 1}, Point{598, 398}, Point{300, 398}, Point{1, 200}, Point{585, 398}, Point{14, 1}}) {
       EXPECT_EQ(frame.HitTest(ScalePoint(p96, dpi), true, false), base.HitTest(p96, true, false));
     }
   }

@@ -175,6 +175,25 @@ TEST(StatusBar, GripHitArea) {
   EXPECT_FALSE(m.bar.IsGripPoint({785, 10}));
 }
 
+// The shell gives the bar its width at the window's scale; the bar keeps
+// its standard height, its grip and its panes at that scale, and comes back.
+TEST(StatusBar, AtTheDisplaysScale) {
+  MainStatusBar m;
+  m.bar.SetDpi(144);
+  m.bar.SetSize(1187, m.bar.Height());
+  EXPECT_EQ(m.bar.Height(), 29);
+  EXPECT_EQ(m.pane1.BoundsRect(), (Rect{0, 0, 242, 29}));
+  EXPECT_EQ(m.pane2.BoundsRect(), (Rect{242, 0, 392, 29}));
+  EXPECT_EQ(m.clock.BoundsRect(), (Rect{962, 0, 1187, 29}));
+  EXPECT_EQ(m.bar.GripRect(), (Rect{1167, 0, 1187, 29}));
+  EXPECT_EQ(m.bar.PaneTextRect(m.clock).right, 1187 - 2 - 18);  // the grip's room scales too
+  m.bar.SetDpi(96);
+  m.bar.SetSize(791, m.bar.Height());
+  EXPECT_EQ(m.bar.Height(), 19);
+  EXPECT_EQ(m.pane2.BoundsRect(), (Rect{161, 0, 261, 19}));
+  EXPECT_EQ(m.bar.GripRect(), (Rect{778, 0, 791, 19}));
+}
+
 TEST(StatusBar, TimersComeWithTheFirstPaneAndGoWithTheLast) {
   test::FakeTimerHost timers;
   StatusLists lists(timers);

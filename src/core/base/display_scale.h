@@ -25,6 +25,13 @@ constexpr int RescaleLength(long long value, int fromDpi, int toDpi) {
 
 constexpr int ScaleLength(long long value, int dpi) { return RescaleLength(value, kBaseDpi, dpi); }
 
+// A font's height grows by its size whatever its sign (negative: the
+// character height, as the platform takes it).
+constexpr int RescaleFontHeight(int height, int fromDpi, int toDpi) {
+  return height < 0 ? -RescaleLength(-static_cast<long long>(height), fromDpi, toDpi)
+                    : RescaleLength(height, fromDpi, toDpi);
+}
+
 constexpr Point ScalePoint(Point p, int dpi) { return {ScaleLength(p.x, dpi), ScaleLength(p.y, dpi)}; }
 
 constexpr Size ScaleSize(Size s, int dpi) { return {ScaleLength(s.width, dpi), ScaleLength(s.height, dpi)}; }

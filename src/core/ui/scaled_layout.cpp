@@ -10,8 +10,6 @@ std::vector<LayoutItem> LayoutAtDpi(std::span<const LayoutItem> design, int dpi)
   return items;
 }
 
-int FontHeightAtDpi(int height, int dpi) {
-  return height < 0 ? -ScaleLength(-static_cast<long long>(height), dpi) : ScaleLength(height, dpi);
-}
+int FontHeightAtDpi(int height, int dpi) { return RescaleFontHeight(height, kBaseDpi, dpi); }
 
 }  // namespace zv

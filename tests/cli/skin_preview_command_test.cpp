@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
 #include "core/base/bmp.h"
@@ -122,6 +124,38 @@ TEST_F(SkinPreviewTest, RefusesBadArguments) {
   EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--work", "0,0,0,0", "--cell", "6x10"}), CliError);
   EXPECT_THROW(Run({"menu", "--embedded", "--item", "\xe2\x98\x83", "--cell", "6x10"}), CliError);  // no CP936 snowman
   EXPECT_THROW(Run({"hint", "--embedded", "--cell", "6x10"}), CliError);
+}
+
+// At twice the DPI, with text cells twice as large (as a font of twice the
+// height measures), the menu and the hint are the base ones doubled: the
+// skin's pieces and the windows' own spacings scale alike.
+TEST_F(SkinPreviewTest, TwiceTheDpiDoublesEveryFigure) {
+  const auto figures = [&](const char* dpi, const char* cell) {
+    return Run({"menu", "--embedded", "--item", "Restore", "--item", "-", "--item", "Close\tCtrl+Q", "--item", "&Sub",
+                "--at", "100,100", "--work", "0,0,4000,4000", "--cell", cell, "--dpi", dpi}) +
+           Run({"hint", "--embedded", "--text", "ab@cd", "--title", "T", "--at", "3990,100", "--work", "0,0,4000,4000",
+                "--cell", cell, "--dpi", dpi});
+  };
+  // The numbers of every line but the windows' places and the regions' rectangle counts.
+  const auto numbers = [](const std::string& text) {
+    std::vector<int> out;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("region")) continue;
+      if (line.starts_with("window")) line = line.substr(line.find("), ") + 3);
+      for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(line[i]))) continue;
+        std::size_t used = 0;
+        out.push_back(std::stoi(line.substr(i), &used));
+        i += used;
+      }
+    }
+    return out;
+  };
+  std::vector<int> doubled = numbers(figures("96", "7x13"));
+  for (int& n : doubled) n *= 2;
+  EXPECT_EQ(numbers(figures("192", "14x26")), doubled);
+  EXPECT_THROW(Run({"menu", "--embedded", "--item", "A", "--dpi", "500"}), CliError);
 }
 
 }  // namespace

@@ -78,12 +78,17 @@ MenuSkin MenuSkinOf(const PackageSkin& skin) {
 }
 
 MenuSkin MenuSkinOf(const ScaledSkin& skin) {
-  return MenuSkinFrom(skin, skin.PopupWindow(), skin.HintWindow(), skin.Objects());
+  MenuSkin menu = MenuSkinFrom(skin, skin.PopupWindow(), skin.HintWindow(), skin.Objects());
+  menu.dpi = skin.Dpi();
+  return menu;
 }
 
 MenuSkin MenuSkinOf(const TzsSkinData& data, int dpi) {
   if (const ScaledSkin* scaled = data.ScaledAt(dpi)) return MenuSkinOf(*scaled);
-  return dpi == kBaseDpi ? MenuSkinOf(data) : MenuSkin{};
+  if (dpi == kBaseDpi) return MenuSkinOf(data);
+  MenuSkin plain;
+  plain.dpi = IsSupportedDpi(dpi) ? dpi : kBaseDpi;
+  return plain;
 }
 
 MenuSkin MenuSkinOf(const PackageSkin& skin, int dpi) {

@@ -3,6 +3,7 @@
 // when a window is built: the POPUPWINDOW and HINTWINDOW records with their
 // pictures, the first menuitem object with its picture, and the header
 // record. Missing pieces leave the plain look.
+#include "core/base/display_scale.h"
 #include "core/gfx/compose.h"
 #include "core/skin/control_records.h"
 #include "core/skin/global_sections.h"
@@ -30,11 +31,15 @@ struct MenuSkin {
   BitmapView hintPicture;
   BitmapView hintMask;
   TzsSkinColors colors;
+  // The DPI the pieces are for; the windows' own spacings scale with it.
+  int dpi = kBaseDpi;
 
   bool Skinned() const { return popup != nullptr; }
   bool ItemsSkinned() const { return item != nullptr; }
   SkinPieces PopupPieces() const;
   SkinPieces HintPieces() const;
+  // A spacing of the windows' own, given for 96 DPI, at `dpi`.
+  int Scaled(int length) const { return ScaleLength(length, dpi); }
 };
 
 // Looks the pieces up in `objects` and through `source`; an empty source

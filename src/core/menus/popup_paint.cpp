@@ -117,7 +117,7 @@ void TzsSkinPopupWindow::PaintFrame(const BitmapView& canvas, Bitmap* paintBuffe
     if (paintBuffer) ComposeNineSlice(*paintBuffer, size_, pieces, fitted_, true);
     return;
   }
-  const int column = menu_.Options.images ? GlyphColumn() + 2 : 21;
+  const int column = menu_.Options.images ? GlyphColumn() + skin_.Scaled(2) : skin_.Scaled(21);
   canvas.Fill(canvas.bounds(), ToPixel(Sys(kSysColorWindow), 255));
   canvas.Fill(Rect{0, 0, column, size_.height}.Intersect(canvas.bounds()), ToPixel(Sys(kSysColorBtnFace), 255));
   FrameRect(canvas, {0, 0, size_.width, size_.height}, Sys(kSysColorBtnShadow));
@@ -228,33 +228,35 @@ void TzsSkinPopupWindow::PaintSkinnedItem(const BitmapView& target, const TzsSki
   if (node.IsSeparator()) return;
   if (PaintHeader(target, item)) return;
   const bool active = item.active || item.down;
-  const int imageColumn = !rec.imageRect.IsEmpty() ? 0 : (menu_.Options.images ? GlyphColumn() : 16);
+  const int imageColumn = !rec.imageRect.IsEmpty() ? 0 : (menu_.Options.images ? GlyphColumn() : skin_.Scaled(16));
   Rect t = rec.textRect;
   t.right += target.width() - rec.skinRect.Width();
+  // The shortcut ends this far before the text rectangle's end, where a submenu's arrow goes.
+  const int shortcutEnd = t.right - skin_.Scaled(16);
   FontSpec font = ItemFont(node);
   font.color = Resolve(active ? rec.activeFontColor : (node.enabled ? rec.fontColor : rec.unenabledFontColor));
   TextRenderer& text = menu_.Platform().Text();
   const Size cs = text.Measure(font, DisplayCaption(node.caption));
-  const Rect captionRect{t.left + imageColumn, t.top + (t.Height() - cs.height) / 2, t.right - 16 + 2,
+  const Rect captionRect{t.left + imageColumn, t.top + (t.Height() - cs.height) / 2, shortcutEnd + skin_.Scaled(2),
                          t.top + (t.Height() - cs.height) / 2 + cs.height};
   DrawCaption(text, target, font, node.caption, {captionRect.left, captionRect.top},
               captionRect.Intersect(target.bounds()), menu_.ShowsCues());
   if (!node.shortcut.empty()) {
     const Size ss = text.Measure(font, node.shortcut);
-    text.Draw(target, font, node.shortcut, {t.right - 16 - ss.width, captionRect.top}, target.bounds());
+    text.Draw(target, font, node.shortcut, {shortcutEnd - ss.width, captionRect.top}, target.bounds());
   }
   ColorRef markColor = font.color;
   if (node.HasChildren()) {
     const Rect arrow = active ? rec.activeArrowImageRect : rec.arrowImageRect;
     if (arrow.IsEmpty()) {
-      DrawSubmenuTriangle(target, {t.right - 7, t.top + t.Height() / 2 - 4}, markColor);
+      DrawSubmenuTriangle(target, {t.right - skin_.Scaled(7), t.top + t.Height() / 2 - 4}, markColor);
     } else {
-      const Rect area{t.right - arrow.Width() - 5, t.top, t.right, t.bottom};
+      const Rect area{t.right - arrow.Width() - skin_.Scaled(5), t.top, t.right, t.bottom};
       BlitTransparent(target, CentredIn(area, {arrow.Width(), arrow.Height()}), skin_.itemPicture, arrow);
     }
   }
   if (rec.useImageColor) markColor = Resolve(active ? rec.activeImageColor : rec.imageColor);
-  PaintMarks(target, item, t, markColor, t.left + 2, active);
+  PaintMarks(target, item, t, markColor, t.left + skin_.Scaled(2), active);
 }
 
 void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinMenuItem& item) const {
@@ -279,15 +281,16 @@ void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinM
   font.color = node.enabled ? Sys(kSysColorWindowText) : Sys(kSysColorBtnShadow);
   TextRenderer& text = menu_.Platform().Text();
   const Size cs = text.Measure(font, DisplayCaption(node.caption));
-  const Rect area{2, 2, w - 2, h - 2};
+  const int edge = skin_.Scaled(2);
+  const Rect area{edge, edge, w - edge, h - edge};
   const int y = area.top + (area.Height() - cs.height) / 2;
-  DrawCaption(text, target, font, node.caption, {column + 2, y}, area, menu_.ShowsCues());
+  DrawCaption(text, target, font, node.caption, {column + edge, y}, area, menu_.ShowsCues());
   if (!node.shortcut.empty()) {
     const Size ss = text.Measure(font, node.shortcut);
-    text.Draw(target, font, node.shortcut, {w - 19 - ss.width, y}, area);
+    text.Draw(target, font, node.shortcut, {w - skin_.Scaled(19) - ss.width, y}, area);
   }
-  if (node.HasChildren()) DrawSubmenuTriangle(target, {w - 7, h / 2 - 4}, font.color);
-  PaintMarks(target, item, {0, 0, w, h}, font.color, 3, active);
+  if (node.HasChildren()) DrawSubmenuTriangle(target, {w - skin_.Scaled(7), h / 2 - 4}, font.color);
+  PaintMarks(target, item, {0, 0, w, h}, font.color, skin_.Scaled(3), active);
 }
 
 void TzsSkinPopupWindow::PaintNormalBackground(const BitmapView& canvas, const Rect& r, const ItemStrips& strips,
@@ -310,7 +313,7 @@ void TzsSkinPopupWindow::PaintNormalBackground(const BitmapView& canvas, const R
 
 void TzsSkinPopupWindow::PaintScrollMarkers(const BitmapView& canvas, const ItemStrips& strips,
                                             const Bitmap* paintBuffer) const {
-  int lastBottom = itemsRect_.top + kScrollMarkerHeight;
+  int lastBottom = itemsRect_.top + skin_.Scaled(kScrollMarkerHeight);
   for (const TzsSkinMenuItem& item : items_) {
     if (item.visible) lastBottom = item.rect.bottom;
   }

@@ -88,7 +88,7 @@ FontSpec TzsSkinPopupWindow::ItemFont() const {
 
 int TzsSkinPopupWindow::GlyphColumn() const {
   const SkinImageList* images = menu_.Options.images;
-  return images ? images->size.width + 5 : 19;
+  return images ? images->size.width + skin_.Scaled(5) : skin_.Scaled(19);
 }
 
 int TzsSkinPopupWindow::ItemHeight(const MenuNode& node) const {
@@ -96,7 +96,7 @@ int TzsSkinPopupWindow::ItemHeight(const MenuNode& node) const {
   if (ItemsSkinned()) {
     height = node.IsSeparator() ? skin_.item->dividerRect.Height() : skin_.item->skinRect.Height();
   } else {
-    height = node.IsSeparator() ? 4 : menu_.Options.defaultItemHeight;
+    height = node.IsSeparator() ? skin_.Scaled(4) : menu_.Options.defaultItemHeight;
   }
   // A skin with empty rects still gets items the cursor can land on.
   return std::clamp(height, 1, kMaxWindowSide);
@@ -119,10 +119,10 @@ void TzsSkinPopupWindow::ComputeSize() {
   for (const TzsSkinMenuItem& item : items_) {
     std::string shown = DisplayCaption(item.node->caption);
     if (!item.node->shortcut.empty()) shown += "  " + item.node->shortcut;
-    widest = std::max(widest, text.Measure(ItemFont(*item.node), shown).width + 2);
+    widest = std::max(widest, text.Measure(ItemFont(*item.node), shown).width + skin_.Scaled(2));
   }
-  const int a = std::min(widest, kMaxWindowSide) + GlyphColumn() + 19;
-  int width = a + 10;
+  const int a = std::min(widest, kMaxWindowSide) + GlyphColumn() + skin_.Scaled(19);
+  int width = a + skin_.Scaled(10);
   const int count = static_cast<int>(items_.size());
   const int limit = menu_.Options.maxMenuItemsInWindow;
   scrollable_ = limit > 0 && count > limit;
@@ -141,9 +141,9 @@ void TzsSkinPopupWindow::ComputeSize() {
       const TzsDataSkinMenuItem& r = *skin_.item;
       width += r.textRect.left + r.skinRect.Width() - r.textRect.right;
     }
-    height += ph + p.itemsRect.top - p.itemsRect.bottom + (scrollable_ ? 20 : 0);
+    height += ph + p.itemsRect.top - p.itemsRect.bottom + (scrollable_ ? skin_.Scaled(20) : 0);
   } else {
-    height += scrollable_ ? 26 : 6;
+    height += skin_.Scaled(scrollable_ ? 26 : 6);
   }
   const Rect& wa = menu_.WorkArea();
   if (height > wa.Height()) {
@@ -157,7 +157,8 @@ void TzsSkinPopupWindow::Fit() {
   const int w = size_.width;
   const int h = size_.height;
   if (!Skinned()) {
-    itemsRect_ = {2, 2, w - 2, h - 2};
+    const int edge = skin_.Scaled(2);
+    itemsRect_ = {edge, edge, w - edge, h - edge};
     return;
   }
   const TzsDataSkinPopupWindow& p = *skin_.popup;
@@ -172,7 +173,7 @@ void TzsSkinPopupWindow::Fit() {
 }
 
 void TzsSkinPopupWindow::Layout() {
-  const int margin = scrollable_ ? kScrollMarkerHeight : 0;
+  const int margin = scrollable_ ? skin_.Scaled(kScrollMarkerHeight) : 0;
   const int bottom = itemsRect_.bottom - margin;
   int y = itemsRect_.top + margin;
   visibleCount_ = 0;
@@ -299,7 +300,7 @@ void TzsSkinPopupWindow::MoveSelection(int step) {
 }
 
 int TzsSkinPopupWindow::LastStart() const {
-  const int room = itemsRect_.Height() - 2 * kScrollMarkerHeight;
+  const int room = itemsRect_.Height() - 2 * skin_.Scaled(kScrollMarkerHeight);
   int used = 0;
   int start = static_cast<int>(items_.size());
   while (start > 0 && used + items_[start - 1].height <= room) used += items_[--start].height;
@@ -369,11 +370,11 @@ bool TzsSkinPopupWindow::KeyDown(int key) {
 // Mouse and scrolling ---------------------------------------------------------
 
 Rect TzsSkinPopupWindow::UpperMarker() const {
-  return {itemsRect_.left, itemsRect_.top, itemsRect_.right, itemsRect_.top + kScrollMarkerHeight};
+  return {itemsRect_.left, itemsRect_.top, itemsRect_.right, itemsRect_.top + skin_.Scaled(kScrollMarkerHeight)};
 }
 
 Rect TzsSkinPopupWindow::LowerMarker() const {
-  return {itemsRect_.left, itemsRect_.bottom - kScrollMarkerHeight, itemsRect_.right, itemsRect_.bottom};
+  return {itemsRect_.left, itemsRect_.bottom - skin_.Scaled(kScrollMarkerHeight), itemsRect_.right, itemsRect_.bottom};
 }
 
 bool TzsSkinPopupWindow::CanScroll(int code) const {

@@ -53,7 +53,7 @@ Point PlacePopup(const PopupPlacement& place, const Rect& workArea, Size size, i
 
 class TzsSkinPopupWindow {
  public:
-  static constexpr int kScrollMarkerHeight = 10;
+  static constexpr int kScrollMarkerHeight = 10;  // at 96 DPI
 
   // Builds the level for the visible children of `parent` from `startIndex`
   // on, sizes, lays out and places it. Showing is separate.

@@ -63,7 +63,8 @@ const Bitmap* TzsSkinHintWindow::Image() const {
 }
 
 Rect TzsSkinHintWindow::Client() const {
-  return Skinned() ? fitted_.clientRect : Rect{2, 2, size_.width - 2, size_.height - 2};
+  const int edge = skin_.Scaled(2);
+  return Skinned() ? fitted_.clientRect : Rect{edge, edge, size_.width - edge, size_.height - edge};
 }
 
 void TzsSkinHintWindow::FitFrame(int width, int height) {
@@ -98,18 +99,20 @@ void TzsSkinHintWindow::Prepare(const HintContent& content) {
     Size title;
     if (!content.title.empty()) title = platform_.Text().Measure(Font(true), content.title);
     text.width = std::max(text.width, title.width);
-    if (title.height > 0) text.height += title.height + 10;
+    if (title.height > 0) text.height += title.height + skin_.Scaled(10);
     if (image) {
-      text.width += image->width() + 10;
-      text.height = std::max(text.height, image->height() + title.height + 5);
+      text.width += image->width() + skin_.Scaled(10);
+      text.height = std::max(text.height, image->height() + title.height + skin_.Scaled(5));
     }
   }
   if (Skinned()) {
-    FitFrame(text.width + (extras ? 10 : 5), text.height);
+    FitFrame(text.width + skin_.Scaled(extras ? 10 : 5), text.height);
   } else {
     // A title or an image puts the text 5 pixels in from each side, as in the skinned look.
-    const int margins = extras ? 10 : 0;
-    size_ = {std::clamp(text.width + margins + 4, 1, kMaxHintSide), std::clamp(text.height + 4, 1, kMaxHintSide)};
+    const int margins = extras ? skin_.Scaled(10) : 0;
+    const int edges = skin_.Scaled(4);
+    size_ = {std::clamp(text.width + margins + edges, 1, kMaxHintSide),
+             std::clamp(text.height + edges, 1, kMaxHintSide)};
     fitted_ = {};
   }
   region_.clear();
@@ -120,8 +123,8 @@ void TzsSkinHintWindow::Prepare(const HintContent& content) {
 
 Point TzsSkinHintWindow::PlaceAt(Point at, const Rect& bounds) const {
   Point p = at;
-  if (p.x + size_.width > bounds.right) p.x -= size_.width + 2;
-  if (p.y + size_.height > bounds.bottom) p.y -= size_.height + 2;
+  if (p.x + size_.width > bounds.right) p.x -= size_.width + skin_.Scaled(2);
+  if (p.y + size_.height > bounds.bottom) p.y -= size_.height + skin_.Scaled(2);
   return p;
 }
 
@@ -153,16 +156,17 @@ void TzsSkinHintWindow::PaintContent(const BitmapView& canvas, const Rect& clien
     FontSpec bold = Font(true);
     bold.color = color;
     titleHeight = text.Measure(bold, content_.title).height;
-    text.Draw(canvas, bold, content_.title, {client.left + 5, client.top}, canvas.bounds());
+    text.Draw(canvas, bold, content_.title, {client.left + skin_.Scaled(5), client.top}, canvas.bounds());
   }
   const Size block = MeasureLines(font);
   const bool plainText = content_.title.empty() && !image;
-  int x = client.left + 5;
-  int y = titleHeight > 0 ? client.top + titleHeight + 5 : client.top + (client.Height() - block.height) / 2;
+  int x = client.left + skin_.Scaled(5);
+  int y =
+      titleHeight > 0 ? client.top + titleHeight + skin_.Scaled(5) : client.top + (client.Height() - block.height) / 2;
   if (image) {
     const int iy = titleHeight > 0 ? y : client.top + (client.Height() - image->height()) / 2;
     BlitTransparent(canvas, {x, iy}, const_cast<Bitmap*>(image)->view(), {0, 0, image->width(), image->height()});
-    x += image->width() + 5;
+    x += image->width() + skin_.Scaled(5);
   }
   for (const std::string& line : lines_) {
     const Size s = text.Measure(font, line.empty() ? " " : line);

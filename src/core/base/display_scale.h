@@ -32,6 +32,9 @@ constexpr int RescaleFontHeight(int height, int fromDpi, int toDpi) {
                     : RescaleLength(height, fromDpi, toDpi);
 }
 
+// A font height designed for 96 DPI; 0 (the platform's default) stays 0.
+constexpr int ScaleFontHeight(int height, int dpi) { return RescaleFontHeight(height, kBaseDpi, dpi); }
+
 constexpr Point ScalePoint(Point p, int dpi) { return {ScaleLength(p.x, dpi), ScaleLength(p.y, dpi)}; }
 
 constexpr Size ScaleSize(Size s, int dpi) { return {ScaleLength(s.width, dpi), ScaleLength(s.height, dpi)}; }

@@ -5,7 +5,6 @@
 
 #include "core/controls/skin_control.h"
 #include "core/skin/skin_data.h"
-#include "core/ui/scaled_layout.h"
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
@@ -24,7 +23,7 @@ constexpr wchar_t kFormClass[] = L"ZvForm";
 // and the system controls (the library list) draw Latin text with it too.
 Font CreateFormFont(int dpi) {
   LOGFONTW font{};
-  font.lfHeight = FontHeightAtDpi(-11, dpi);
+  font.lfHeight = ScaleFontHeight(-11, dpi);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = GB2312_CHARSET;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;

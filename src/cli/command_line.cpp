@@ -33,7 +33,8 @@ constexpr Command kCommands[] = {
      "              --picture2 URL --link2 URL\n",
      SettingsMain},
     {"skin",
-     "skin pack SKIN.INI OUT\n"
+     "skin pack SKIN.INI|FOLDER OUT\n"
+     "skin check SKIN.INI|FOLDER|FILE|--embedded [--json]\n"
      "skin unpack FILE|--embedded DIR\n"
      "skin info FILE|--embedded\n"
      "skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"

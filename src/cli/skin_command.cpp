@@ -5,6 +5,7 @@
 
 #include "cli/cli_codec.h"
 #include "cli/cli_error.h"
+#include "cli/skin_check_command.h"
 #include "cli/skin_frame_command.h"
 #include "cli/skin_preview_command.h"
 #include "cli/skin_render.h"
@@ -140,10 +141,6 @@ std::string DefinitionInfo(std::span<const std::uint8_t> text) {
 
 }  // namespace
 
-std::string ReadSkinSource(Files& files, const std::string& source) {
-  return source == "--embedded" ? EmbeddedSkinBytes() : files.ReadAll(source);
-}
-
 void SetEmbeddedSkin(std::span<const std::uint8_t> stream) { embeddedSkin = stream; }
 
 std::string EmbeddedSkinBytes() {
@@ -151,30 +148,12 @@ std::string EmbeddedSkinBytes() {
   return std::string(AsText(embeddedSkin));
 }
 
-std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes) {
-  const std::span<const std::uint8_t> bytes = AsBytes(fileBytes);
-  ByteReader stream(bytes);
-  TzsCompressedStoredSkin skin;
-  skin.ReadSkinStream(stream);
-  const std::int32_t version = LoadI32(bytes, 0);  // ReadSkinStream has read it, so it is there
-  if (!IsAcceptedVersion(version)) throw Error("skin file version " + std::to_string(version) + " is newer than 3");
-  if (skin.IsEmpty()) throw Error("the skin file holds no package");
-  std::vector<std::uint8_t> package;
-  skin.Unpack(package);
-  return package;
-}
-
-void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile) {
-  const std::string text = files.ReadAll(skinIni);
-  if (const auto missing = FirstMissingSkinSection(IniText::Parse(text))) {
-    throw Error(Cp936ForDisplay(CliCodec(), skinIni) + " has no section [" + *missing + "]");
-  }
-  TzsCompressedStoredSkin skin;
-  skin.BuildFromSkinIni(files, CliCodec(), skinIni);
-  std::vector<std::uint8_t> bytes;
-  ByteWriter stream(bytes);
-  skin.WriteSkinStream(stream);
-  files.WriteAtomic(outFile, AsText(bytes));
+std::vector<SkinFinding> RunSkinPack(Files& files, const std::string& source, const std::string& outFile) {
+  const SkinFolderRead read = ReadSkinFolder(files, SkinDefinitionPath(files, source).value_or(source));
+  std::vector<SkinFinding> findings = CheckSkinFolder(read);
+  RequireNoErrors(findings);
+  files.WriteAtomic(outFile, StoredSkinStream(PackageOf(read)));
+  return findings;
 }
 
 UnpackNames::UnpackNames() { taken_.insert(FileNameKey("skin.ini")); }
@@ -276,8 +255,14 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   if (args.size() == 3 && args[0] == "pack") {
-    RunSkinPack(files, args[1], args[2]);
+    std::cerr << FindingsText(RunSkinPack(files, args[1], args[2]), false);
     return 0;
+  }
+  if (!args.empty() && args[0] == "check") {
+    std::string out;
+    const int code = RunSkinCheck(files, {args.begin() + 1, args.end()}, out);
+    std::cout << out;
+    return code;
   }
   if (IsFrameCommand(args)) {
     std::cout << RunFrameCommand(files, args);
@@ -292,7 +277,7 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   throw CliError(
-      "expected 'skin pack', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
+      "expected 'skin pack', 'check', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
       "'hint' (see --help)");
 }
 

@@ -10,35 +10,11 @@
 #include "core/skin/package.h"
 
 namespace zv {
-namespace {
-
-std::span<const std::uint8_t> AsBytes(const std::vector<std::uint8_t>& bytes) { return bytes; }
-
-SkinUnderCheck PackedSkin(const std::string& fileBytes, const std::string& shown) {
-  SkinPackage package;
-  try {
-    package = ReadPackage(AsBytes(UnpackSkinFile(fileBytes, shown)));
-  } catch (const Error& e) {
-    const std::string what = e.what();
-    throw Error(what.starts_with(shown) ? what : shown + ": " + what);
-  }
-  if (!IsAcceptedVersion(package.version)) {
-    throw Error(shown + " holds a package of version " + std::to_string(package.version) + ", newer than 3");
-  }
-  SkinUnderCheck skin{"skin.ini in " + shown,     std::move(package.definitionText),
-                      std::move(package.picture), std::move(package.inactivePicture),
-                      std::move(package.mask),    {}};
-  for (BmpPicture& picture : package.activePictures) skin.activePictures.emplace_back(std::move(picture));
-  return skin;
-}
-
-}  // namespace
 
 std::vector<SkinFinding> CheckSkinSource(Files& files, const std::string& source) {
   if (const auto definition = SkinDefinitionPath(files, source))
     return CheckSkinFolder(ReadSkinFolder(files, *definition));
-  const std::string shown = source == "--embedded" ? "the embedded skin" : Cp936ForDisplay(CliCodec(), source);
-  std::vector<SkinFinding> findings = CheckSkin(PackedSkin(ReadSkinSource(files, source), shown));
+  std::vector<SkinFinding> findings = CheckSkin(PackageUnderCheck(ReadSkinPackage(files, source), ShownSource(source)));
   std::stable_partition(findings.begin(), findings.end(),
                         [](const SkinFinding& f) { return f.level == FindingLevel::kError; });
   return findings;

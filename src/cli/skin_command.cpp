@@ -172,12 +172,19 @@ std::string UnpackNames::Take(const std::string& defined, const std::string& fal
   }
 }
 
-std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir) {
-  return UnpackSkinBytes(files, files.ReadAll(skinFile), outDir);
+std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir,
+                                       bool force) {
+  // An author's edited files are not overwritten by mistake.
+  if (!force && !files.ListFolder(outDir).empty()) {
+    throw Error("the folder " + Cp936ForDisplay(CliCodec(), outDir) +
+                " is not empty; unpack into a new folder, or add --force to overwrite its files");
+  }
+  return UnpackSkinBytes(files, ReadSkinSource(files, skinFile), outDir, ShownSource(skinFile));
 }
 
-std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes);
+std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir,
+                                         const std::string& shown) {
+  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes, shown);
   const PackageLayout layout = ParsePackage(package);
   if (!IsAcceptedVersion(layout.version)) {
     throw Error("package version " + std::to_string(layout.version) + " is newer than 3");
@@ -204,10 +211,12 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
   return written;
 }
 
-std::string RunSkinInfo(Files& files, const std::string& skinFile) { return SkinInfoText(files.ReadAll(skinFile)); }
+std::string RunSkinInfo(Files& files, const std::string& skinFile) {
+  return SkinInfoText(ReadSkinSource(files, skinFile), ShownSource(skinFile));
+}
 
-std::string SkinInfoText(const std::string& fileBytes) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes);
+std::string SkinInfoText(const std::string& fileBytes, const std::string& shown) {
+  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes, shown);
   const PackageLayout layout = ParsePackage(package);
   std::string out = "skin file: stored-skin stream version " + std::to_string(LoadI32(AsBytes(fileBytes), 0)) + ", " +
                     std::to_string(fileBytes.size() - 8) + " compressed bytes\n";
@@ -241,17 +250,22 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << RunFrameCommand(files, args);
     return 0;
   }
-  if (args.size() == 3 && args[0] == "unpack") {
-    if (!files.IsFolder(args[2])) {
-      throw Error("the output folder " + Cp936ForDisplay(CliCodec(), args[2]) + " does not exist");
+  const bool force = args.size() == 4 && args[3] == "--force";
+  if ((args.size() == 3 || force) && args[0] == "unpack") {
+    // A folder made here goes again when nothing could be unpacked into it.
+    const bool created = files.CreateFolder(args[2]);
+    std::vector<std::string> written;
+    try {
+      written = RunSkinUnpack(files, args[1], args[2], force);
+    } catch (...) {
+      if (created) files.RemoveEmptyFolder(args[2]);
+      throw;
     }
-    for (const auto& path : UnpackSkinBytes(files, ReadSkinSource(files, args[1]), args[2])) {
-      std::cout << Utf8ToTerminal(path) << '\n';
-    }
+    for (const auto& path : written) std::cout << Utf8ToTerminal(path) << '\n';
     return 0;
   }
   if (args.size() == 2 && args[0] == "info") {
-    std::cout << ToTerminal(SkinInfoText(ReadSkinSource(files, args[1])));
+    std::cout << ToTerminal(RunSkinInfo(files, args[1]));
     return 0;
   }
   if (args.size() == 3 && args[0] == "pack") {

@@ -43,13 +43,16 @@ class UnpackNames {
 // activepicture0.bmp, 1, ... or the names PICTURES gives them (see
 // UnpackNames; each byte for byte as packed; absent pictures are skipped) and
 // skin.ini with the definition text. Returns the paths written.
-std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir);
-std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir);
+// A folder that is not empty is refused unless `force`.
+std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir,
+                                       bool force = false);
+std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir,
+                                         const std::string& shown = "the skin file");
 
 // Format version, flags, picture sizes, bit depths and names, counts,
 // VERSION strings, and the object and control lists with their indexes.
 std::string RunSkinInfo(Files& files, const std::string& skinFile);
-std::string SkinInfoText(const std::string& fileBytes);
+std::string SkinInfoText(const std::string& fileBytes, const std::string& shown = "the skin file");
 
 int SkinMain(const std::vector<std::string>& args);
 

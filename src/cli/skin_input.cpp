@@ -170,7 +170,7 @@ std::optional<std::string> SkinDefinitionPath(Files& files, const std::string& s
   if (source == "--embedded") return std::nullopt;
   const std::string inFolder = FolderWithSeparator(source) + "skin.ini";
   if (files.Exists(inFolder)) return inFolder;
-  if (!files.Exists(source)) return std::nullopt;
+  if (!files.Exists(source) || !files.ListFolder(source).empty()) return std::nullopt;
   return LooksLikeDefinition(files.ReadAll(source)) ? std::optional(source) : std::nullopt;
 }
 
@@ -181,7 +181,7 @@ std::string ReadSkinSource(Files& files, const std::string& source) {
     RequireNoErrors(CheckSkinFolder(read));
     return StoredSkinStream(PackageOf(read));
   }
-  if (!files.Exists(source) && !files.ListFolder(source).empty()) {
+  if (!files.ListFolder(source).empty()) {
     throw Error(Shown(source) + " is a folder without a skin.ini; give a skin folder or a skin file");
   }
   std::string bytes = files.ReadAll(source);
@@ -189,6 +189,33 @@ std::string ReadSkinSource(Files& files, const std::string& source) {
     throw Error(Shown(source) + " is " + kind + ", not a skin file; " + kPackHint);
   }
   return bytes;
+}
+
+std::string ShownSource(const std::string& source) {
+  return source == "--embedded" ? "the embedded skin" : Shown(source);
+}
+
+SkinPackage ReadSkinPackage(Files& files, const std::string& source) {
+  const std::string shown = ShownSource(source);
+  const std::vector<std::uint8_t> unpacked = UnpackSkinFile(ReadSkinSource(files, source), shown);
+  SkinPackage package;
+  try {
+    package = ReadPackage(unpacked);
+  } catch (const Error& e) {
+    throw Error(shown + " is damaged: " + e.what());
+  }
+  if (!IsAcceptedVersion(package.version)) {
+    throw Error(shown + " holds a package of version " + std::to_string(package.version) + ", newer than 3");
+  }
+  return package;
+}
+
+SkinUnderCheck PackageUnderCheck(SkinPackage package, const std::string& shown) {
+  SkinUnderCheck skin{"skin.ini in " + shown,     std::move(package.definitionText),
+                      std::move(package.picture), std::move(package.inactivePicture),
+                      std::move(package.mask),    {}};
+  for (BmpPicture& picture : package.activePictures) skin.activePictures.emplace_back(std::move(picture));
+  return skin;
 }
 
 std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes, const std::string& shown) {

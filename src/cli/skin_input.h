@@ -54,4 +54,14 @@ std::string ReadSkinSource(Files& files, const std::string& source);
 // newer version, empty or damaged.
 std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes, const std::string& shown = "the skin file");
 
+// How messages name a skin argument: its path, or "the embedded skin".
+std::string ShownSource(const std::string& source);
+
+// The decoded package `source` stands for (ReadSkinSource, unpacked).
+// Throws zv::Error naming the file.
+SkinPackage ReadSkinPackage(Files& files, const std::string& source);
+
+// A package as the check sees it; its definition is named "skin.ini in SHOWN".
+SkinUnderCheck PackageUnderCheck(SkinPackage package, const std::string& shown);
+
 }  // namespace zv

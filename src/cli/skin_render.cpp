@@ -141,10 +141,14 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
 }
 
 PackageSkin LoadSkinFile(Files& files, const std::string& path) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(ReadSkinSource(files, path));
-  SkinPackage read = ReadPackage(package);
-  if (!IsAcceptedVersion(read.version)) throw Error("package version " + std::to_string(read.version) + " is newer than 3");
-  return PackageSkin(std::move(read));
+  SkinPackage package = ReadSkinPackage(files, path);
+  try {
+    return PackageSkin(std::move(package));
+  } catch (const Error& e) {
+    // The check says where the definition goes wrong; the reader only what.
+    RequireNoErrors(CheckSkin(PackageUnderCheck(ReadSkinPackage(files, path), ShownSource(path))));
+    throw Error(ShownSource(path) + ": " + e.what());
+  }
 }
 
 Size ParseRenderSize(const std::string& text) {

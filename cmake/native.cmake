@@ -60,3 +60,10 @@ find_package(Fontconfig REQUIRED)
 add_library(zv_fonts STATIC src/native/fonts/freetype_text_renderer.cpp)
 target_link_libraries(zv_fonts PUBLIC zv_core Freetype::Freetype Fontconfig::Fontconfig)
 target_link_libraries(zv_cli_lib PUBLIC zv_fonts)
+
+# PNG pictures for the command line (and skins later): libpng. The Windows
+# tree codes them with WIC.
+find_package(PNG REQUIRED)
+add_library(zv_png STATIC src/native/png/png_codec.cpp)
+target_link_libraries(zv_png PUBLIC zv_core PNG::PNG)
+target_link_libraries(zv_cli_lib PUBLIC zv_png)

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config mingw-w64 g++-mingw-w64-x86-64-posix wine64 wine bc time
           zlib1g-dev libz-mingw-w64-dev libjpeg62-turbo-dev libgif-dev googletest libgtest-dev libbenchmark-dev
-          libfreetype-dev libfontconfig-dev fonts-wqy-microhei locales)
+          libpng-dev libfreetype-dev libfontconfig-dev fonts-wqy-microhei locales)
 for extra in "$@"; do
   case $extra in
     --with-display) packages+=(xvfb x11-apps imagemagick) ;;

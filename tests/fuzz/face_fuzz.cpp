@@ -1,8 +1,8 @@
 // libFuzzer harness for the window's face under a hostile skin. The input's
 // first bytes choose the window's state, options, size and the points to test;
 // the rest is a skin package, loaded as the program loads it. The frame is
-// laid out, hit-tested, shaped and painted, then a menu of fixed items with a
-// submenu, the system menu and a hint are laid out and painted with the skin.
+// laid out, hit-tested, shaped and painted, then one of a menu of fixed items
+// with a submenu, the system menu and a hint is laid out and painted with the skin.
 // A skin that does not load leaves the plain face, which is driven the same
 // way. Crashes, undefined behaviour and huge allocations are findings.
 #include <cstdint>
@@ -21,10 +21,12 @@
 
 namespace {
 
-// The harness's own limits: sides of at most 1024 and a frame picture of at
-// most 4 K pixels.
+// The harness's own limits: sides of at most 1024, a frame picture of at
+// most 4 K pixels and popups painted up to 16 K pixels (a hostile skin's
+// margins make huge ones, which only take longer to fill).
 constexpr int kMaxSide = 1024;
 constexpr int kMaxFramePixels = 1 << 12;
+constexpr long long kMaxPopupPixels = 1 << 14;
 constexpr zv::Rect kWorkArea{0, 0, 1024, 768};
 
 // Reads the parameters from the front of the input; past its end every
@@ -56,7 +58,8 @@ struct FaceParams {
   unsigned hot = 0;   // the caption object under the mouse
   unsigned down = 0;  // the one pressed
   zv::Point points[3];
-  zv::Point at;  // where the menus and the hint open
+  zv::Point at;        // where the menu or the hint opens
+  unsigned popup = 0;  // which: the fixed menu, the system menu or the hint
 };
 
 int SideOf(unsigned word) { return 1 + static_cast<int>(word % kMaxSide); }
@@ -82,7 +85,9 @@ FaceParams ReadParams(std::span<const std::uint8_t> bytes) {
   p.hot = in.Byte();
   p.down = in.Byte();
   for (zv::Point& point : p.points) point = {Around(in.Word(), p.size.width), Around(in.Word(), p.size.height)};
-  p.at = {static_cast<int>(in.Word() % kMaxSide), static_cast<int>(in.Word() % kMaxSide)};
+  const unsigned atX = in.Word();
+  p.at = {static_cast<int>(atX % kMaxSide), static_cast<int>(in.Word() % kMaxSide)};
+  p.popup = (atX / kMaxSide) % 3;
   return p;
 }
 
@@ -168,7 +173,9 @@ void DriveFrame(const zv::TzsSkinData& skin, const FaceParams& p, zv::TextRender
 
 template <typename Window>
 void PaintWindow(const Window& window) {
-  zv::Bitmap canvas(window.WindowSize().width, window.WindowSize().height);
+  const zv::Size size = window.WindowSize();
+  if (static_cast<long long>(size.width) * size.height > kMaxPopupPixels) return;
+  zv::Bitmap canvas(size.width, size.height);
   window.Paint(canvas.view());
 }
 
@@ -233,8 +240,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FacePlatform platform;
   DriveFrame(skin, params, platform.Text());
   const zv::MenuSkin menuSkin = zv::MenuSkinOf(skin);
-  DriveMenu(platform, menuSkin, FixedMenu(), params.at);
-  DriveMenu(platform, menuSkin, SystemMenuOf(params), params.at);
-  DriveHint(platform, menuSkin, params.at);
+  // One popup an input: painting all three made every input three times slower.
+  switch (params.popup) {
+    case 0:
+      DriveMenu(platform, menuSkin, FixedMenu(), params.at);
+      break;
+    case 1:
+      DriveMenu(platform, menuSkin, SystemMenuOf(params), params.at);
+      break;
+    default:
+      DriveHint(platform, menuSkin, params.at);
+  }
   return 0;
 }

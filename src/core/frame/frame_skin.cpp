@@ -1,5 +1,6 @@
 #include "core/frame/frame_skin.h"
 
+#include "core/base/display_scale.h"
 #include "core/skin/package_skin.h"
 #include "core/skin/skin_data.h"
 
@@ -43,6 +44,30 @@ FrameSkin FrameSkinOf(const PackageSkin& package) {
   skin.info = package.Definition().formInfo;
   TakeObjects(skin, package.Definition().objects);
   return skin;
+}
+
+FrameSkin FrameSkinOf(const ScaledSkin& scaled) {
+  FrameSkin skin;
+  skin.picture = scaled.MainPicture();
+  skin.inactivePicture = scaled.InactivePicture();
+  skin.mask = scaled.MaskPicture();
+  for (int i = 0; i < scaled.PictureCount(); ++i) skin.activePictures.push_back(scaled.Picture(i));
+  skin.info = scaled.FormInfo();
+  TakeObjects(skin, scaled.Objects());
+  return skin;
+}
+
+FrameSkin FrameSkinOf(const TzsSkinData& data, int dpi) {
+  const ScaledSkin* scaled = data.ScaledAt(dpi);
+  if (!scaled) return dpi == kBaseDpi ? FrameSkinOf(data) : FrameSkin{};
+  FrameSkin skin = FrameSkinOf(*scaled);
+  skin.effects = data.EnableSkinEffects;
+  skin.glowFrames = data.ShowCaptionButtonGlowFrames;
+  return skin;
+}
+
+FrameSkin FrameSkinOf(const PackageSkin& skin, int dpi) {
+  return dpi == kBaseDpi ? FrameSkinOf(skin) : FrameSkinOf(skin.ScaledAt(dpi));
 }
 
 }  // namespace zv

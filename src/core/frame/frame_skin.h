@@ -12,6 +12,7 @@ namespace zv {
 
 class TzsSkinData;
 class PackageSkin;
+class ScaledSkin;
 
 struct FrameSkin {
   BitmapView picture;
@@ -33,5 +34,12 @@ struct FrameSkin {
 // Views into `data`, valid until its skin changes. Empty when no skin is in force.
 FrameSkin FrameSkinOf(const TzsSkinData& data);
 FrameSkin FrameSkinOf(const PackageSkin& skin);
+FrameSkin FrameSkinOf(const ScaledSkin& skin);
+// The same at `dpi`: at 96 DPI exactly the above, otherwise views into the
+// scaled copy the skin keeps for that DPI. With the skin data, empty (the
+// plain frame) when the skin cannot be scaled that far; the package skin
+// throws zv::Error then.
+FrameSkin FrameSkinOf(const TzsSkinData& data, int dpi);
+FrameSkin FrameSkinOf(const PackageSkin& skin, int dpi);
 
 }  // namespace zv

@@ -1,5 +1,6 @@
 #include "core/menus/menu_skin.h"
 
+#include "core/base/display_scale.h"
 #include "core/skin/package_skin.h"
 #include "core/skin/record_pieces.h"
 #include "core/skin/skin_data.h"
@@ -74,6 +75,19 @@ MenuSkin MenuSkinOf(const TzsSkinData& data) {
 MenuSkin MenuSkinOf(const PackageSkin& skin) {
   const SkinDefinition& d = skin.Definition();
   return MenuSkinFrom(skin, d.popupWindow, d.hintWindow, d.objects);
+}
+
+MenuSkin MenuSkinOf(const ScaledSkin& skin) {
+  return MenuSkinFrom(skin, skin.PopupWindow(), skin.HintWindow(), skin.Objects());
+}
+
+MenuSkin MenuSkinOf(const TzsSkinData& data, int dpi) {
+  if (const ScaledSkin* scaled = data.ScaledAt(dpi)) return MenuSkinOf(*scaled);
+  return dpi == kBaseDpi ? MenuSkinOf(data) : MenuSkin{};
+}
+
+MenuSkin MenuSkinOf(const PackageSkin& skin, int dpi) {
+  return dpi == kBaseDpi ? MenuSkinOf(skin) : MenuSkinOf(skin.ScaledAt(dpi));
 }
 
 }  // namespace zv

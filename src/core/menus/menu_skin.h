@@ -14,6 +14,7 @@ namespace zv {
 
 class TzsSkinData;
 class PackageSkin;
+class ScaledSkin;
 
 struct MenuSkin {
   // The skin's pieces; all absent for the plain look.
@@ -42,5 +43,11 @@ MenuSkin MenuSkinFrom(const SkinSource& source, const TzsDataSkinPopupWindow& po
                       const ObjectRecords& objects);
 MenuSkin MenuSkinOf(const TzsSkinData& data);
 MenuSkin MenuSkinOf(const PackageSkin& skin);
+MenuSkin MenuSkinOf(const ScaledSkin& skin);
+// The same at `dpi`: at 96 DPI exactly the above, otherwise the pieces of
+// the scaled copy the skin keeps for that DPI (the plain look with the skin
+// data when it cannot be scaled that far; the package skin throws then).
+MenuSkin MenuSkinOf(const TzsSkinData& data, int dpi);
+MenuSkin MenuSkinOf(const PackageSkin& skin, int dpi);
 
 }  // namespace zv

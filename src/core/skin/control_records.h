@@ -617,6 +617,8 @@ class TzsDataSkinRichEdit : public TzsDataSkinControl {
 // Creates the record class for a SKINCONTROLS type word (compared exactly),
 // or nullptr for any other word.
 std::unique_ptr<TzsDataSkinControl> CreateControlRecord(std::string_view typeWord, std::string name);
+// A copy of `record` as its own class (a bare base class as that base).
+std::unique_ptr<TzsDataSkinControl> CloneControlRecord(const TzsDataSkinControl& record);
 // Every type word CreateControlRecord knows, in table order.
 std::span<const std::string_view> ControlTypeWords();
 

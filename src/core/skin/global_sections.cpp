@@ -7,6 +7,8 @@
 namespace zv {
 namespace {
 
+using enum KeyUnit;
+
 constexpr std::string_view kVersion = "VERSION";
 constexpr std::string_view kPictures = "PICTURES";
 constexpr std::string_view kFormInfo = "FORMINFO";
@@ -27,13 +29,13 @@ const KeyDef<P> kPictureKeys[] = {
 
 using F = SkinFormInfo;
 const KeyDef<F> kFormInfoKeys[] = {
-    {"lefttoppoint", &F::leftTopPoint},
-    {"righttoppoint", &F::rightTopPoint},
-    {"leftbottompoint", &F::leftBottomPoint},
-    {"rightbottompoint", &F::rightBottomPoint},
-    {"clientrect", &F::clientRect},
-    {"bgpictureindex", &F::bgPictureIndex, "-1"},
-    {"mdibgpictureindex", &F::mdiBgPictureIndex, "-1"},
+    {"lefttoppoint", &F::leftTopPoint, kCut},
+    {"righttoppoint", &F::rightTopPoint, kCut},
+    {"leftbottompoint", &F::leftBottomPoint, kCut},
+    {"rightbottompoint", &F::rightBottomPoint, kCut},
+    {"clientrect", &F::clientRect, kCut},
+    {"bgpictureindex", &F::bgPictureIndex, kIndex, "-1"},
+    {"mdibgpictureindex", &F::mdiBgPictureIndex, kIndex, "-1"},
     {"leftstretch", &F::leftStretch},
     {"rightstretch", &F::rightStretch},
     {"topstretch", &F::topStretch},
@@ -42,18 +44,18 @@ const KeyDef<F> kFormInfoKeys[] = {
     {"stretchtype", &F::stretchType},
     {"mdibgstretcheffect", &F::mdiBgStretchEffect},
     {"mdibgstretchtype", &F::mdiBgStretchType},
-    {"maskrectarea", &F::maskRectArea},
-    {"hittestlefttoppoint", &F::hitTestLeftTopPoint},
-    {"hittestrighttoppoint", &F::hitTestRightTopPoint},
-    {"hittestleftbottompoint", &F::hitTestLeftBottomPoint},
-    {"hittestrightbottompoint", &F::hitTestRightBottomPoint},
-    {"buttonsrect", &F::buttonsRect},
-    {"captionrect", &F::captionRect},
-    {"buttonsoffset", &F::buttonsOffset},
+    {"maskrectarea", &F::maskRectArea, kCut},
+    {"hittestlefttoppoint", &F::hitTestLeftTopPoint, kPixels},
+    {"hittestrighttoppoint", &F::hitTestRightTopPoint, kPixels},
+    {"hittestleftbottompoint", &F::hitTestLeftBottomPoint, kPixels},
+    {"hittestrightbottompoint", &F::hitTestRightBottomPoint, kPixels},
+    {"buttonsrect", &F::buttonsRect, kPixels},
+    {"captionrect", &F::captionRect, kPixels},
+    {"buttonsoffset", &F::buttonsOffset, kPixels},
     {"buttonsinleft", &F::buttonsInLeft},
     {"mainmenupopupup", &F::mainMenuPopupUp},
-    {"borderwidth", &F::borderWidth},
-    {"formminwidth", &F::formMinWidth},
+    {"borderwidth", &F::borderWidth, kPixels},
+    {"formminwidth", &F::formMinWidth, kPixels},
     {"mditabstransparent", &F::mdiTabsTransparent},
     {"mainmenubartransparent", &F::mainMenuBarTransparent},
     {"autorenderinginactiveimage", &F::autoRenderingInactiveImage},
@@ -62,13 +64,13 @@ const KeyDef<F> kFormInfoKeys[] = {
 
 using PW = TzsDataSkinPopupWindow;
 const KeyDef<PW> kPopupWindowKeys[] = {
-    {"windowpictureindex", &PW::windowPictureIndex, "-1"},
-    {"maskpictureindex", &PW::maskPictureIndex, "-1"},
-    {"lefttoppoint", &PW::leftTopPoint},
-    {"righttoppoint", &PW::rightTopPoint},
-    {"leftbottompoint", &PW::leftBottomPoint},
-    {"rightbottompoint", &PW::rightBottomPoint},
-    {"itemsrect", &PW::itemsRect},
+    {"windowpictureindex", &PW::windowPictureIndex, kIndex, "-1"},
+    {"maskpictureindex", &PW::maskPictureIndex, kIndex, "-1"},
+    {"lefttoppoint", &PW::leftTopPoint, kCut},
+    {"righttoppoint", &PW::rightTopPoint, kCut},
+    {"leftbottompoint", &PW::leftBottomPoint, kCut},
+    {"rightbottompoint", &PW::rightBottomPoint, kCut},
+    {"itemsrect", &PW::itemsRect, kCut},
     {"scrollmarkercolor", &PW::scrollMarkerColor},
     {"scrollmarkeractivecolor", &PW::scrollMarkerActiveColor},
     {"leftstretch", &PW::leftStretch},
@@ -81,15 +83,15 @@ const KeyDef<PW> kPopupWindowKeys[] = {
 
 using HW = TzsDataSkinHintWindow;
 const KeyDef<HW> kHintWindowKeys[] = {
-    {"windowpictureindex", &HW::windowPictureIndex, "-1"},
-    {"maskpictureindex", &HW::maskPictureIndex, "-1"},
-    {"lefttoppoint", &HW::leftTopPoint},
-    {"righttoppoint", &HW::rightTopPoint},
-    {"leftbottompoint", &HW::leftBottomPoint},
-    {"rightbottompoint", &HW::rightBottomPoint},
-    {"clientrect", &HW::clientRect},
+    {"windowpictureindex", &HW::windowPictureIndex, kIndex, "-1"},
+    {"maskpictureindex", &HW::maskPictureIndex, kIndex, "-1"},
+    {"lefttoppoint", &HW::leftTopPoint, kCut},
+    {"righttoppoint", &HW::rightTopPoint, kCut},
+    {"leftbottompoint", &HW::leftBottomPoint, kCut},
+    {"rightbottompoint", &HW::rightBottomPoint, kCut},
+    {"clientrect", &HW::clientRect, kCut},
     {"fontname", &HW::fontName, "Arial"},
-    {"fontheight", &HW::fontHeight, "14"},
+    {"fontheight", &HW::fontHeight, kPixels, "14"},
     {"fontstyle", &HW::fontStyle},
     {"fontcolor", &HW::fontColor},
     {"leftstretch", &HW::leftStretch},

@@ -8,42 +8,44 @@
 namespace zv {
 namespace {
 
+using enum KeyUnit;
+
 // Key tables, one per class, holding only the keys the class adds.
 const KeyDef<TzsDataSkinObject> kDataSkinObjectKeys[] = {
     {"hint", &TzsDataSkinObject::hint},
-    {"activepictureindex", &TzsDataSkinObject::activePictureIndex, "-1"},
-    {"activemaskpictureindex", &TzsDataSkinObject::activeMaskPictureIndex, "-1"},
+    {"activepictureindex", &TzsDataSkinObject::activePictureIndex, kIndex, "-1"},
+    {"activemaskpictureindex", &TzsDataSkinObject::activeMaskPictureIndex, kIndex, "-1"},
     {"skinrectinapicture", &TzsDataSkinObject::skinRectInAPicture},
-    {"skinrect", &TzsDataSkinObject::skinRect},
-    {"activeskinrect", &TzsDataSkinObject::activeSkinRect},
-    {"inactiveskinrect", &TzsDataSkinObject::inactiveSkinRect},
+    {"skinrect", &TzsDataSkinObject::skinRect, kLook},
+    {"activeskinrect", &TzsDataSkinObject::activeSkinRect, kLook},
+    {"inactiveskinrect", &TzsDataSkinObject::inactiveSkinRect, kLook},
     {"morphing", &TzsDataSkinObject::morphing},
     {"morphkind", &TzsDataSkinObject::morphKind},
-    {"glowlayerpictureindex", &TzsDataSkinObject::glowLayerPictureIndex, "-1"},
-    {"glowlayermaskpictureindex", &TzsDataSkinObject::glowLayerMaskPictureIndex, "-1"},
-    {"glowlayeroffsetx", &TzsDataSkinObject::glowLayerOffsetX},
-    {"glowlayeroffsety", &TzsDataSkinObject::glowLayerOffsetY},
-    {"glowlayeralphablendvalue", &TzsDataSkinObject::glowLayerAlphaBlendValue, "255"},
+    {"glowlayerpictureindex", &TzsDataSkinObject::glowLayerPictureIndex, kIndex, "-1"},
+    {"glowlayermaskpictureindex", &TzsDataSkinObject::glowLayerMaskPictureIndex, kIndex, "-1"},
+    {"glowlayeroffsetx", &TzsDataSkinObject::glowLayerOffsetX, kPixels},
+    {"glowlayeroffsety", &TzsDataSkinObject::glowLayerOffsetY, kPixels},
+    {"glowlayeralphablendvalue", &TzsDataSkinObject::glowLayerAlphaBlendValue, kAlpha, "255"},
 };
 
 const KeyDef<TzsDataSkinButton> kDataSkinButtonKeys[] = {
-    {"downrect", &TzsDataSkinButton::downRect},
-    {"disableskinrsect", &TzsDataSkinButton::disableSkinRect},
+    {"downrect", &TzsDataSkinButton::downRect, kLook},
+    {"disableskinrsect", &TzsDataSkinButton::disableSkinRect, kLook},
 };
 
 const KeyDef<TzsDataSkinStdButton> kDataSkinStdButtonKeys[] = {
     {"command", &TzsDataSkinStdButton::command},
-    {"restorerect", &TzsDataSkinStdButton::restoreRect},
-    {"restoreactiverect", &TzsDataSkinStdButton::restoreActiveRect},
-    {"restoredownrect", &TzsDataSkinStdButton::restoreDownRect},
-    {"restoreinactiverect", &TzsDataSkinStdButton::restoreInactiveRect},
+    {"restorerect", &TzsDataSkinStdButton::restoreRect, kLook},
+    {"restoreactiverect", &TzsDataSkinStdButton::restoreActiveRect, kLook},
+    {"restoredownrect", &TzsDataSkinStdButton::restoreDownRect, kLook},
+    {"restoreinactiverect", &TzsDataSkinStdButton::restoreInactiveRect, kLook},
     {"restorehint", &TzsDataSkinStdButton::restoreHint},
 };
 
 const KeyDef<TzsDataSkinCaption> kDataSkinCaptionKeys[] = {
-    {"textrect", &TzsDataSkinCaption::textRect},
+    {"textrect", &TzsDataSkinCaption::textRect, kPixels},
     {"fontname", &TzsDataSkinCaption::fontName, "Arial"},
-    {"fontheight", &TzsDataSkinCaption::fontHeight, "14"},
+    {"fontheight", &TzsDataSkinCaption::fontHeight, kPixels, "14"},
     {"fontstyle", &TzsDataSkinCaption::fontStyle},
     {"fontcolor", &TzsDataSkinCaption::fontColor},
     {"activefontcolor", &TzsDataSkinCaption::activeFontColor},
@@ -54,41 +56,41 @@ const KeyDef<TzsDataSkinCaption> kDataSkinCaptionKeys[] = {
     {"shadow", &TzsDataSkinCaption::shadow},
     {"shadowcolor", &TzsDataSkinCaption::shadowColor},
     {"activeshadowcolor", &TzsDataSkinCaption::activeShadowColor},
-    {"framerect", &TzsDataSkinCaption::frameRect},
-    {"activeframerect", &TzsDataSkinCaption::activeFrameRect},
-    {"frametextrect", &TzsDataSkinCaption::frameTextRect},
-    {"frameleftoffset", &TzsDataSkinCaption::frameLeftOffset},
-    {"framerightoffset", &TzsDataSkinCaption::frameRightOffset},
+    {"framerect", &TzsDataSkinCaption::frameRect, kLook},
+    {"activeframerect", &TzsDataSkinCaption::activeFrameRect, kLook},
+    {"frametextrect", &TzsDataSkinCaption::frameTextRect, kPixels},
+    {"frameleftoffset", &TzsDataSkinCaption::frameLeftOffset, kPixels},
+    {"framerightoffset", &TzsDataSkinCaption::frameRightOffset, kPixels},
     {"stretcheffect", &TzsDataSkinCaption::stretchEffect},
-    {"animateskinrect", &TzsDataSkinCaption::animateSkinRect},
-    {"framecount", &TzsDataSkinCaption::frameCount},
-    {"animateinterval", &TzsDataSkinCaption::animateInterval, "25"},
+    {"animateskinrect", &TzsDataSkinCaption::animateSkinRect, kLook},
+    {"framecount", &TzsDataSkinCaption::frameCount, kCount},
+    {"animateinterval", &TzsDataSkinCaption::animateInterval, kMilliseconds, "25"},
     {"inactiveanimation", &TzsDataSkinCaption::inactiveAnimation},
     {"fullframe", &TzsDataSkinCaption::fullFrame},
     {"vistagloweffect", &TzsDataSkinCaption::vistaGlowEffect},
     {"vistaglowinactiveeffect", &TzsDataSkinCaption::vistaGlowInactiveEffect},
     {"gloweffect", &TzsDataSkinCaption::glowEffect},
     {"glowinactiveeffect", &TzsDataSkinCaption::glowInactiveEffect},
-    {"glowsize", &TzsDataSkinCaption::glowSize, "3"},
+    {"glowsize", &TzsDataSkinCaption::glowSize, kPixels, "3"},
     {"glowcolor", &TzsDataSkinCaption::glowColor},
     {"glowactivecolor", &TzsDataSkinCaption::glowActiveColor},
-    {"glowoffset", &TzsDataSkinCaption::glowOffset},
+    {"glowoffset", &TzsDataSkinCaption::glowOffset, kPixels},
     {"reflectioneffect", &TzsDataSkinCaption::reflectionEffect},
     {"reflactioncolor", &TzsDataSkinCaption::reflectionColor},
     {"reflactionactivecolor", &TzsDataSkinCaption::reflectionActiveColor},
-    {"reflectionoffset", &TzsDataSkinCaption::reflectionOffset},
+    {"reflectionoffset", &TzsDataSkinCaption::reflectionOffset, kPixels},
 };
 
 const KeyDef<TzsDataSkinMenuItem> kDataSkinMenuItemKeys[] = {
-    {"itemleftoffset", &TzsDataSkinMenuItem::itemLeftOffset},
-    {"itemrightoffset", &TzsDataSkinMenuItem::itemRightOffset},
-    {"dividerrect", &TzsDataSkinMenuItem::dividerRect},
-    {"dividerleftoffset", &TzsDataSkinMenuItem::dividerLeftOffset},
-    {"dividerrightoffset", &TzsDataSkinMenuItem::dividerRightOffset},
-    {"textrect", &TzsDataSkinMenuItem::textRect},
-    {"imagerect", &TzsDataSkinMenuItem::imageRect},
+    {"itemleftoffset", &TzsDataSkinMenuItem::itemLeftOffset, kPixels},
+    {"itemrightoffset", &TzsDataSkinMenuItem::itemRightOffset, kPixels},
+    {"dividerrect", &TzsDataSkinMenuItem::dividerRect, kLook},
+    {"dividerleftoffset", &TzsDataSkinMenuItem::dividerLeftOffset, kPixels},
+    {"dividerrightoffset", &TzsDataSkinMenuItem::dividerRightOffset, kPixels},
+    {"textrect", &TzsDataSkinMenuItem::textRect, kPixels},
+    {"imagerect", &TzsDataSkinMenuItem::imageRect, kPixels},
     {"fontname", &TzsDataSkinMenuItem::fontName, "Arial"},
-    {"fontheight", &TzsDataSkinMenuItem::fontHeight, "14"},
+    {"fontheight", &TzsDataSkinMenuItem::fontHeight, kPixels, "14"},
     {"fontstyle", &TzsDataSkinMenuItem::fontStyle},
     {"fontcolor", &TzsDataSkinMenuItem::fontColor},
     {"activefontcolor", &TzsDataSkinMenuItem::activeFontColor},
@@ -96,35 +98,35 @@ const KeyDef<TzsDataSkinMenuItem> kDataSkinMenuItemKeys[] = {
     {"stretcheffect", &TzsDataSkinMenuItem::stretchEffect},
     {"inactivestretcheffect", &TzsDataSkinMenuItem::inactiveStretchEffect},
     {"dividerstretcheffect", &TzsDataSkinMenuItem::dividerStretchEffect},
-    {"animateskinrect", &TzsDataSkinMenuItem::animateSkinRect},
-    {"framecount", &TzsDataSkinMenuItem::frameCount},
-    {"animateinterval", &TzsDataSkinMenuItem::animateInterval, "25"},
+    {"animateskinrect", &TzsDataSkinMenuItem::animateSkinRect, kLook},
+    {"framecount", &TzsDataSkinMenuItem::frameCount, kCount},
+    {"animateinterval", &TzsDataSkinMenuItem::animateInterval, kMilliseconds, "25"},
     {"inactiveanimation", &TzsDataSkinMenuItem::inactiveAnimation},
     {"useimagecolor", &TzsDataSkinMenuItem::useImageColor},
     {"imagecolor", &TzsDataSkinMenuItem::imageColor},
     {"activeimagecolor", &TzsDataSkinMenuItem::activeImageColor},
     {"inactivetransparent", &TzsDataSkinMenuItem::inactiveTransparent},
-    {"checkimagerect", &TzsDataSkinMenuItem::checkImageRect},
-    {"activecheckimagerect", &TzsDataSkinMenuItem::activeCheckImageRect},
-    {"radioimagerect", &TzsDataSkinMenuItem::radioImageRect},
-    {"activeradioimagerect", &TzsDataSkinMenuItem::activeRadioImageRect},
-    {"arrowimagerect", &TzsDataSkinMenuItem::arrowImageRect},
-    {"activearrowimagerect", &TzsDataSkinMenuItem::activeArrowImageRect},
+    {"checkimagerect", &TzsDataSkinMenuItem::checkImageRect, kLook},
+    {"activecheckimagerect", &TzsDataSkinMenuItem::activeCheckImageRect, kLook},
+    {"radioimagerect", &TzsDataSkinMenuItem::radioImageRect, kLook},
+    {"activeradioimagerect", &TzsDataSkinMenuItem::activeRadioImageRect, kLook},
+    {"arrowimagerect", &TzsDataSkinMenuItem::arrowImageRect, kLook},
+    {"activearrowimagerect", &TzsDataSkinMenuItem::activeArrowImageRect, kLook},
 };
 
 const KeyDef<TzsDataSkinMainMenuItem> kDataSkinMainMenuItemKeys[] = {
-    {"itemleftoffset", &TzsDataSkinMainMenuItem::itemLeftOffset},
-    {"itemrightoffset", &TzsDataSkinMainMenuItem::itemRightOffset},
-    {"fontheight", &TzsDataSkinMainMenuItem::fontHeight, "14"},
+    {"itemleftoffset", &TzsDataSkinMainMenuItem::itemLeftOffset, kPixels},
+    {"itemrightoffset", &TzsDataSkinMainMenuItem::itemRightOffset, kPixels},
+    {"fontheight", &TzsDataSkinMainMenuItem::fontHeight, kPixels, "14"},
     {"fontcolor", &TzsDataSkinMainMenuItem::fontColor},
     {"activefontcolor", &TzsDataSkinMainMenuItem::activeFontColor},
     {"downfontcolor", &TzsDataSkinMainMenuItem::downFontColor},
     {"unenabledfontColor", &TzsDataSkinMainMenuItem::unenabledFontColor},
-    {"framecount", &TzsDataSkinMainMenuItem::frameCount},
-    {"animateinterval", &TzsDataSkinMainMenuItem::animateInterval, "25"},
-    {"downrect", &TzsDataSkinMainMenuItem::downRect},
-    {"textrect", &TzsDataSkinMainMenuItem::textRect},
-    {"animateskinrect", &TzsDataSkinMainMenuItem::animateSkinRect},
+    {"framecount", &TzsDataSkinMainMenuItem::frameCount, kCount},
+    {"animateinterval", &TzsDataSkinMainMenuItem::animateInterval, kMilliseconds, "25"},
+    {"downrect", &TzsDataSkinMainMenuItem::downRect, kLook},
+    {"textrect", &TzsDataSkinMainMenuItem::textRect, kPixels},
+    {"animateskinrect", &TzsDataSkinMainMenuItem::animateSkinRect, kLook},
     {"fontname", &TzsDataSkinMainMenuItem::fontName, "Arial"},
     {"fontstyle", &TzsDataSkinMainMenuItem::fontStyle},
     {"stretcheffect", &TzsDataSkinMainMenuItem::stretchEffect},
@@ -132,21 +134,21 @@ const KeyDef<TzsDataSkinMainMenuItem> kDataSkinMainMenuItemKeys[] = {
 };
 
 const KeyDef<TzsDataSkinAnimate> kDataSkinAnimateKeys[] = {
-    {"countframes", &TzsDataSkinAnimate::countFrames, "1"},
-    {"timerinterval", &TzsDataSkinAnimate::timerInterval, "50"},
+    {"countframes", &TzsDataSkinAnimate::countFrames, kCount, "1"},
+    {"timerinterval", &TzsDataSkinAnimate::timerInterval, kMilliseconds, "50"},
     {"cycle", &TzsDataSkinAnimate::cycle},
     {"buttonstyle", &TzsDataSkinAnimate::buttonStyle},
     {"command", &TzsDataSkinAnimate::command},
     {"restorehint", &TzsDataSkinAnimate::restoreHint},
-    {"downskinrect", &TzsDataSkinAnimate::downSkinRect},
-    {"restorerect", &TzsDataSkinAnimate::restoreRect},
-    {"restoreactiverect", &TzsDataSkinAnimate::restoreActiveRect},
-    {"restoredownrect", &TzsDataSkinAnimate::restoreDownRect},
-    {"restoreinactiverect", &TzsDataSkinAnimate::restoreInactiveRect},
+    {"downskinrect", &TzsDataSkinAnimate::downSkinRect, kLook},
+    {"restorerect", &TzsDataSkinAnimate::restoreRect, kLook},
+    {"restoreactiverect", &TzsDataSkinAnimate::restoreActiveRect, kLook},
+    {"restoredownrect", &TzsDataSkinAnimate::restoreDownRect, kLook},
+    {"restoreinactiverect", &TzsDataSkinAnimate::restoreInactiveRect, kLook},
 };
 
 const KeyDef<TzsDataUserObject> kDataUserObjectKeys[] = {
-    {"skinrect", static_cast<Rect TzsDataUserObject::*>(&TzsDataUserObject::skinRect)},
+    {"skinrect", static_cast<Rect TzsDataUserObject::*>(&TzsDataUserObject::skinRect), kPixels},
 };
 
 template <class R>
@@ -154,20 +156,26 @@ std::unique_ptr<TzsDataSkinObject> Make(std::string name) {
   return std::make_unique<R>(std::move(name));
 }
 
+template <class R>
+std::unique_ptr<TzsDataSkinObject> Copy(const TzsDataSkinObject& record) {
+  return std::make_unique<R>(static_cast<const R&>(record));
+}
+
 struct ObjectType {
   std::string_view word;
   std::unique_ptr<TzsDataSkinObject> (*create)(std::string);
+  std::unique_ptr<TzsDataSkinObject> (*copy)(const TzsDataSkinObject&);
 };
 
 const ObjectType kObjectTypes[] = {
-    {"button", &Make<TzsDataSkinButton>},
-    {"stdbutton", &Make<TzsDataSkinStdButton>},
-    {"mainmenubarbutton", &Make<TzsDataSkinMainMenuBarButton>},
-    {"caption", &Make<TzsDataSkinCaption>},
-    {"menuitem", &Make<TzsDataSkinMenuItem>},
-    {"mainmenubaritem", &Make<TzsDataSkinMainMenuBarItem>},
-    {"animate", &Make<TzsDataSkinAnimate>},
-    {"userobject", &Make<TzsDataUserObject>},
+    {"button", &Make<TzsDataSkinButton>, &Copy<TzsDataSkinButton>},
+    {"stdbutton", &Make<TzsDataSkinStdButton>, &Copy<TzsDataSkinStdButton>},
+    {"mainmenubarbutton", &Make<TzsDataSkinMainMenuBarButton>, &Copy<TzsDataSkinMainMenuBarButton>},
+    {"caption", &Make<TzsDataSkinCaption>, &Copy<TzsDataSkinCaption>},
+    {"menuitem", &Make<TzsDataSkinMenuItem>, &Copy<TzsDataSkinMenuItem>},
+    {"mainmenubaritem", &Make<TzsDataSkinMainMenuBarItem>, &Copy<TzsDataSkinMainMenuBarItem>},
+    {"animate", &Make<TzsDataSkinAnimate>, &Copy<TzsDataSkinAnimate>},
+    {"userobject", &Make<TzsDataUserObject>, &Copy<TzsDataUserObject>},
 };
 
 const auto kObjectTypeWords = [] {
@@ -250,6 +258,14 @@ std::unique_ptr<TzsDataSkinObject> CreateObjectRecord(std::string_view typeWord,
     if (type.word == typeWord) return type.create(std::move(name));
   }
   return nullptr;
+}
+
+std::unique_ptr<TzsDataSkinObject> CloneObjectRecord(const TzsDataSkinObject& record) {
+  // Every class with a type word is its own; only a bare base has none.
+  for (const ObjectType& type : kObjectTypes) {
+    if (type.word == record.TypeWord()) return type.copy(record);
+  }
+  return std::make_unique<TzsDataSkinObject>(record);
 }
 
 std::span<const std::string_view> ObjectTypeWords() { return kObjectTypeWords; }

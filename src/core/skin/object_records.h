@@ -228,6 +228,8 @@ class TzsDataUserObject : public TzsDataSkinObject {
 // Creates the record class for a SKINOBJECTS type word (compared exactly),
 // or nullptr for any other word.
 std::unique_ptr<TzsDataSkinObject> CreateObjectRecord(std::string_view typeWord, std::string name);
+// A copy of `record` as its own class (a bare base class as that base).
+std::unique_ptr<TzsDataSkinObject> CloneObjectRecord(const TzsDataSkinObject& record);
 // Every type word CreateObjectRecord knows, in table order.
 std::span<const std::string_view> ObjectTypeWords();
 

@@ -3,6 +3,7 @@
 // its decoded pictures, readable by skinned controls. Used where no skin
 // data component is at hand (the command-line preview).
 #include "core/skin/package.h"
+#include "core/skin/scaled_skin.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_source.h"
 
@@ -17,6 +18,12 @@ class PackageSkin : public SkinSource {
   const TzsDataSkinControl* ControlRecord(std::string_view name) const override;
   BitmapView Picture(int index) const override;
   const TzsSkinColors& Colors() const override { return definition_.colors; }
+  // This at 96 DPI, else ScaledAt(dpi).
+  const SkinSource& AtDpi(int dpi) const override;
+  // The skin at `dpi` (not 96), made once and kept; throws zv::Error when it
+  // cannot be scaled that far.
+  const ScaledSkin& ScaledAt(int dpi) const;
+  SkinContents Contents() const;
 
   const SkinDefinition& Definition() const { return definition_; }
   // The main picture and the frame mask; empty views when the package has none.
@@ -29,6 +36,7 @@ class PackageSkin : public SkinSource {
 
   SkinPackage package_;
   SkinDefinition definition_;
+  ScaledSkinCache scaled_;
 };
 
 }  // namespace zv

@@ -7,77 +7,76 @@ int MissingInteger(std::string_view missing) { return ParseIniInteger(missing).v
 
 }  // namespace
 
-std::string_view IniKeyLoader::Text(std::string_view key, std::string_view missing,
-                                    std::string_view typeDefault) const {
-  return ini_.Find(section_, key).value_or(missing.empty() ? typeDefault : missing);
+std::string_view IniKeyLoader::Text(const KeyInfo& key, std::string_view typeDefault) const {
+  return ini_.Find(section_, key.name).value_or(key.missing.empty() ? typeDefault : key.missing);
 }
 
-void IniKeyLoader::Visit(std::string_view key, std::string& field, std::string_view missing) {
-  field = std::string(Text(key, missing, ""));
+void IniKeyLoader::Visit(const KeyInfo& key, std::string& field) {
+  field = std::string(Text(key, ""));
 }
-void IniKeyLoader::Visit(std::string_view key, int& field, std::string_view missing) {
-  field = ini_.ReadInteger(section_, key, MissingInteger(missing));
+void IniKeyLoader::Visit(const KeyInfo& key, int& field) {
+  field = ini_.ReadInteger(section_, key.name, MissingInteger(key.missing));
 }
-void IniKeyLoader::Visit(std::string_view key, ColorRef& field, std::string_view missing) {
-  field = ReadColor(ini_, section_, key, static_cast<ColorRef>(MissingInteger(missing)));
+void IniKeyLoader::Visit(const KeyInfo& key, ColorRef& field) {
+  field = ReadColor(ini_, section_, key.name, static_cast<ColorRef>(MissingInteger(key.missing)));
 }
-void IniKeyLoader::Visit(std::string_view key, bool& field, std::string_view) {
-  field = ReadBoolean(ini_, section_, key);
+void IniKeyLoader::Visit(const KeyInfo& key, bool& field) {
+  field = ReadBoolean(ini_, section_, key.name);
 }
-void IniKeyLoader::Visit(std::string_view key, Point& field, std::string_view missing) {
-  field = ParsePoint(Text(key, missing, "0,0"));
+void IniKeyLoader::Visit(const KeyInfo& key, Point& field) {
+  field = ParsePoint(Text(key, "0,0"));
 }
-void IniKeyLoader::Visit(std::string_view key, Rect& field, std::string_view missing) {
-  field = ParseRect(Text(key, missing, "0,0,0,0"));
+void IniKeyLoader::Visit(const KeyInfo& key, Rect& field) {
+  field = ParseRect(Text(key, "0,0,0,0"));
 }
-void IniKeyLoader::Visit(std::string_view key, FontStyle& field, std::string_view missing) {
-  field = ParseFontStyle(Text(key, missing, ""));
+void IniKeyLoader::Visit(const KeyInfo& key, FontStyle& field) {
+  field = ParseFontStyle(Text(key, ""));
 }
-void IniKeyLoader::Visit(std::string_view key, Alignment& field, std::string_view missing) {
-  field = ParseAlignment(Text(key, missing, "tacenter"));
+void IniKeyLoader::Visit(const KeyInfo& key, Alignment& field) {
+  field = ParseAlignment(Text(key, "tacenter"));
 }
-void IniKeyLoader::Visit(std::string_view key, StretchType& field, std::string_view missing) {
-  field = ParseStretchType(Text(key, missing, "stfull"));
+void IniKeyLoader::Visit(const KeyInfo& key, StretchType& field) {
+  field = ParseStretchType(Text(key, "stfull"));
 }
-void IniKeyLoader::Visit(std::string_view key, InactiveEffect& field, std::string_view missing) {
-  field = ParseInactiveEffect(Text(key, missing, "iebrightness"));
+void IniKeyLoader::Visit(const KeyInfo& key, InactiveEffect& field) {
+  field = ParseInactiveEffect(Text(key, "iebrightness"));
 }
-void IniKeyLoader::Visit(std::string_view key, MorphKind& field, std::string_view missing) {
-  field = ParseMorphKind(Text(key, missing, "mkdefault"));
+void IniKeyLoader::Visit(const KeyInfo& key, MorphKind& field) {
+  field = ParseMorphKind(Text(key, "mkdefault"));
 }
-void IniKeyLoader::Visit(std::string_view key, ButtonCommand& field, std::string_view missing) {
-  field = ParseButtonCommand(Text(key, missing, "cmdefault"));
+void IniKeyLoader::Visit(const KeyInfo& key, ButtonCommand& field) {
+  field = ParseButtonCommand(Text(key, "cmdefault"));
 }
 
-void IniKeySaver::Visit(std::string_view key, std::string& field, std::string_view) {
-  ini_.WriteString(section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, std::string& field) {
+  ini_.WriteString(section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, int& field, std::string_view) { ini_.WriteInteger(section_, key, field); }
-void IniKeySaver::Visit(std::string_view key, ColorRef& field, std::string_view) {
-  WriteColor(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, int& field) { ini_.WriteInteger(section_, key.name, field); }
+void IniKeySaver::Visit(const KeyInfo& key, ColorRef& field) {
+  WriteColor(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, bool& field, std::string_view) {
-  WriteBoolean(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, bool& field) {
+  WriteBoolean(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, Point& field, std::string_view) { WritePoint(ini_, section_, key, field); }
-void IniKeySaver::Visit(std::string_view key, Rect& field, std::string_view) { WriteRect(ini_, section_, key, field); }
-void IniKeySaver::Visit(std::string_view key, FontStyle& field, std::string_view) {
-  WriteFontStyle(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, Point& field) { WritePoint(ini_, section_, key.name, field); }
+void IniKeySaver::Visit(const KeyInfo& key, Rect& field) { WriteRect(ini_, section_, key.name, field); }
+void IniKeySaver::Visit(const KeyInfo& key, FontStyle& field) {
+  WriteFontStyle(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, Alignment& field, std::string_view) {
-  WriteAlignment(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, Alignment& field) {
+  WriteAlignment(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, StretchType& field, std::string_view) {
-  WriteStretchType(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, StretchType& field) {
+  WriteStretchType(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, InactiveEffect& field, std::string_view) {
-  WriteInactiveEffect(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, InactiveEffect& field) {
+  WriteInactiveEffect(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, MorphKind& field, std::string_view) {
-  WriteMorphKind(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, MorphKind& field) {
+  WriteMorphKind(ini_, section_, key.name, field);
 }
-void IniKeySaver::Visit(std::string_view key, ButtonCommand& field, std::string_view) {
-  WriteButtonCommand(ini_, section_, key, field);
+void IniKeySaver::Visit(const KeyInfo& key, ButtonCommand& field) {
+  WriteButtonCommand(ini_, section_, key.name, field);
 }
 
 }  // namespace zv

@@ -1,8 +1,10 @@
 #pragma once
-// Skin records describe their keys once, in a table of (key, member,
-// missing text). Loading and storing both walk the same table through a
-// KeyVisitor, so a key cannot be read without being written or the other way
-// round. The member's type selects the value type.
+// Skin records describe their keys once, in a table of (key, member, unit,
+// missing text). Loading, storing and scaling all walk the same table
+// through a KeyVisitor, so a key cannot be read without being written or the
+// other way round. The member's type selects the value type; the unit says
+// what the number measures.
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,23 +15,48 @@
 
 namespace zv {
 
-// Receives each key of a record with a reference to its field. `missing` is
-// the text a missing key reads as; empty means the type's own default.
+// What a key's number measures. Integers, points and rectangles always name
+// one; text, flags, words and colours have none. Every pixel quantity
+// (kPixels, kLook, kCut) scales with the display; the others never do.
+enum class KeyUnit : std::uint8_t {
+  kNone,
+  kPixels,        // a length, offset or position in pixels: layout, fonts
+  kLook,          // a rectangle of the record's picture that is drawn
+  kCut,           // a cut of the record's picture rectangle, from its top-left corner
+  kIndex,         // a picture index, -1 for none
+  kCount,         // frames in a strip
+  kMilliseconds,  // a timer's interval
+  kAlpha,         // an opacity from 0 to 255
+};
+
+constexpr bool IsPixelUnit(KeyUnit unit) {
+  return unit == KeyUnit::kPixels || unit == KeyUnit::kLook || unit == KeyUnit::kCut;
+}
+
+// One key as a visitor sees it. `missing` is the text a missing key reads
+// as; empty means the type's own default.
+struct KeyInfo {
+  std::string_view name;
+  std::string_view missing;
+  KeyUnit unit = KeyUnit::kNone;
+};
+
+// Receives each key of a record with a reference to its field.
 class KeyVisitor {
  public:
   virtual ~KeyVisitor() = default;
-  virtual void Visit(std::string_view key, std::string& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, int& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, ColorRef& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, bool& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, Point& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, Rect& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, FontStyle& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, Alignment& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, StretchType& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, InactiveEffect& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, MorphKind& field, std::string_view missing) = 0;
-  virtual void Visit(std::string_view key, ButtonCommand& field, std::string_view missing) = 0;
+  virtual void Visit(const KeyInfo& key, std::string& field) = 0;
+  virtual void Visit(const KeyInfo& key, int& field) = 0;
+  virtual void Visit(const KeyInfo& key, ColorRef& field) = 0;
+  virtual void Visit(const KeyInfo& key, bool& field) = 0;
+  virtual void Visit(const KeyInfo& key, Point& field) = 0;
+  virtual void Visit(const KeyInfo& key, Rect& field) = 0;
+  virtual void Visit(const KeyInfo& key, FontStyle& field) = 0;
+  virtual void Visit(const KeyInfo& key, Alignment& field) = 0;
+  virtual void Visit(const KeyInfo& key, StretchType& field) = 0;
+  virtual void Visit(const KeyInfo& key, InactiveEffect& field) = 0;
+  virtual void Visit(const KeyInfo& key, MorphKind& field) = 0;
+  virtual void Visit(const KeyInfo& key, ButtonCommand& field) = 0;
 };
 
 template <class R>
@@ -39,15 +66,18 @@ using FieldOf = std::variant<std::string R::*, int R::*, ColorRef R::*, bool R::
 
 template <class R>
 struct KeyDef {
-  std::string_view key;
+  KeyDef(std::string_view name, FieldOf<R> member, std::string_view missing = {})
+      : info{name, missing, KeyUnit::kNone}, field(member) {}
+  KeyDef(std::string_view name, FieldOf<R> member, KeyUnit unit, std::string_view missing = {})
+      : info{name, missing, unit}, field(member) {}
+  KeyInfo info;
   FieldOf<R> field;
-  std::string_view missing = {};
 };
 
 template <class R>
 void VisitTable(R& record, std::span<const KeyDef<R>> table, KeyVisitor& visitor) {
   for (const KeyDef<R>& def : table) {
-    std::visit([&](auto member) { visitor.Visit(def.key, record.*member, def.missing); }, def.field);
+    std::visit([&](auto member) { visitor.Visit(def.info, record.*member); }, def.field);
   }
 }
 
@@ -55,21 +85,21 @@ void VisitTable(R& record, std::span<const KeyDef<R>> table, KeyVisitor& visitor
 class IniKeyLoader : public KeyVisitor {
  public:
   IniKeyLoader(const IniText& ini, std::string_view section) : ini_(ini), section_(section) {}
-  void Visit(std::string_view key, std::string& field, std::string_view missing) override;
-  void Visit(std::string_view key, int& field, std::string_view missing) override;
-  void Visit(std::string_view key, ColorRef& field, std::string_view missing) override;
-  void Visit(std::string_view key, bool& field, std::string_view missing) override;
-  void Visit(std::string_view key, Point& field, std::string_view missing) override;
-  void Visit(std::string_view key, Rect& field, std::string_view missing) override;
-  void Visit(std::string_view key, FontStyle& field, std::string_view missing) override;
-  void Visit(std::string_view key, Alignment& field, std::string_view missing) override;
-  void Visit(std::string_view key, StretchType& field, std::string_view missing) override;
-  void Visit(std::string_view key, InactiveEffect& field, std::string_view missing) override;
-  void Visit(std::string_view key, MorphKind& field, std::string_view missing) override;
-  void Visit(std::string_view key, ButtonCommand& field, std::string_view missing) override;
+  void Visit(const KeyInfo& key, std::string& field) override;
+  void Visit(const KeyInfo& key, int& field) override;
+  void Visit(const KeyInfo& key, ColorRef& field) override;
+  void Visit(const KeyInfo& key, bool& field) override;
+  void Visit(const KeyInfo& key, Point& field) override;
+  void Visit(const KeyInfo& key, Rect& field) override;
+  void Visit(const KeyInfo& key, FontStyle& field) override;
+  void Visit(const KeyInfo& key, Alignment& field) override;
+  void Visit(const KeyInfo& key, StretchType& field) override;
+  void Visit(const KeyInfo& key, InactiveEffect& field) override;
+  void Visit(const KeyInfo& key, MorphKind& field) override;
+  void Visit(const KeyInfo& key, ButtonCommand& field) override;
 
  private:
-  std::string_view Text(std::string_view key, std::string_view missing, std::string_view typeDefault) const;
+  std::string_view Text(const KeyInfo& key, std::string_view typeDefault) const;
 
   const IniText& ini_;
   std::string_view section_;
@@ -80,18 +110,18 @@ class IniKeyLoader : public KeyVisitor {
 class IniKeySaver : public KeyVisitor {
  public:
   IniKeySaver(IniText& ini, std::string_view section) : ini_(ini), section_(section) {}
-  void Visit(std::string_view key, std::string& field, std::string_view missing) override;
-  void Visit(std::string_view key, int& field, std::string_view missing) override;
-  void Visit(std::string_view key, ColorRef& field, std::string_view missing) override;
-  void Visit(std::string_view key, bool& field, std::string_view missing) override;
-  void Visit(std::string_view key, Point& field, std::string_view missing) override;
-  void Visit(std::string_view key, Rect& field, std::string_view missing) override;
-  void Visit(std::string_view key, FontStyle& field, std::string_view missing) override;
-  void Visit(std::string_view key, Alignment& field, std::string_view missing) override;
-  void Visit(std::string_view key, StretchType& field, std::string_view missing) override;
-  void Visit(std::string_view key, InactiveEffect& field, std::string_view missing) override;
-  void Visit(std::string_view key, MorphKind& field, std::string_view missing) override;
-  void Visit(std::string_view key, ButtonCommand& field, std::string_view missing) override;
+  void Visit(const KeyInfo& key, std::string& field) override;
+  void Visit(const KeyInfo& key, int& field) override;
+  void Visit(const KeyInfo& key, ColorRef& field) override;
+  void Visit(const KeyInfo& key, bool& field) override;
+  void Visit(const KeyInfo& key, Point& field) override;
+  void Visit(const KeyInfo& key, Rect& field) override;
+  void Visit(const KeyInfo& key, FontStyle& field) override;
+  void Visit(const KeyInfo& key, Alignment& field) override;
+  void Visit(const KeyInfo& key, StretchType& field) override;
+  void Visit(const KeyInfo& key, InactiveEffect& field) override;
+  void Visit(const KeyInfo& key, MorphKind& field) override;
+  void Visit(const KeyInfo& key, ButtonCommand& field) override;
 
  private:
   IniText& ini_;

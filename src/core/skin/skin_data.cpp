@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/base/display_scale.h"
+
 namespace zv {
 
 namespace {
@@ -116,7 +118,34 @@ BitmapView TzsSkinData::Picture(int index) const {
   return picture.view();
 }
 
+const SkinSource& TzsSkinData::AtDpi(int dpi) const {
+  if (dpi == kBaseDpi || Empty()) return *this;
+  const ScaledSkin* scaled = ScaledAt(dpi);
+  return scaled ? static_cast<const SkinSource&>(*scaled) : NoSkinSource();
+}
+
+const ScaledSkin* TzsSkinData::ScaledAt(int dpi) const {
+  if (dpi == kBaseDpi || Empty()) return nullptr;
+  return scaled_.Get(Contents(), dpi);
+}
+
+SkinContents TzsSkinData::Contents() const {
+  SkinContents c;
+  c.picture = const_cast<Bitmap&>(picture_).view();
+  c.inactivePicture = const_cast<Bitmap&>(inactivePicture_).view();
+  c.mask = const_cast<Bitmap&>(mask_).view();
+  for (int i = 0; i < static_cast<int>(activePictures_.size()); ++i) c.activePictures.push_back(Picture(i));
+  c.formInfo = &formInfo_;
+  c.popupWindow = &popupWindow_;
+  c.hintWindow = &hintWindow_;
+  c.colors = &skinColors_;
+  c.objects = &objectList_;
+  c.controls = &controlList_;
+  return c;
+}
+
 void TzsSkinData::Clear() {
+  scaled_.Clear();
   objectList_.clear();
   controlList_.clear();
   activePictures_.clear();
@@ -132,6 +161,7 @@ void TzsSkinData::Clear() {
 }
 
 void TzsSkinData::Take(SkinPackage& package, SkinDefinition& definition) {
+  scaled_.Clear();
   picture_ = TakeBitmap(package.picture);
   inactivePicture_ = TakeBitmap(package.inactivePicture);
   mask_ = TakeBitmap(package.mask);

@@ -10,6 +10,7 @@
 #include "core/base/bitmap.h"
 #include "core/skin/free_notifier.h"
 #include "core/skin/resource_strings.h"
+#include "core/skin/scaled_skin.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_list.h"
 #include "core/skin/skin_messages.h"
@@ -64,6 +65,14 @@ class TzsSkinData : public SkinSource, private FreeListener {
   const TzsDataSkinControl* ControlRecord(std::string_view name) const override;
   BitmapView Picture(int index) const override;
   const TzsSkinColors& Colors() const override { return skinColors_; }
+  // This at 96 DPI and without a skin; else the scaled copy, made at the
+  // first request and kept until the skin changes (NoSkinSource when the
+  // skin cannot be scaled that far).
+  const SkinSource& AtDpi(int dpi) const override;
+  // The scaled copy itself; nullptr at 96 DPI, without a skin or past the limits.
+  const ScaledSkin* ScaledAt(int dpi) const;
+  // The skin in force as the scaling reads it.
+  SkinContents Contents() const;
 
   // State held for consumers.
   bool Empty() const { return empty_ || highContrast_; }
@@ -111,6 +120,7 @@ class TzsSkinData : public SkinSource, private FreeListener {
   TzsSkinColors skinColors_;
   ObjectRecords objectList_;
   ControlRecords controlList_;
+  ScaledSkinCache scaled_;
 };
 
 }  // namespace zv

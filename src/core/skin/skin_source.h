@@ -23,6 +23,12 @@ class SkinSource : public FreeNotifier {
   // The active picture at `index`; an empty view for -1 or beyond the list.
   virtual BitmapView Picture(int index) const = 0;
   virtual const TzsSkinColors& Colors() const = 0;
+  // The same skin at `dpi`: this source at 96 DPI; a source that keeps
+  // scaled copies gives the copy for that DPI, valid until its skin changes.
+  virtual const SkinSource& AtDpi(int dpi) const {
+    (void)dpi;
+    return *this;
+  }
 };
 
 }  // namespace zv

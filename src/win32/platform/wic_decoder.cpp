@@ -6,44 +6,12 @@
 #include <string>
 
 #include "core/base/error.h"
+#include "win32/platform/com_ref.h"
 #include "win32/platform/win_picture_decoder.h"
 
 namespace zv::win {
 
 namespace {
-
-// Releases a COM interface on every path out.
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() {
-    if (p_) p_->Release();
-  }
-  T** put() { return &p_; }
-  T* get() const { return p_; }
-  T* operator->() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
-// COM for the length of one decode; a thread already in another apartment
-// keeps it.
-class ComScope {
- public:
-  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-  ~ComScope() {
-    if (SUCCEEDED(hr_)) CoUninitialize();
-  }
-
- private:
-  HRESULT hr_;
-};
 
 struct WicFormat {
   PictureFormat format;

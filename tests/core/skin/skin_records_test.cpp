@@ -12,18 +12,18 @@ namespace {
 // per key, so a key read into the wrong field or not read at all shows.
 class FillVisitor : public KeyVisitor {
  public:
-  void Visit(std::string_view, std::string& f, std::string_view) override { f = "v" + std::to_string(Next()); }
-  void Visit(std::string_view, int& f, std::string_view) override { f = 1000 + Next(); }
-  void Visit(std::string_view, ColorRef& f, std::string_view) override { f = 0x10000u + Next(); }
-  void Visit(std::string_view, bool& f, std::string_view) override { f = true; }
-  void Visit(std::string_view, Point& f, std::string_view) override { f = {Next(), Next()}; }
-  void Visit(std::string_view, Rect& f, std::string_view) override { f = {Next(), Next(), Next(), Next()}; }
-  void Visit(std::string_view, FontStyle& f, std::string_view) override { f.bits = 1 + Next() % 15; }
-  void Visit(std::string_view, Alignment& f, std::string_view) override { f = Alignment::taLeftJustify; }
-  void Visit(std::string_view, StretchType& f, std::string_view) override { f = StretchType::stVert; }
-  void Visit(std::string_view, InactiveEffect& f, std::string_view) override { f = InactiveEffect::ieNoise; }
-  void Visit(std::string_view, MorphKind& f, std::string_view) override { f = MorphKind::mkPush; }
-  void Visit(std::string_view, ButtonCommand& f, std::string_view) override { f = ButtonCommand::cmRollUp; }
+  void Visit(const KeyInfo&, std::string& f) override { f = "v" + std::to_string(Next()); }
+  void Visit(const KeyInfo&, int& f) override { f = 1000 + Next(); }
+  void Visit(const KeyInfo&, ColorRef& f) override { f = 0x10000u + Next(); }
+  void Visit(const KeyInfo&, bool& f) override { f = true; }
+  void Visit(const KeyInfo&, Point& f) override { f = {Next(), Next()}; }
+  void Visit(const KeyInfo&, Rect& f) override { f = {Next(), Next(), Next(), Next()}; }
+  void Visit(const KeyInfo&, FontStyle& f) override { f.bits = 1 + Next() % 15; }
+  void Visit(const KeyInfo&, Alignment& f) override { f = Alignment::taLeftJustify; }
+  void Visit(const KeyInfo&, StretchType& f) override { f = StretchType::stVert; }
+  void Visit(const KeyInfo&, InactiveEffect& f) override { f = InactiveEffect::ieNoise; }
+  void Visit(const KeyInfo&, MorphKind& f) override { f = MorphKind::mkPush; }
+  void Visit(const KeyInfo&, ButtonCommand& f) override { f = ButtonCommand::cmRollUp; }
 
  private:
   int Next() { return ++counter_; }
@@ -34,18 +34,18 @@ class FillVisitor : public KeyVisitor {
 class KeyCollector : public KeyVisitor {
  public:
   std::vector<std::string> keys;
-  void Visit(std::string_view k, std::string&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, int&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, ColorRef&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, bool&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, Point&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, Rect&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, FontStyle&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, Alignment&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, StretchType&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, InactiveEffect&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, MorphKind&, std::string_view) override { Add(k); }
-  void Visit(std::string_view k, ButtonCommand&, std::string_view) override { Add(k); }
+  void Visit(const KeyInfo& k, std::string&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, int&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, ColorRef&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, bool&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, Point&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, Rect&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, FontStyle&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, Alignment&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, StretchType&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, InactiveEffect&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, MorphKind&) override { Add(k.name); }
+  void Visit(const KeyInfo& k, ButtonCommand&) override { Add(k.name); }
 
  private:
   void Add(std::string_view k) { keys.push_back(AnsiUpperKey(k)); }

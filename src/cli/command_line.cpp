@@ -37,18 +37,21 @@ constexpr Command kCommands[] = {
      "skin check SKIN.INI|FOLDER|FILE|--embedded [--json]\n"
      "skin unpack FILE|--embedded DIR\n"
      "skin info FILE|--embedded\n"
-     "skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"
+     "skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT.bmp|OUT.png\n"
      "skin render FILE|--embedded --frame WxH [--state S] [--icons LIST] [--inactive]\n"
-     "            [--caption TEXT] [--hot NAME] [--down NAME] [--cell CWxCH] OUT.bmp\n"
-     "skin frame FILE|--embedded --size WxH [--state S] [--icons LIST] [--json]\n"
-     "skin hittest FILE|--embedded --size WxH [--state S] [--icons LIST] X,Y [X,Y]...\n"
-     "skin region FILE|--embedded --size WxH [--state S]\n"
+     "            [--caption TEXT] [--hot NAME] [--down NAME] [--cell CWxCH] [--dpi N]\n"
+     "            OUT.bmp|OUT.png\n"
+     "skin frame FILE|--embedded --size WxH [--state S] [--icons LIST] [--dpi N] [--json]\n"
+     "skin hittest FILE|--embedded --size WxH [--state S] [--icons LIST] [--dpi N] X,Y [X,Y]...\n"
+     "skin region FILE|--embedded --size WxH [--state S] [--dpi N]\n"
      "skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B]\n"
-     "          [--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
+     "          [--max-items N] [--cell CWxCH] [--dpi N] [--json] [--render OUT]\n"
      "skin sysmenu FILE|--embedded|--program [--state normal|maximized|rolledup|minimized]\n"
-     "             [--icons LIST] [--cell CWxCH] [--json] [--render OUT.bmp]\n"
+     "             [--icons LIST] [--cell CWxCH] [--dpi N] [--json] [--render OUT]\n"
      "skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B]\n"
-     "          [--cell CWxCH] [--json] [--render OUT.bmp]\n",
+     "          [--cell CWxCH] [--dpi N] [--json] [--render OUT]\n"
+     "  --dpi N (48..480, default 96): geometry and pictures at that display scale;\n"
+     "  a picture goes out as PNG when its name ends in .png, as BMP otherwise\n",
      SkinMain},
 };
 

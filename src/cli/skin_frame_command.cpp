@@ -12,7 +12,6 @@
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
 #include "core/app/texts.h"
-#include "core/base/bmp.h"
 
 namespace zv {
 namespace {
@@ -25,8 +24,8 @@ struct FrameArgs {
   bool Has(const std::string& flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 };
 
-constexpr const char* kValueOptions[] = {"--size",    "--frame", "--state", "--icons",
-                                         "--caption", "--hot",   "--down",  "--cell"};
+constexpr const char* kValueOptions[] = {"--size", "--frame", "--state", "--icons", "--caption",
+                                         "--hot",  "--down",  "--cell",  "--dpi"};
 constexpr const char* kFlagOptions[] = {"--json", "--inactive"};
 
 FrameArgs ParseArgs(const std::vector<std::string>& args) {
@@ -112,10 +111,11 @@ struct LoadedFrame {
 std::unique_ptr<LoadedFrame> LoadFrame(Files& files, const FrameArgs& args, const char* sizeOption) {
   const auto size = args.values.find(sizeOption);
   if (size == args.values.end()) throw CliError(std::string("expected ") + sizeOption + " WxH");
+  const int dpi = DpiOption(args.values);
   auto loaded = std::make_unique<LoadedFrame>();
   loaded->skin = std::make_unique<PackageSkin>(LoadSkinFile(files, args.source));
   if (loaded->skin->MainPicture().width() <= 0) throw Error("the skin has no main picture");
-  loaded->frame.SetSkin(FrameSkinOf(*loaded->skin));
+  loaded->frame.SetSkin(FrameSkinOf(*loaded->skin, dpi));
   const auto icons = args.values.find("--icons");
   loaded->frame.SetOptions({icons == args.values.end() ? BorderIcons::All() : ParseIcons(icons->second)});
   const auto state = args.values.find("--state");
@@ -208,7 +208,7 @@ CaptionObject& Named(SkinFrame& frame, const std::string& name) {
 }
 
 std::string RunRender(Files& files, const FrameArgs& args) {
-  if (args.positional.size() != 1) throw CliError("expected one output file OUT.bmp");
+  if (args.positional.size() != 1) throw CliError("expected one output file OUT.bmp or OUT.png");
   auto loaded = LoadFrame(files, args, "--frame");
   SkinFrame& frame = loaded->frame;
   if (const auto hot = args.values.find("--hot"); hot != args.values.end()) {
@@ -227,11 +227,7 @@ std::string RunRender(Files& files, const FrameArgs& args) {
   const std::string captionText = caption == args.values.end() ? texts::kMainCaption : Cp936Arg(caption->second);
   const bool active = !args.Has("--inactive");
   frame.RefreshActiveLook(active, false);
-  const Bitmap picture = RenderWindowFrame(frame, *text, captionText, active);
-  const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, 32));
-  const std::string& out = args.positional[0];
-  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  return out + ": " + std::to_string(picture.width()) + " x " + std::to_string(picture.height()) + ", 32-bit\n";
+  return WriteRenderedPicture(files, args.positional[0], RenderWindowFrame(frame, *text, captionText, active), 32);
 }
 
 }  // namespace

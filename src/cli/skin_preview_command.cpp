@@ -17,7 +17,7 @@
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
 #include "core/app/program_strings.h"
-#include "core/base/bmp.h"
+#include "core/base/display_scale.h"
 #include "core/frame/system_menu.h"
 #include "core/menus/skin_hint.h"
 #include "core/menus/skin_menu.h"
@@ -28,13 +28,13 @@ namespace {
 
 constexpr const char* kMenuForm =
     "expected 'skin menu FILE|--embedded --item TEXT [--item TEXT]... [--at X,Y] [--work L,T,R,B] "
-    "[--max-items N] [--cell CWxCH] [--json] [--render OUT.bmp]'";
+    "[--max-items N] [--cell CWxCH] [--dpi N] [--json] [--render OUT]'";
 constexpr const char* kSysMenuForm =
     "expected 'skin sysmenu FILE|--embedded|--program [--state normal|maximized|rolledup|minimized] [--icons LIST] "
-    "[--cell CWxCH] [--json] [--render OUT.bmp]'";
+    "[--cell CWxCH] [--dpi N] [--json] [--render OUT]'";
 constexpr const char* kHintForm =
     "expected 'skin hint FILE|--embedded --text TEXT [--title TEXT] [--at X,Y] [--work L,T,R,B] "
-    "[--cell CWxCH] [--json] [--render OUT.bmp]'";
+    "[--cell CWxCH] [--dpi N] [--json] [--render OUT]'";
 
 struct PreviewArgs {
   std::string source;
@@ -197,12 +197,14 @@ class PreviewPlatform : public MenuPlatform {
 struct Common {
   Point at;
   Rect work{0, 0, 1920, 1040};
+  int dpi = kBaseDpi;
   std::unique_ptr<TextRenderer> ownText;
   TextRenderer* text = nullptr;
 };
 
 Common ReadCommon(const PreviewArgs& a, TextRenderer* given) {
   Common c;
+  c.dpi = DpiOption(a.values);
   if (auto it = a.values.find("--at"); it != a.values.end()) {
     const auto n = ParseNumbers(it->second, 2, "X,Y");
     c.at = {n[0], n[1]};
@@ -225,7 +227,7 @@ Common ReadCommon(const PreviewArgs& a, TextRenderer* given) {
 }
 
 // The picture with alpha 255 inside the region (everywhere without one).
-void WritePicture(Files& files, const std::string& out, Bitmap& picture, const std::vector<Rect>& region) {
+std::string WritePicture(Files& files, const std::string& out, Bitmap picture, const std::vector<Rect>& region) {
   const BitmapView v = picture.view();
   for (int y = 0; y < v.height(); ++y) {
     for (int x = 0; x < v.width(); ++x) v.At(x, y).a = region.empty() ? 255 : 0;
@@ -236,8 +238,7 @@ void WritePicture(Files& files, const std::string& out, Bitmap& picture, const s
       for (int x = c.left; x < c.right; ++x) v.At(x, y).a = 255;
     }
   }
-  const std::vector<std::uint8_t> bytes = EncodeBmp(PictureFromBitmap(picture, 32));
-  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  return WriteRenderedPicture(files, out, std::move(picture), 32);
 }
 
 // With --render, the window's picture goes to the file named, and the
@@ -248,8 +249,8 @@ void RenderIfAsked(Files& files, const PreviewArgs& a, const Window& w, std::ost
   if (it == a.values.end()) return;
   Bitmap picture(w.WindowSize().width, w.WindowSize().height);
   w.Paint(picture.view());
-  WritePicture(files, it->second, picture, w.Region());
-  if (!a.json) out << it->second << ": " << picture.width() << " x " << picture.height() << ", 32-bit\n";
+  const std::string line = WritePicture(files, it->second, std::move(picture), w.Region());
+  if (!a.json) out << line;
 }
 
 // The menu opened at --at with the items of `root`; `named` adds each
@@ -259,7 +260,7 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
   PreviewPlatform platform(*c.text, c.work);
   TzsSkinMenu menu(platform, nullptr);
   menu.Options.maxMenuItemsInWindow = maxItems;
-  menu.Open(nullptr, MenuSkinOf(skin), root, {c.at.x, c.at.y, c.at.x, c.at.y});
+  menu.Open(nullptr, MenuSkinOf(skin, c.dpi), root, {c.at.x, c.at.y, c.at.x, c.at.y});
   TzsSkinPopupWindow& w = *menu.Top();
   std::ostringstream out;
   if (a.json) {
@@ -294,7 +295,7 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
 }
 
 std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
-  const PreviewArgs a = ParseArgs(args, {"--at", "--work", "--max-items", "--cell", "--render"}, kMenuForm);
+  const PreviewArgs a = ParseArgs(args, {"--at", "--work", "--max-items", "--cell", "--dpi", "--render"}, kMenuForm);
   if (a.items.empty()) throw CliError(std::string("no --item; ") + kMenuForm);
   Common c = ReadCommon(a, given);
   MenuNode root;
@@ -317,7 +318,7 @@ std::string RunMenu(Files& files, const std::vector<std::string>& args, TextRend
 // The window's own menu for a state, as the skinned frame shows it: with
 // the engine's built-in texts for a skin, with the program's for --program.
 std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
-  PreviewArgs a = ParseArgs(args, {"--state", "--icons", "--cell", "--render"}, kSysMenuForm, true);
+  PreviewArgs a = ParseArgs(args, {"--state", "--icons", "--cell", "--dpi", "--render"}, kSysMenuForm, true);
   std::optional<TzsResourceStrData> strings;
   if (a.source == "--program") {
     strings = ProgramResourceStrings();
@@ -347,14 +348,14 @@ std::string RunSysMenu(Files& files, const std::vector<std::string>& args, TextR
 }
 
 std::string RunHint(Files& files, const std::vector<std::string>& args, TextRenderer* given) {
-  const PreviewArgs a = ParseArgs(args, {"--text", "--title", "--at", "--work", "--cell", "--render"}, kHintForm);
+  const PreviewArgs a = ParseArgs(args, {"--text", "--title", "--at", "--work", "--cell", "--dpi", "--render"}, kHintForm);
   const auto text = a.values.find("--text");
   if (text == a.values.end()) throw CliError(std::string("no --text; ") + kHintForm);
   Common c = ReadCommon(a, given);
   HintContent content{Cp936(text->second), "", nullptr, 0};
   if (auto it = a.values.find("--title"); it != a.values.end()) content.title = Cp936(it->second);
   const PackageSkin skin = LoadSkinFile(files, a.source);
-  const MenuSkin menuSkin = MenuSkinOf(skin);
+  const MenuSkin menuSkin = MenuSkinOf(skin, c.dpi);
   PreviewPlatform platform(*c.text, c.work);
   TzsSkinHint hint(platform, menuSkin);
   hint.ShowAt(c.at, content);

@@ -5,9 +5,11 @@
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
 #include "core/base/bmp.h"
+#include "core/base/display_scale.h"
+#include "core/controls/skin_control.h"
 #include "core/gfx/blit.h"
 #include "core/gfx/regions.h"
-#include "core/controls/skin_control.h"
+#include "core/platform/png_codec.h"
 
 namespace zv {
 namespace {
@@ -77,7 +79,7 @@ std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std:
 
 }  // namespace
 
-Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size) {
+Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size size) {
   const TzsDataSkinControl* found = skin.ControlRecord(name);
   if (!found) throw Error("the skin has no control record named " + name);
   const auto* record = dynamic_cast<const TzsDataSkinCustomControl*>(found);
@@ -167,17 +169,63 @@ Size ParseRenderSize(const std::string& text) {
   return {number(all.substr(0, x)), number(all.substr(x + 1))};
 }
 
-std::string RunSkinRender(Files& files, const std::vector<std::string>& args) {
-  constexpr const char* kForm = "expected 'skin render FILE|--embedded --control NAME --size WxH OUT.bmp' or "
-                                "'skin render FILE|--embedded --frame WxH OUT.bmp'";
+int ParseDpi(const std::string& text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size() || !IsSupportedDpi(value)) {
+    throw CliError("--dpi takes a whole number from " + std::to_string(kMinDpi) + " to " + std::to_string(kMaxDpi) +
+                   ", not '" + text + "'");
+  }
+  return value;
+}
+
+int DpiOption(const std::map<std::string, std::string>& values) {
+  const auto dpi = values.find("--dpi");
+  return dpi == values.end() ? kBaseDpi : ParseDpi(dpi->second);
+}
+
+std::string WriteRenderedPicture(Files& files, const std::string& out, Bitmap picture, int bits) {
+  const Size size{picture.width(), picture.height()};
+  std::vector<std::uint8_t> bytes;
+  if (IsPngName(out)) {
+    bytes = EncodePng(picture.view(), bits == 32);
+  } else {
+    // The picture moves into the encoder's input rather than being copied.
+    BmpPicture image;
+    image.bitCount = bits;
+    image.bitmap = std::move(picture);
+    bytes = EncodeBmp(image);
+  }
+  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+  return out + ": " + std::to_string(size.width) + " x " + std::to_string(size.height) + ", " + std::to_string(bits) +
+         "-bit\n";
+}
+
+std::string RunSkinRender(Files& files, const std::vector<std::string>& given) {
+  constexpr const char* kForm =
+      "expected 'skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT' or "
+      "'skin render FILE|--embedded --frame WxH [--dpi N] OUT'";
+  // --dpi may stand anywhere after the file.
+  std::vector<std::string> args;
+  std::map<std::string, std::string> values;
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    if (i > 0 && given[i] == "--dpi") {
+      if (i + 1 >= given.size() || !values.emplace("--dpi", given[i + 1]).second) throw CliError(kForm);
+      ++i;
+    } else {
+      args.push_back(given[i]);
+    }
+  }
+  const int dpi = DpiOption(values);
   Bitmap picture;
   int bits = 24;
   std::string out;
   if (args.size() == 6 && args[1] == "--control" && args[3] == "--size") {
     const Size size = ParseRenderSize(args[4]);
-    picture = RenderSkinControl(LoadSkinFile(files, args[0]), args[2], size);
+    const PackageSkin skin = LoadSkinFile(files, args[0]);
+    picture = RenderSkinControl(skin.AtDpi(dpi), args[2], size);
     out = args[5];
-  } else if (args.size() == 4 && args[1] == "--frame") {
+  } else if (args.size() == 4 && args[1] == "--frame" && dpi == kBaseDpi) {
     const Size size = ParseRenderSize(args[2]);
     picture = RenderSkinFrame(LoadSkinFile(files, args[0]), size);
     bits = 32;
@@ -185,14 +233,7 @@ std::string RunSkinRender(Files& files, const std::vector<std::string>& args) {
   } else {
     throw CliError(kForm);
   }
-  // The picture moves into the encoder's input rather than being copied.
-  BmpPicture image;
-  image.bitCount = bits;
-  image.bitmap = std::move(picture);
-  const std::vector<std::uint8_t> bytes = EncodeBmp(image);
-  files.WriteAtomic(out, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-  return out + ": " + std::to_string(image.bitmap.width()) + " x " + std::to_string(image.bitmap.height()) + ", " +
-         std::to_string(bits) + "-bit\n";
+  return WriteRenderedPicture(files, out, std::move(picture), bits);
 }
 
 }  // namespace zv

@@ -2,6 +2,7 @@
 // zorvane-cli skin render: a control record or the window frame composed at
 // a size, as the skinned controls and the frame compose them, for skin
 // authors to look at.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ bool IsRenderSize(Size size);
 // allows; a fixed record keeps its own). Throws zv::Error for an unknown
 // record, one without frame geometry, one without a picture, or one whose
 // own size is not an IsRenderSize.
-Bitmap RenderSkinControl(const PackageSkin& skin, const std::string& name, Size size);
+Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size size);
 
 // The window frame at `size` (an IsRenderSize, else zv::Error): the four
 // bands from the main picture, the client area in the skin's button face
@@ -33,8 +34,18 @@ PackageSkin LoadSkinFile(Files& files, const std::string& path);
 // 1..kMaxRenderSide.
 Size ParseRenderSize(const std::string& text);
 
-// args after "render": FILE (--control NAME --size WxH | --frame WxH) OUT.bmp.
-// Returns the line to print.
+// --dpi's value: a whole number from kMinDpi to kMaxDpi, else CliError.
+int ParseDpi(const std::string& text);
+// The value of "--dpi" in `values`, 96 without one.
+int DpiOption(const std::map<std::string, std::string>& values);
+
+// Writes `picture` to `out` atomically: PNG when the name ends in ".png"
+// (with alpha for 32 bits), BMP of `bits` bits otherwise. Returns the line
+// to print.
+std::string WriteRenderedPicture(Files& files, const std::string& out, Bitmap picture, int bits);
+
+// args after "render": FILE (--control NAME --size WxH | --frame WxH)
+// [--dpi N] OUT. Returns the line to print.
 std::string RunSkinRender(Files& files, const std::vector<std::string>& args);
 
 }  // namespace zv

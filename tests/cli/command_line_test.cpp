@@ -26,7 +26,7 @@ TEST(CommandLineTest, HelpPrintsTheUsageOnStdoutAndSucceeds) {
   EXPECT_EQ(all.out.substr(0, 36), "usage: zorvane-cli generate LIBRARY ");
   EXPECT_NE(all.out.find("\n                            [--out DIR]"), std::string::npos) << all.out;
   EXPECT_NE(all.out.find("\n       zorvane-cli settings make --out FILE"), std::string::npos) << all.out;
-  EXPECT_NE(all.out.find("\n       zorvane-cli skin render FILE|--embedded --control NAME --size WxH OUT.bmp\n"),
+  EXPECT_NE(all.out.find("\n       zorvane-cli skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT.bmp|OUT.png\n"),
             std::string::npos);
   EXPECT_EQ(RunWith({"-h"}).out, all.out);
 
@@ -55,6 +55,11 @@ TEST(CommandLineTest, MistakesShowTheUsageOnStderrAndExitTwo) {
   EXPECT_NE(wrong.err.find("usage: zorvane-cli skin pack"), std::string::npos) << wrong.err;
   EXPECT_EQ(wrong.err.find("generate"), std::string::npos) << wrong.err;
   EXPECT_EQ(wrong.out, "");
+  for (const char* dpi : {"47", "481", "1e2", "", "-96"}) {
+    const Outcome bad = RunWith({"skin", "frame", "--embedded", "--size", "800x500", "--dpi", dpi});
+    EXPECT_EQ(bad.code, 2) << dpi;
+    EXPECT_NE(bad.err.find("--dpi takes a whole number from 48 to 480"), std::string::npos) << bad.err;
+  }
 }
 
 }  // namespace

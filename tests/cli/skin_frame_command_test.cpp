@@ -5,6 +5,8 @@
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
 #include "core/base/bmp.h"
+#include "core/base/display_scale.h"
+#include "core/platform/png_codec.h"
 #include "embedded/default_skin.h"
 #include "fakes.h"
 
@@ -81,6 +83,52 @@ TEST_F(SkinFrameCommandTest, RenderWithoutCellsDrawsTheCaptionInAFont) {
     }
   }
   EXPECT_GT(inked, 20);
+}
+
+// "client: L T R B" of a frame summary.
+Rect ClientOf(const std::string& summary) {
+  Rect r;
+  const std::size_t at = summary.find("client: ");
+  EXPECT_NE(at, std::string::npos) << summary;
+  std::sscanf(summary.c_str() + at, "client: %d %d %d %d", &r.left, &r.top, &r.right, &r.bottom);
+  return r;
+}
+
+// A window of the scaled size at --dpi has the 96-DPI figures scaled, and
+// its close button answers where it is drawn.
+TEST_F(SkinFrameCommandTest, DpiGivesTheGeometryAtThatScale) {
+  const Rect base = ClientOf(Run({"frame", "--embedded", "--size", "800x500"}));
+  for (const int dpi : {120, 144, 192}) {
+    const Size size = ScaleSize({800, 500}, dpi);
+    const std::string sizeText = std::to_string(size.width) + "x" + std::to_string(size.height);
+    const Rect client = ClientOf(Run({"frame", "--embedded", "--size", sizeText, "--dpi", std::to_string(dpi)}));
+    const Rect want = ScaleRect(base, dpi);
+    EXPECT_LE(std::abs(client.left - want.left) + std::abs(client.top - want.top), 2) << dpi;
+    EXPECT_LE(std::abs(client.right - want.right) + std::abs(client.bottom - want.bottom), 2) << dpi;
+    // The close button of 776..797 x 5..26 at 96 DPI.
+    const Point close = ScalePoint({786, 15}, dpi);
+    EXPECT_EQ(Run({"hittest", "--embedded", "--size", sizeText, "--dpi", std::to_string(dpi),
+                   std::to_string(close.x) + "," + std::to_string(close.y)}),
+              std::to_string(close.x) + "," + std::to_string(close.y) + " 20\n");
+  }
+  EXPECT_THROW(Run({"frame", "--embedded", "--size", "800x500", "--dpi", "12"}), CliError);
+}
+
+// A .png name gets PNG with the same pixels as the BMP the other name gets.
+TEST_F(SkinFrameCommandTest, PngHoldsTheBmpsPixels) {
+  for (const char* dpi : {"96", "144"}) {
+    for (const char* name : {"out.bmp", "out.PNG"}) {
+      EXPECT_EQ(Run({"render", "--embedded", "--frame", "300x200", "--cell", "7x13", "--dpi", dpi, name}),
+                std::string(name) + ": 300 x 200, 32-bit\n");
+    }
+    const std::string& bmp = files.files.at("out.bmp");
+    const std::string& png = files.files.at("out.PNG");
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    const Bitmap fromBmp = DecodeBmp({reinterpret_cast<const std::uint8_t*>(bmp.data()), bmp.size()});
+    const PngImage fromPng = DecodePng({reinterpret_cast<const std::uint8_t*>(png.data()), png.size()});
+    EXPECT_TRUE(fromPng.alpha);
+    EXPECT_EQ(fromPng.bitmap.pixels(), fromBmp.pixels()) << dpi;
+  }
 }
 
 }  // namespace

@@ -82,6 +82,10 @@ std::vector<bool> MaskSlots(const SkinContents& skin, const Places& places) {
 }
 
 void CheckSize(const SkinContents& skin, int dpi) {
+  if (!IsSupportedDpi(dpi)) {
+    throw Error("cannot scale a skin to " + std::to_string(dpi) + " DPI (" + std::to_string(kMinDpi) + " to " +
+                std::to_string(kMaxDpi) + ")");
+  }
   long long pixels = 0;
   bool sidesFit = true;
   const auto add = [&](const BitmapView& v) {

@@ -35,7 +35,8 @@ struct SkinContents {
 
 class ScaledSkin : public SkinSource {
  public:
-  // Throws zv::Error when the pictures would pass the limits above.
+  // Throws zv::Error for a DPI outside kMinDpi..kMaxDpi and when the
+  // pictures would pass the limits above.
   ScaledSkin(const SkinContents& skin, int dpi);
 
   int Dpi() const { return dpi_; }

@@ -9,6 +9,7 @@
 #include "cli/std_platform.h"
 #include "core/base/byte_stream.h"
 #include "core/base/string_list.h"
+#include "core/platform/png_codec.h"
 #include "core/skin/global_sections.h"
 #include "core/skin/ini_text.h"
 #include "core/skin/skin_folder.h"
@@ -79,6 +80,15 @@ std::vector<std::string> DefinitionLines(std::string_view bytes, const std::stri
   return lines;
 }
 
+// A PNG picture as the BMP the package holds: 24-bit, or 32-bit when the
+// file has an alpha channel (which the check then warns about).
+BmpPicture PictureOfPng(std::span<const std::uint8_t> bytes, PictureBudget& budget) {
+  PngImage png = DecodePng(bytes);
+  BmpPicture picture = PictureFromBitmap(png.bitmap, png.alpha ? 32 : 24);
+  budget.Take(EncodeBmp(picture));
+  return picture;
+}
+
 // One picture file, or nullopt with the reason in `findings`.
 std::optional<BmpPicture> ReadPicture(Files& files, const std::string& folder, const std::string& name,
                                       PictureBudget& budget, std::vector<SkinFinding>& findings) {
@@ -86,16 +96,21 @@ std::optional<BmpPicture> ReadPicture(Files& files, const std::string& folder, c
   const std::string path = folder + CliCodec().Utf8FromCp936(name);
   try {
     const std::string bytes = files.ReadAll(path);
-    const char* kind = PictureKind(bytes);
-    if (kind == nullptr || std::string_view(kind) != "a BMP picture") {
-      findings.push_back(FileFinding(Shown(path), std::string("the file is ") + (kind ? kind : "not a picture") +
-                                                      ", but a skin's pictures are BMP files: save it as BMP"));
+    const std::string_view kind = PictureKind(bytes) ? PictureKind(bytes) : "not a picture";
+    if (kind == "a PNG picture") {
+      if (!IsPngName(path)) {
+        findings.push_back({FindingLevel::kWarning, Shown(path), "", "", 0,
+                            "the file is a PNG picture under another name; it is packed as BMP all the same"});
+      }
+      return PictureOfPng(AsBytes(bytes), budget);
+    }
+    if (kind != "a BMP picture") {
+      findings.push_back(FileFinding(Shown(path), "the file is " + std::string(kind) +
+                                                      ", but a skin's pictures are BMP or PNG files: save it as one"));
       return std::nullopt;
     }
     budget.Take(AsBytes(bytes));
     return ReadBmp(AsBytes(bytes));
-  } catch (const FileOpenError& e) {
-    findings.push_back(FileFinding(Shown(path), e.what()));
   } catch (const Error& e) {
     findings.push_back(FileFinding(Shown(path), e.what()));
   }

@@ -4,6 +4,7 @@
 
 #include "cli/skin_command.h"
 #include "cli/skin_render.h"
+#include "core/platform/png_codec.h"
 #include "fakes.h"
 #include "skin_test_pictures.h"
 
@@ -67,14 +68,38 @@ TEST(SkinInput, MisplacedFilesAreNamedWithWhatWouldWork) {
 
   // A picture of another format under a .bmp name, and a value the reader cannot take.
   files.files["s/a.bmp"] = files.files["png.bmp"];
+  EXPECT_EQ(ErrorOf([&] { RunSkinPack(files, "s", "t.zsk"); }).substr(0, 20), "s/a.bmp: PNG error: ");
+  files.files["s/a.bmp"] = "GIF89a";
   EXPECT_EQ(ErrorOf([&] { RunSkinPack(files, "s", "t.zsk"); }),
-            "s/a.bmp: the file is a PNG picture, but a skin's pictures are BMP files: save it as BMP");
+            "s/a.bmp: the file is a GIF picture, but a skin's pictures are BMP or PNG files: save it as one");
   files.files["s/a.bmp"] = FileOf(test::SamplePicture(24, 5, 3, 3));
   std::string& ini = files.files["s/skin.ini"];
   ini.replace(ini.rfind("0,0,5,3"), 7, "0,0,5");
   EXPECT_EQ(ErrorOf([&] { LoadSkinFile(files, "s"); }),
             "s/skin.ini:15: [panel] skinrect: '0,0,5' is not a rectangle: four numbers LEFT,TOP,RIGHT,BOTTOM");
   EXPECT_EQ(files.files.count("t.zsk"), 0u);
+}
+
+TEST(SkinInput, PngPicturesPackAsTheirBmpTwins) {
+  test::FakeFiles files;
+  AddSkinFolder(files, "s");
+  BmpPicture twin = test::SamplePicture(24, 5, 3, 3);
+  const auto png = EncodePng(twin.bitmap.view(), false);
+  files.files["s/a.png"] = std::string(png.begin(), png.end());
+  std::string& ini = files.files["s/skin.ini"];
+  ini.replace(ini.find("0=a.bmp"), 7, "0=a.png");
+  EXPECT_TRUE(RunSkinPack(files, "s", "s.zsk").empty());
+  const SkinPackage package = ReadSkinPackage(files, "s.zsk");
+  EXPECT_EQ(EncodeBmp(package.activePictures[0]), EncodeBmp(twin));
+
+  // The same bytes under a .bmp name pack too, with a word about the name.
+  files.files["s/a.bmp"] = files.files["s/a.png"];
+  ini.replace(ini.find("0=a.png"), 7, "0=a.bmp");
+  const auto findings = RunSkinPack(files, "s", "t.zsk");
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(FindingText(findings[0]),
+            "warning: s/a.bmp: the file is a PNG picture under another name; it is packed as BMP all the same");
+  EXPECT_EQ(EncodeBmp(ReadSkinPackage(files, "t.zsk").activePictures[0]), EncodeBmp(twin));
 }
 
 TEST(SkinInput, DefinitionWithAByteOrderMarkIsReadAsUtf8) {

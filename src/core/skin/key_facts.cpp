@@ -24,11 +24,8 @@ std::string_view WordList(int count) {
 }
 
 template <class E, E (*Parse)(std::string_view), std::string_view (*WordOf)(E)>
-KeyFact WordFact(std::string_view key, std::string_view missing, std::string_view typeDefault, int count) {
-  KeyFact fact;
-  fact.name = key;
-  fact.type = KeyType::kWord;
-  fact.missing = missing.empty() ? typeDefault : missing;
+KeyFact WordFact(const KeyInfo& key, std::string_view typeDefault, int count) {
+  KeyFact fact{key.name, KeyType::kWord, key.missing.empty() ? typeDefault : key.missing, key.unit, nullptr, {}};
   fact.knownWord = IsKnownWord<E, Parse, WordOf>;
   fact.words = WordList<E, WordOf>(count);
   return fact;
@@ -36,50 +33,31 @@ KeyFact WordFact(std::string_view key, std::string_view missing, std::string_vie
 
 }  // namespace
 
-void KeyFactCollector::Add(std::string_view key, KeyType type, std::string_view missing, std::string_view typeDefault) {
-  KeyFact fact;
-  fact.name = key;
-  fact.type = type;
-  fact.missing = missing.empty() ? typeDefault : missing;
-  fact.pictureIndex = type == KeyType::kInteger && key.ends_with("pictureindex");
-  fact.drawnRect = type == KeyType::kRect && (key.ends_with("skinrect") || key.starts_with("restore") ||
-                                              key == "downrect" || key.ends_with("framerect"));
-  facts.push_back(fact);
+void KeyFactCollector::Add(const KeyInfo& key, KeyType type, std::string_view typeDefault) {
+  facts.push_back({key.name, type, key.missing.empty() ? typeDefault : key.missing, key.unit, nullptr, {}});
 }
 
-void KeyFactCollector::Visit(std::string_view key, std::string&, std::string_view missing) {
-  Add(key, KeyType::kText, missing, "");
+void KeyFactCollector::Visit(const KeyInfo& key, std::string&) { Add(key, KeyType::kText, ""); }
+void KeyFactCollector::Visit(const KeyInfo& key, int&) { Add(key, KeyType::kInteger, "0"); }
+void KeyFactCollector::Visit(const KeyInfo& key, ColorRef&) { Add(key, KeyType::kColor, "0"); }
+void KeyFactCollector::Visit(const KeyInfo& key, bool&) { Add(key, KeyType::kBoolean, "0"); }
+void KeyFactCollector::Visit(const KeyInfo& key, Point&) { Add(key, KeyType::kPoint, "0,0"); }
+void KeyFactCollector::Visit(const KeyInfo& key, Rect&) { Add(key, KeyType::kRect, "0,0,0,0"); }
+void KeyFactCollector::Visit(const KeyInfo& key, FontStyle&) { Add(key, KeyType::kFontStyle, ""); }
+void KeyFactCollector::Visit(const KeyInfo& key, Alignment&) {
+  facts.push_back(WordFact<Alignment, ParseAlignment, AlignmentWord>(key, "tacenter", 3));
 }
-void KeyFactCollector::Visit(std::string_view key, int&, std::string_view missing) {
-  Add(key, KeyType::kInteger, missing, "0");
+void KeyFactCollector::Visit(const KeyInfo& key, StretchType&) {
+  facts.push_back(WordFact<StretchType, ParseStretchType, StretchTypeWord>(key, "stfull", 3));
 }
-void KeyFactCollector::Visit(std::string_view key, ColorRef&, std::string_view missing) {
-  Add(key, KeyType::kColor, missing, "0");
+void KeyFactCollector::Visit(const KeyInfo& key, InactiveEffect&) {
+  facts.push_back(WordFact<InactiveEffect, ParseInactiveEffect, InactiveEffectWord>(key, "iebrightness", 6));
 }
-void KeyFactCollector::Visit(std::string_view key, bool&, std::string_view) { Add(key, KeyType::kBoolean, "", "0"); }
-void KeyFactCollector::Visit(std::string_view key, Point&, std::string_view missing) {
-  Add(key, KeyType::kPoint, missing, "0,0");
+void KeyFactCollector::Visit(const KeyInfo& key, MorphKind&) {
+  facts.push_back(WordFact<MorphKind, ParseMorphKind, MorphKindWord>(key, "mkdefault", 7));
 }
-void KeyFactCollector::Visit(std::string_view key, Rect&, std::string_view missing) {
-  Add(key, KeyType::kRect, missing, "0,0,0,0");
-}
-void KeyFactCollector::Visit(std::string_view key, FontStyle&, std::string_view missing) {
-  Add(key, KeyType::kFontStyle, missing, "");
-}
-void KeyFactCollector::Visit(std::string_view key, Alignment&, std::string_view missing) {
-  facts.push_back(WordFact<Alignment, ParseAlignment, AlignmentWord>(key, missing, "tacenter", 3));
-}
-void KeyFactCollector::Visit(std::string_view key, StretchType&, std::string_view missing) {
-  facts.push_back(WordFact<StretchType, ParseStretchType, StretchTypeWord>(key, missing, "stfull", 3));
-}
-void KeyFactCollector::Visit(std::string_view key, InactiveEffect&, std::string_view missing) {
-  facts.push_back(WordFact<InactiveEffect, ParseInactiveEffect, InactiveEffectWord>(key, missing, "iebrightness", 6));
-}
-void KeyFactCollector::Visit(std::string_view key, MorphKind&, std::string_view missing) {
-  facts.push_back(WordFact<MorphKind, ParseMorphKind, MorphKindWord>(key, missing, "mkdefault", 7));
-}
-void KeyFactCollector::Visit(std::string_view key, ButtonCommand&, std::string_view missing) {
-  facts.push_back(WordFact<ButtonCommand, ParseButtonCommand, ButtonCommandWord>(key, missing, "cmdefault", 7));
+void KeyFactCollector::Visit(const KeyInfo& key, ButtonCommand&) {
+  facts.push_back(WordFact<ButtonCommand, ParseButtonCommand, ButtonCommandWord>(key, "cmdefault", 7));
 }
 
 }  // namespace zv

@@ -14,9 +14,8 @@ enum class KeyType { kText, kInteger, kColor, kBoolean, kPoint, kRect, kFontStyl
 struct KeyFact {
   std::string_view name;
   KeyType type = KeyType::kText;
-  std::string_view missing;   // what a missing key reads as, in the definition's spelling
-  bool pictureIndex = false;  // an index into the active pictures
-  bool drawnRect = false;     // a rectangle of the record's picture that is drawn
+  std::string_view missing;       // what a missing key reads as, in the definition's spelling
+  KeyUnit unit = KeyUnit::kNone;  // kIndex: an active picture; kLook: a rectangle of it that is drawn
   // kWord: whether a value is one of the words the reader knows, and those words.
   bool (*knownWord)(std::string_view) = nullptr;
   std::string_view words;
@@ -28,23 +27,23 @@ std::vector<KeyFact> KeyFactsOf(R& record);
 
 class KeyFactCollector : public KeyVisitor {
  public:
-  void Visit(std::string_view key, std::string& field, std::string_view missing) override;
-  void Visit(std::string_view key, int& field, std::string_view missing) override;
-  void Visit(std::string_view key, ColorRef& field, std::string_view missing) override;
-  void Visit(std::string_view key, bool& field, std::string_view missing) override;
-  void Visit(std::string_view key, Point& field, std::string_view missing) override;
-  void Visit(std::string_view key, Rect& field, std::string_view missing) override;
-  void Visit(std::string_view key, FontStyle& field, std::string_view missing) override;
-  void Visit(std::string_view key, Alignment& field, std::string_view missing) override;
-  void Visit(std::string_view key, StretchType& field, std::string_view missing) override;
-  void Visit(std::string_view key, InactiveEffect& field, std::string_view missing) override;
-  void Visit(std::string_view key, MorphKind& field, std::string_view missing) override;
-  void Visit(std::string_view key, ButtonCommand& field, std::string_view missing) override;
+  void Visit(const KeyInfo& key, std::string& field) override;
+  void Visit(const KeyInfo& key, int& field) override;
+  void Visit(const KeyInfo& key, ColorRef& field) override;
+  void Visit(const KeyInfo& key, bool& field) override;
+  void Visit(const KeyInfo& key, Point& field) override;
+  void Visit(const KeyInfo& key, Rect& field) override;
+  void Visit(const KeyInfo& key, FontStyle& field) override;
+  void Visit(const KeyInfo& key, Alignment& field) override;
+  void Visit(const KeyInfo& key, StretchType& field) override;
+  void Visit(const KeyInfo& key, InactiveEffect& field) override;
+  void Visit(const KeyInfo& key, MorphKind& field) override;
+  void Visit(const KeyInfo& key, ButtonCommand& field) override;
 
   std::vector<KeyFact> facts;
 
  private:
-  void Add(std::string_view key, KeyType type, std::string_view missing, std::string_view typeDefault);
+  void Add(const KeyInfo& key, KeyType type, std::string_view typeDefault);
 };
 
 template <class R>

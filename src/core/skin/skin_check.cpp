@@ -254,7 +254,7 @@ class SkinChecker {
       picture = &*skin_.picture;
     }
     for (const KeyFact& fact : facts) {
-      if (!fact.pictureIndex || fact.name.find("mask") != std::string_view::npos) continue;
+      if (fact.unit != KeyUnit::kIndex || fact.name.find("mask") != std::string_view::npos) continue;
       if (!picture) picture = Active(ini_.ReadInteger(section, fact.name, -1));
     }
     for (const KeyFact& fact : facts) {
@@ -281,7 +281,7 @@ class SkinChecker {
         if (!ParseIniInteger(value)) {
           Report(FindingLevel::kWarning, section, fact.name,
                  quoted + " is not a number, so it reads as " + std::string(fact.missing));
-        } else if (fact.pictureIndex) {
+        } else if (fact.unit == KeyUnit::kIndex) {
           CheckPictureIndex(section, fact.name, *ParseIniInteger(value));
         }
         break;
@@ -344,7 +344,7 @@ class SkinChecker {
              "'" + std::string(value) + "' is not a rectangle: four numbers LEFT,TOP,RIGHT,BOTTOM");
       return;
     }
-    const bool drawn = fact.drawnRect || (SameName(section, "FORMINFO") && fact.name == "clientrect");
+    const bool drawn = fact.unit == KeyUnit::kLook || (SameName(section, "FORMINFO") && fact.name == "clientrect");
     if (!drawn || !picture || IsNullRect(r)) return;
     if (r.left < 0 || r.top < 0 || r.right > picture->bitmap.width() || r.bottom > picture->bitmap.height() ||
         r.right < r.left || r.bottom < r.top) {
@@ -358,7 +358,7 @@ class SkinChecker {
   void CheckMaskPairs(std::string_view section, const std::vector<KeyFact>& facts) {
     for (const KeyFact& mask : facts) {
       const std::size_t at = mask.name.find("mask");
-      if (!mask.pictureIndex || at == std::string_view::npos) continue;
+      if (mask.unit != KeyUnit::kIndex || at == std::string_view::npos) continue;
       std::string shaped = std::string(mask.name.substr(0, at)) + std::string(mask.name.substr(at + 4));
       if (std::none_of(facts.begin(), facts.end(), [&](const KeyFact& f) { return f.name == shaped; })) {
         shaped = "windowpictureindex";

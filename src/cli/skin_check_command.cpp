@@ -44,7 +44,7 @@ int RunSkinCheck(Files& files, const std::vector<std::string>& args, std::string
     if (arg == "--json") {
       json = true;
     } else if (arg.starts_with("--") && arg != "--embedded") {
-      throw CliError("unknown option " + arg);
+      throw CliError::UnknownOption(arg);
     } else if (!source.empty()) {
       throw CliError("more than one skin given: " + arg);
     } else {

@@ -11,8 +11,11 @@
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
+#include "cli/version.h"
 #include "core/base/byte_stream.h"
 #include "core/base/string_list.h"
+#include "core/frame/caption_objects.h"
+#include "core/frame/frame_skin.h"
 #include "core/skin/package.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_folder.h"
@@ -241,13 +244,33 @@ std::string SkinInfoText(const std::string& fileBytes, const std::string& shown)
   }
   out += "definition text: " + std::to_string(layout.definitionText.size()) + " bytes in " +
          std::to_string(CountLines(layout.definitionText)) + " lines\n";
-  return out + DefinitionInfo(layout.definitionText);
+  out += DefinitionInfo(layout.definitionText);
+  return out + "read by zorvane-cli " + kProgramVersion + ", which reads skin files up to version 3\n";
+}
+
+std::string SkinNamesHelp(const std::vector<std::string>& args) {
+  const bool named = args.size() > 2 && (args[2] == "--embedded" || !args[2].starts_with("-"));
+  const std::string source = named ? args[2] : "--embedded";
+  StdFiles files;
+  try {
+    const PackageSkin skin = LoadSkinFile(files, source);
+    std::string objects, controls;
+    for (const CaptionObject& o : BuildCaptionObjects(FrameSkinOf(skin)))
+      objects += (objects.empty() ? "" : ", ") + o.Name();
+    for (const auto& record : skin.Definition().controls) controls += (controls.empty() ? "" : ", ") + record->Name();
+    return ToTerminal("names in " + ShownSource(source) + ":\n  --hot, --down: " + objects +
+                      "\n  --control: " + controls + "\n");
+  } catch (const Error& e) {
+    return "names: " + ToTerminal(e.what()) + "\n";
+  }
 }
 
 int SkinMain(const std::vector<std::string>& args) {
   StdFiles files;
   if (IsFrameCommand(args)) {
-    std::cout << RunFrameCommand(files, args);
+    std::string warnings;
+    std::cout << RunFrameCommand(files, args, &warnings);
+    std::cerr << warnings;
     return 0;
   }
   const bool force = args.size() == 4 && args[3] == "--force";
@@ -278,10 +301,6 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cout << out;
     return code;
   }
-  if (IsFrameCommand(args)) {
-    std::cout << RunFrameCommand(files, args);
-    return 0;
-  }
   if (!args.empty() && (args[0] == "menu" || args[0] == "sysmenu" || args[0] == "hint")) {
     std::cout << RunSkinPreview(files, args);
     return 0;
@@ -291,8 +310,8 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   throw CliError(
-      "expected 'skin pack', 'check', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
-      "'hint' (see --help)");
+      "expected 'skin pack', 'check', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu', "
+      "'sysmenu' or 'hint'");
 }
 
 }  // namespace zv

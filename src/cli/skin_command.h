@@ -54,6 +54,10 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
 std::string RunSkinInfo(Files& files, const std::string& skinFile);
 std::string SkinInfoText(const std::string& fileBytes, const std::string& shown = "the skin file");
 
+// For skin --help: the caption objects' and controls' names of the skin
+// after the subcommand, or of the embedded one.
+std::string SkinNamesHelp(const std::vector<std::string>& args);
+
 int SkinMain(const std::vector<std::string>& args);
 
 }  // namespace zv

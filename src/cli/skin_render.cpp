@@ -75,8 +75,6 @@ class PreviewControl : public TzsSkinCustomControl {
 
 ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemColor(SystemColorIndex(color)) : color; }
 
-std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
-
 }  // namespace
 
 Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size size) {
@@ -152,6 +150,8 @@ PackageSkin LoadSkinFile(Files& files, const std::string& path) {
     throw Error(ShownSource(path) + ": " + e.what());
   }
 }
+
+std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
 
 Size ParseRenderSize(const std::string& text) {
   const auto x = text.find('x');

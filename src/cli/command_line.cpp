@@ -39,6 +39,7 @@ constexpr Command kCommands[] = {
     {"skin",
      "skin pack SKIN.INI|FOLDER OUT\n"
      "skin check SKIN.INI|FOLDER|FILE|--embedded [--json]\n"
+     "skin keys\n"
      "skin unpack FILE|--embedded DIR\n"
      "skin info FILE|--embedded\n"
      "skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT.bmp|OUT.png\n"

@@ -16,6 +16,7 @@
 #include "core/base/string_list.h"
 #include "core/frame/caption_objects.h"
 #include "core/frame/frame_skin.h"
+#include "core/skin/key_reference.h"
 #include "core/skin/package.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_folder.h"
@@ -295,6 +296,10 @@ int SkinMain(const std::vector<std::string>& args) {
     std::cerr << FindingsText(RunSkinPack(files, args[1], args[2]), false);
     return 0;
   }
+  if (args.size() == 1 && args[0] == "keys") {
+    std::cout << SkinKeyReference();
+    return 0;
+  }
   if (!args.empty() && args[0] == "check") {
     std::string out;
     const int code = RunSkinCheck(files, {args.begin() + 1, args.end()}, out);
@@ -310,7 +315,7 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   throw CliError(
-      "expected 'skin pack', 'check', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu', "
+      "expected 'skin pack', 'check', 'keys', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu', "
       "'sysmenu' or 'hint'");
 }
 

@@ -44,6 +44,24 @@ std::string SizeText(const BmpPicture& picture) {
   return std::to_string(picture.bitmap.width()) + " x " + std::to_string(picture.bitmap.height());
 }
 
+bool IsHigh(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+// The first line (from 1) CP936 does not read as meant, 0 for none: in a
+// UTF-8 text one holding any byte above 0x7F, else one with a byte that
+// starts no CP936 character.
+int FirstSuspectLine(std::string_view text, bool utf8) {
+  int number = 0;
+  int found = 0;
+  ForEachLine(text, [&](std::string_view line) {
+    ++number;
+    if (found != 0) return;
+    bool suspect = utf8 && std::any_of(line.begin(), line.end(), IsHigh);
+    ForEachSingleByte(line, [&](std::size_t, char c) { suspect = suspect || IsHigh(c); });
+    if (suspect) found = number;
+  });
+  return found;
+}
+
 bool SameSize(const BmpPicture& a, const BmpPicture& b) {
   return a.bitmap.width() == b.bitmap.width() && a.bitmap.height() == b.bitmap.height();
 }
@@ -97,23 +115,12 @@ class SkinChecker {
       return;
     }
     const bool utf8 = DetectFileEncoding(text) == FileEncoding::kUtf8;
-    int number = 0;
-    bool reported = false;
-    ForEachLine(text, [&](std::string_view line) {
-      ++number;
-      if (reported) return;
-      bool cp936 = true;
-      ForEachSingleByte(line, [&](std::size_t, char c) { cp936 = cp936 && static_cast<unsigned char>(c) < 0x80; });
-      if (cp936 && !utf8) return;
-      const bool wide =
-          std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-      if (!wide) return;
-      reported = true;
-      ReportAt(FindingLevel::kWarning, number,
+    if (const int line = FirstSuspectLine(text, utf8)) {
+      ReportAt(FindingLevel::kWarning, line,
                utf8 ? "the text is UTF-8 without a byte-order mark, but it is read as CP936, so its Chinese shows "
                       "garbled; save it as UTF-8 with a byte-order mark or as GBK"
                     : "the line holds bytes that are not CP936 text");
-    });
+    }
   }
 
   // --- PICTURES ---

@@ -99,6 +99,7 @@ TEST(SkinCheck, DefinitionMistakesAreFoundOnceWithTheirLine) {
        {{kError, 16, "unknown control type 'panle'"}, {kWarning, 22, "listed in neither"}}},
       {"skinname=T", "skinname=\xE4\xB8\xAD\xE6\x96\x87", {{kWarning, 2, "UTF-8 without a byte-order mark"}}},
       {"skinrectinapicture=1", "skinrectinapicture=true", {{kWarning, 20, "reads as false"}}},
+      {"skinname=T", "skinname=\xD6\xD0T\x80", {{kWarning, 2, "bytes that are not CP936 text"}}},
   };
   for (const Case& c : cases) {
     SkinUnderCheck skin = CleanSkin();

@@ -31,6 +31,17 @@ x11_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$lo
 [ "$x11_status" -ne 0 ] && win_status=$x11_status
 win_failed=$(( ${win_failed:-0} + ${x11_failed:-0} ))
 
+# The display-scale tests again on a display at 144 DPI, large enough for
+# the window at that scale.
+"$top/scripts/wine-prefix.sh" "$top/build/wineprefix-x11-144" x11 144
+ZV_EXPECT_DPI=144 LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX="$top/build/wineprefix-x11-144" WINEDEBUG=-all \
+  WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 2560x1600x24" \
+  /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 --gtest_filter='MainWindowTest.*Scale*' | tee "$log"
+dpi_status=${PIPESTATUS[0]}
+dpi_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
+[ "$dpi_status" -ne 0 ] && win_status=$dpi_status
+win_failed=$(( win_failed + ${dpi_failed:-0} ))
+
 native_total=${native_total:-0}
 native_failed=${native_failed:-0}
 passed=$((native_total - native_failed + ${win_passed:-0}))

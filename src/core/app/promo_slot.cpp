@@ -22,6 +22,7 @@ void ShowPicture(TzsSkinLinkImage& slot, const PromoServices& services, const st
 void ShowFallback(TzsSkinLinkImage& slot, const PromoServices& services) {
   const BitmapView canvas = slot.Canvas();
   FontSpec font;
+  font.height = ScaleLength(font.height, slot.Dpi());  // the canvas is at the slot's scale
   font.color = services.windowText;
   services.text.Draw(canvas, font, texts::kPromoFallback, {0, 0}, canvas.bounds());
   slot.Invalidate();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/error.h"
+#include "core/gfx/resample.h"
 
 namespace zv {
 
@@ -46,7 +47,26 @@ void OpenWebLink(Shell& shell, const std::string& url) {
 
 void TzsSkinLinkImage::SetPicture(Picture picture) {
   picture_ = std::move(picture);
+  drawnAtDpi_ = false;
+  Rescale();
   host_.Invalidate();
+}
+
+void TzsSkinLinkImage::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  Rescale();
+  host_.Invalidate();
+}
+
+void TzsSkinLinkImage::Rescale() {
+  scaled_ = {};
+  if (!picture_ || !Scales()) return;
+  Bitmap& source = picture_->bitmap;
+  const int w = source.width(), h = source.height();
+  scaled_ = Bitmap(ScaleLength(w, dpi_), ScaleLength(h, dpi_));
+  ResampleGrid(source.view(), {{0, w}, {0, scaled_.width()}}, {{0, h}, {0, scaled_.height()}}, scaled_.view(),
+               ResampleFilter::kArea);
 }
 
 BitmapView TzsSkinLinkImage::Canvas() {
@@ -54,6 +74,7 @@ BitmapView TzsSkinLinkImage::Canvas() {
     const Size size = host_.ClientSize();
     picture_ = Picture{PictureFormat::kBitmap,
                        Bitmap(std::max(size.width, 0), std::max(size.height, 0), Pixel{255, 255, 255, 255}), false};
+    drawnAtDpi_ = true;
   }
   if (picture_->format != PictureFormat::kBitmap) throw Error("Can only modify an image if it contains a bitmap");
   return picture_->bitmap.view();
@@ -66,7 +87,7 @@ void TzsSkinLinkImage::Click(Shell& shell) {
 
 void TzsSkinLinkImage::Paint(const BitmapView& target) const {
   if (!picture_) return;
-  const Bitmap& source = picture_->bitmap;
+  const Bitmap& source = Scales() ? scaled_ : picture_->bitmap;
   const int width = std::min(source.width(), target.width());
   const int height = std::min(source.height(), target.height());
   for (int y = 0; y < height; ++y) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/base/bitmap.h"
+#include "core/base/display_scale.h"
 #include "core/platform/picture_decoder.h"
 #include "core/platform/shell.h"
 
@@ -49,7 +50,10 @@ class TzsSkinLinkImage {
   // image if it contains a bitmap" when it holds another format.
   BitmapView Canvas();
   // Call after drawing on the canvas.
-  void Invalidate() { host_.Invalidate(); }
+  void Invalidate() {
+    Rescale();
+    host_.Invalidate();
+  }
 
   // The click event, then the link.
   void Click(Shell& shell);
@@ -57,10 +61,19 @@ class TzsSkinLinkImage {
   // The picture at its natural size from the top-left corner, clipped to
   // target; transparent pixels keep what target holds.
   void Paint(const BitmapView& target) const;
+  // Pictures are made for 96 DPI: at another scale each is drawn resampled
+  // by area to its size at that scale, made once per picture and scale.
+  void SetDpi(int dpi);
+  int Dpi() const { return dpi_; }
 
  private:
   LinkImageHost& host_;
   std::optional<Picture> picture_;
+  int dpi_ = kBaseDpi;
+  bool drawnAtDpi_ = false;  // made by Canvas at the control's size: never rescaled
+  Bitmap scaled_;            // the picture at dpi_, when that is not 96
+  bool Scales() const { return dpi_ != kBaseDpi && !drawnAtDpi_; }
+  void Rescale();
 };
 
 }  // namespace zv

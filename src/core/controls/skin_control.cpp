@@ -20,6 +20,12 @@ void TzsSkinControl::SetSkinData(const SkinSource* data) {
   if (data && !data->IsEmpty() && !Designing) ApplySkin();
 }
 
+void TzsSkinControl::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  if (skinData_ && !Designing) ApplySkin();
+}
+
 void TzsSkinControl::SkinDataRemoved(const SkinSource* data) {
   if (!data || data != skinData_) return;
   skinData_->RemoveFreeListener(this);
@@ -33,7 +39,7 @@ void TzsSkinControl::FreeNotification(const FreeNotifier* removed) {
 }
 
 void TzsSkinControl::LookUpSkinRecord() {
-  record_ = skinData_ && !skinData_->IsEmpty() ? skinData_->ControlRecord(skinDataName_) : nullptr;
+  record_ = skinData_ && !skinData_->IsEmpty() ? SkinAtDpi()->ControlRecord(skinDataName_) : nullptr;
 }
 
 void TzsSkinControl::ApplySkin() {
@@ -78,6 +84,15 @@ void TzsSkinCustomControl::SetDefaultHeight(int height) {
   }
 }
 
+void TzsSkinCustomControl::SetDpi(int dpi) {
+  if (dpi == Dpi()) return;
+  defaultFont_.height = RescaleFontHeight(defaultFont_.height, Dpi(), dpi);
+  defaultWidth_ = RescaleLength(defaultWidth_, Dpi(), dpi);
+  defaultHeight_ = RescaleLength(defaultHeight_, Dpi(), dpi);
+  DefaultFontChanged();
+  TzsSkinControl::SetDpi(dpi);
+}
+
 void TzsSkinCustomControl::LookUpSkinRecord() {
   TzsSkinControl::LookUpSkinRecord();
   // Never keep views into pictures of a skin that may be gone.
@@ -87,12 +102,14 @@ void TzsSkinCustomControl::LookUpSkinRecord() {
   const TzsDataSkinCustomControl* record = CustomRecord();
   // A record without frame geometry draws the plain look.
   if (!record) return;
-  pieces_ = PiecesFromRecord(*record, SkinData()->Picture(record->pictureIndex));
-  mask_ = SkinData()->Picture(record->maskPictureIndex);
+  pieces_ = PiecesFromRecord(*record, SkinAtDpi()->Picture(record->pictureIndex));
+  mask_ = SkinAtDpi()->Picture(record->maskPictureIndex);
   sizing_ = DeriveSizing(pieces_);
 }
 
-Size TzsSkinCustomControl::FitSizeToSkin(Size proposed) { return zv::FitSizeToSkin(sizing_, pieces_, proposed, fitted_); }
+Size TzsSkinCustomControl::FitSizeToSkin(Size proposed) {
+  return zv::FitSizeToSkin(sizing_, pieces_, proposed, fitted_);
+}
 
 void TzsSkinCustomControl::SetBounds(const Rect& bounds) {
   LookUpSkinRecord();
@@ -206,8 +223,8 @@ void TzsSkinCustomControl::RenderPieces(Bitmap& bitmap, const SkinPieces& pieces
                              pieces.picture);
       return;
     case SkinSizing::kVertical:
-      ComposeVerticalStrip(p.leftTop.y, s.Height() - p.leftBottom.y, bitmap, pieces.stretchEffect, bitmap.height(),
-                           s, pieces.picture);
+      ComposeVerticalStrip(p.leftTop.y, s.Height() - p.leftBottom.y, bitmap, pieces.stretchEffect, bitmap.height(), s,
+                           pieces.picture);
       return;
   }
 }

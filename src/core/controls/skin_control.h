@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/display_scale.h"
 #include "core/controls/skin_control_host.h"
 #include "core/skin/record_pieces.h"
 #include "core/skin/skin_source.h"
@@ -25,6 +26,12 @@ class TzsSkinControl : private FreeListener {
 
   SkinFamily Family() const { return family_; }
   const SkinSource* SkinData() const { return skinData_; }
+  // The skin as drawn: the source at the control's DPI.
+  const SkinSource* SkinAtDpi() const { return skinData_ ? &skinData_->AtDpi(dpi_) : nullptr; }
+  int Dpi() const { return dpi_; }
+  // The window moved to another display scale: the skin's records and
+  // pictures at that DPI from now on.
+  virtual void SetDpi(int dpi);
   // Applies the skin at once unless the source is absent or empty, or at
   // design time.
   void SetSkinData(const SkinSource* data);
@@ -71,6 +78,7 @@ class TzsSkinControl : private FreeListener {
 
   SkinFamily family_;
   const SkinSource* skinData_ = nullptr;
+  int dpi_ = kBaseDpi;
   std::string skinDataName_;
   const TzsDataSkinControl* record_ = nullptr;
 };
@@ -111,6 +119,8 @@ class TzsSkinCustomControl : public TzsSkinControl {
   void ApplySkin() override;
   void SetBounds(const Rect& bounds) override;
   void Paint(const BitmapView& canvas) override;
+  // The plain look's font and sizes at the new scale too.
+  void SetDpi(int dpi) override;
   // The size the skin allows for `proposed`; refreshes the fitted geometry.
   virtual Size FitSizeToSkin(Size proposed);
   virtual void UpdateWindowShape();

@@ -13,7 +13,7 @@ const TzsDataSkinPanelControl* TzsSkinPanel::PanelRecord() const {
 
 BitmapView TzsSkinPanel::BackgroundPicture() const {
   const TzsDataSkinPanelControl* record = PanelRecord();
-  return record && SkinData() ? SkinData()->Picture(record->bgPictureIndex) : BitmapView{};
+  return record && SkinData() ? SkinAtDpi()->Picture(record->bgPictureIndex) : BitmapView{};
 }
 
 void TzsSkinPanel::RepaintIfUnskinnedCaption() {
@@ -173,6 +173,11 @@ void TzsSkinPanel::SetRollUpState(bool rolledUp) {
   rollUpState_ = rolledUp;
   Roll(rolledUp);
   if (OnChangeRollUpState) OnChangeRollUpState();
+}
+
+void TzsSkinPanel::SetDpi(int dpi) {
+  defaultCaptionHeight_ = RescaleLength(defaultCaptionHeight_, Dpi(), dpi);
+  TzsSkinCustomControl::SetDpi(dpi);
 }
 
 void TzsSkinPanel::ApplySkin() {

@@ -82,6 +82,7 @@ class TzsSkinPanel : public TzsSkinCustomControl {
   bool CanAutoSize() const { return !rolling_; }
 
   void ApplySkin() override;
+  void SetDpi(int dpi) override;
   void SetBounds(const Rect& bounds) override;
   void Paint(const BitmapView& canvas) override;
 

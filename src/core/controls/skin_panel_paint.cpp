@@ -2,9 +2,9 @@
 // skinned caption band and the plain look.
 #include <algorithm>
 
+#include "core/controls/skin_panel.h"
 #include "core/gfx/blit.h"
 #include "core/gfx/glyphs.h"
-#include "core/controls/skin_panel.h"
 
 namespace zv {
 namespace {
@@ -32,10 +32,10 @@ FontSpec TzsSkinPanel::CaptionFont(ColorRef color) const {
 }
 
 ColorRef TzsSkinPanel::LabelColor() const {
-  if (const auto* label = dynamic_cast<const TzsDataSkinStdLabelControl*>(SkinData()->ControlRecord("stdlabel"))) {
+  if (const auto* label = dynamic_cast<const TzsDataSkinStdLabelControl*>(SkinAtDpi()->ControlRecord("stdlabel"))) {
     return ResolveColor(label->fontColor);
   }
-  return ResolveColor(SkinData()->Colors().cBtnText);
+  return ResolveColor(SkinAtDpi()->Colors().cBtnText);
 }
 
 TzsSkinPanel::Image TzsSkinPanel::CaptionImage() const {
@@ -81,7 +81,7 @@ void TzsSkinPanel::PaintTransparentFrame(const BitmapView& canvas) {
   Bitmap bitmap(canvas.width(), canvas.height());
   host_.PaintParentBackground(bitmap.view());
   if (borderStyle_ != TzsSkinBorderStyle::bvNone) {
-    const Pixel shadow = ToPixel(ResolveColor(SkinData()->Colors().cBtnShadow));
+    const Pixel shadow = ToPixel(ResolveColor(SkinAtDpi()->Colors().cBtnShadow));
     DrawOutline(bitmap.view(), bitmap.view().bounds(), shadow, shadow);
   }
   PaintOverlay(bitmap.view());
@@ -94,7 +94,7 @@ void TzsSkinPanel::PaintGroupBox(const BitmapView& canvas) {
   Bitmap bitmap(w, h);
   const BitmapView view = bitmap.view();
   host_.PaintParentBackground(view);
-  const Pixel shadow = ToPixel(ResolveColor(SkinData()->Colors().cBtnShadow));
+  const Pixel shadow = ToPixel(ResolveColor(SkinAtDpi()->Colors().cBtnShadow));
   const ColorRef textColor = LabelColor();
   const FontSpec font = CaptionFont(textColor);
   // An empty caption still gets a band of the font's text height.

@@ -143,10 +143,10 @@ const CaptionObject* PlatformButtonAt(const std::vector<CaptionObject>& objects,
 }
 
 // The corner whose sizing zone holds `p` in a window of `size`; 0 for none.
-HitCode CornerAt(Point p, Size size, int depth) {
-  const auto zone = [depth](int dx, int dy) {
-    return (dx < kCornerReach && dy < depth) || (dy < kCornerReach && dx < depth) ||
-           (dx < kCornerSquare && dy < kCornerSquare);
+HitCode CornerAt(Point p, Size size, int depth, int dpi = kBaseDpi) {
+  const int reach = ScaleLength(kCornerReach, dpi), square = ScaleLength(kCornerSquare, dpi);
+  const auto zone = [=](int dx, int dy) {
+    return (dx < reach && dy < depth) || (dy < reach && dx < depth) || (dx < square && dy < square);
   };
   const int right = size.width - 1 - p.x, bottom = size.height - 1 - p.y;
   if (zone(p.x, p.y)) return kHtTopLeft;
@@ -168,7 +168,7 @@ HitCode HitTestSkinned(Point p, const HitTestInput& in) {
   if (in.objectUnderMouse && !inCaption && !nr.Contains(p) && !in.inSizeMove) return kHtObject;
   if (in.state.maximized || !in.resizable) return inner();
   const bool inShape = !in.bands || PointInShape(*in.bands, p);
-  if (const HitCode corner = CornerAt(p, g.size, std::max(in.borderWidth, 1)); corner && inShape) return corner;
+  if (const HitCode corner = CornerAt(p, g.size, std::max(in.borderWidth, 1), in.dpi); corner && inShape) return corner;
   const int b = in.borderWidth;
   const Point around[] = {{p.x - b, p.y}, {p.x, p.y - b}, {p.x + b, p.y}, {p.x, p.y + b}};
   const Rect window{0, 0, g.size.width, g.size.height};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/base/bitmap.h"
+#include "core/base/display_scale.h"
 #include "core/frame/caption_objects.h"
 #include "core/frame/geometry.h"
 
@@ -39,7 +40,8 @@ HitCode ObjectHitCode(const CaptionObject& object);
 bool IsButtonHitCode(int code);
 
 // Sizing from a corner: along this many pixels of both edges from it, at
-// the edge's depth, and across a square of this side at the corner itself.
+// the edge's depth, and across a square of this side at the corner itself
+// (at 96 DPI; scaled with the skin).
 constexpr int kCornerReach = 16;
 constexpr int kCornerSquare = 8;
 
@@ -69,6 +71,7 @@ struct HitTestInput {
   bool objectUnderMouse = false;
   bool inSizeMove = false;
   int borderWidth = 0;
+  int dpi = kBaseDpi;  // the corners' reach scales with it
 };
 
 HitCode HitTestSkinned(Point p, const HitTestInput& in);

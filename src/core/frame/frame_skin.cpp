@@ -53,6 +53,7 @@ FrameSkin FrameSkinOf(const ScaledSkin& scaled) {
   skin.mask = scaled.MaskPicture();
   for (int i = 0; i < scaled.PictureCount(); ++i) skin.activePictures.push_back(scaled.Picture(i));
   skin.info = scaled.FormInfo();
+  skin.dpi = scaled.Dpi();
   TakeObjects(skin, scaled.Objects());
   return skin;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/base/bitmap.h"
+#include "core/base/display_scale.h"
 #include "core/skin/global_sections.h"
 #include "core/skin/object_records.h"
 
@@ -23,6 +24,7 @@ struct FrameSkin {
   std::vector<const TzsDataSkinObject*> objects;
   bool effects = true;     // the skin data's EnableSkinEffects: morphing may run
   bool glowFrames = true;  // the skin data's ShowCaptionButtonGlowFrames
+  int dpi = kBaseDpi;      // the scale the pieces are at
 
   // No main picture: the plain frame is used.
   bool Empty() const { return picture.width() <= 0 || picture.height() <= 0; }

@@ -149,7 +149,8 @@ HitCode SkinFrame::HitTest(Point p, bool resizable, bool inSizeMove) const {
   const HitTestInput in{&geometry_, skin_.mask.width() > 0 ? &bands_ : nullptr,
                         &objects_,  state_,
                         resizable,  objectUnderMouse,
-                        inSizeMove, skin_.info.borderWidth};
+                        inSizeMove, skin_.info.borderWidth,
+                        skin_.dpi};
   return HitTestSkinned(p, in);
 }
 

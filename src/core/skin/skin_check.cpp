@@ -376,8 +376,8 @@ class SkinChecker {
       const BmpPicture* b = Active(maskIndex);
       if (!a || !b || SameSize(*a, *b)) continue;
       Report(FindingLevel::kError, section, mask.name,
-             "the mask " + ActiveName(maskIndex) + " and its picture " + ActiveName(shapedIndex) +
-                 " differ in size, so the shape leaves black bands");
+             "the mask " + ActiveName(maskIndex) + " and the " + ActiveName(shapedIndex) +
+                 " it shapes differ in size, so the shape leaves black bands");
     }
   }
 

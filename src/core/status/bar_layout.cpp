@@ -40,7 +40,8 @@ Rect TSbCustomPanel::AlignRect() const {
 void TSbStatusBar::Realign() {
   Rect rest = AlignRect();
   for (const auto& pane : panes_) {
-    if (pane->Align() == alNone) pane->PlaceAt(Rect::FromSize(pane->Left(), pane->Top(), pane->Width(), pane->Height()));
+    if (pane->Align() == alNone)
+      pane->PlaceAt(Rect::FromSize(pane->Left(), pane->Top(), pane->Width(), pane->Height()));
   }
   for (const TAlign align : kAlignOrder) {
     for (const auto& pane : panes_) {
@@ -53,13 +54,13 @@ void TSbStatusBar::Realign() {
 Rect TSbStatusBar::PaneTextRect(const TSbCustomStatusPane& pane) const {
   const int inset = pane.BorderWidth() + TextInset(pane.FrameStyle());
   Rect r = pane.BoundsRect().Inflate(-inset, -inset);
-  if (pane.KeepsGripFree() && showSizeGrip_ && pane.BoundsRect().right >= AlignRect().right) r.right -= kGripReserve;
+  if (pane.KeepsGripFree() && showSizeGrip_ && pane.BoundsRect().right >= AlignRect().right) r.right -= GripReserve();
   return r;
 }
 
 bool TSbStatusBar::GripActive() { return showSizeGrip_ && host_.WindowSizeable() && !host_.WindowMaximised(); }
 
-Rect TSbStatusBar::GripRect() const { return {Width() - kGripWidth, 0, Width(), Height()}; }
+Rect TSbStatusBar::GripRect() const { return {Width() - ScaleLength(kGripWidth, dpi_), 0, Width(), Height()}; }
 
 bool TSbStatusBar::IsGripPoint(Point p) { return GripActive() && GripRect().Contains(p); }
 

@@ -58,7 +58,7 @@ PaneLook SimpleLook(const TSbStatusBar& bar) {
   look.borderWidth = 0;
   const int inset = TextInset(look.frameStyle);
   look.textRect = look.bounds.Inflate(-inset, -inset);
-  if (bar.ShowSizeGrip()) look.textRect.right -= TSbStatusBar::kGripReserve;
+  if (bar.ShowSizeGrip()) look.textRect.right -= bar.GripReserve();
   look.colour = look.fill = palette.Resolve(bar.Color());
   look.frame = MakeFrameColours(palette, palette.Resolve(bar.FlatColor()), 30);
   look.font = bar.Font();

@@ -63,7 +63,7 @@ void TSbCustomPanel::ApplyBorders(TFrameStyleEx inner, TFrameStyleEx outer, TSbB
 
 TSbStatusBar::TSbStatusBar(StatusBarHost& host, TextRenderer& text, const SystemPalette& palette, StatusTheme* theme)
     : host_(host), text_(text), palette_(palette), theme_(theme) {
-  TSbCustomPanel::SetSize(Width(), kStandardHeight);
+  TSbCustomPanel::SetSize(Width(), StandardHeight());
 }
 
 // Panes go first, newest first, while the bar is still whole.
@@ -111,13 +111,24 @@ void TSbStatusBar::SetThemeAware(bool aware) {
 void TSbStatusBar::Loaded() {
   if (autoStyle_) {
     ApplyBorders(fsNone, fsNone, kAllSides, 0);
-    TSbCustomPanel::SetSize(Width(), kStandardHeight);
+    TSbCustomPanel::SetSize(Width(), StandardHeight());
   }
   Changed();
   for (const auto& pane : panes_) pane->Loaded();
 }
 
 void TSbStatusBar::SetSize(int width, int height) { TSbCustomPanel::SetSize(width, height); }
+
+void TSbStatusBar::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  for (const auto& pane : panes_) {
+    pane->SetWidth(RescaleLength(pane->Width(), dpi_, dpi));
+    pane->SetHeight(RescaleLength(pane->Height(), dpi_, dpi));
+  }
+  dpi_ = dpi;
+  if (autoStyle_) TSbCustomPanel::SetSize(Width(), StandardHeight());
+  Changed();
+}
 
 bool TSbStatusBar::UsesTheme() { return themeAware_ && theme_ != nullptr && host_.VisualStylesActive(); }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/base/display_scale.h"
 #include "core/platform/text_renderer.h"
 #include "core/status/bar_host.h"
 #include "core/status/colour.h"
@@ -105,6 +106,11 @@ class TSbStatusBar : public TSbCustomPanel {
   // panes finish loading (the clock formats its first text).
   void Loaded();
   void SetSize(int width, int height) override;
+  // The bar at another display scale: its standard height, the grip and the
+  // panes' sizes (the font comes from the form, already at that scale).
+  void SetDpi(int dpi);
+  int StandardHeight() const { return ScaleLength(kStandardHeight, dpi_); }
+  int GripReserve() const { return ScaleLength(kGripReserve, dpi_); }
 
   // Painting and hit testing, in bar client coordinates.
   void Paint(const BitmapView& target);
@@ -142,6 +148,7 @@ class TSbStatusBar : public TSbCustomPanel {
   TFrameStyleEx simpleFrameStyle_ = fsFlat;
   bool autoScalePanes_ = false;
   bool themeAware_ = true;
+  int dpi_ = kBaseDpi;
 };
 
 }  // namespace zv

@@ -109,6 +109,14 @@ bool TfrmAd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
   return Form::HandleMessage(msg, wParam, lParam, result);
 }
 
+// The frame and the hints follow the controls to the new scale; the frame
+// sizes the window for the client at that scale.
+void TfrmAd::ChangeDpi(int from, int to) {
+  Form::ChangeDpi(from, to);
+  zsfrm->SetDpi(to);
+  if (zsSkinHint1) zsSkinHint1->SetDpi(to);
+}
+
 void TfrmAd::btn1Click() { services_.shell.OpenFolderInExplorer(services_.appDir); }
 
 }  // namespace zv::win

@@ -40,6 +40,7 @@ class TfrmAd : public Form {
   TfrmAd(AppServices& services, AppState& state, const FormDescription& description);
   void FormShow() override;
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void ChangeDpi(int from, int to) override;
   // High contrast on: the skin steps aside; off: it comes back.
   void FollowHighContrast();
   void btn1Click();

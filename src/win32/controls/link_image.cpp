@@ -1,6 +1,8 @@
 #include "win32/controls/link_image.h"
 
+#include "core/base/display_scale.h"
 #include "win32/forms/application.h"
+#include "win32/forms/form.h"
 
 namespace zv::win {
 
@@ -14,11 +16,14 @@ TzsSkinLinkImage::TzsSkinLinkImage(Form& owner, Control& parent, std::string nam
   };
 }
 
+// Heights are asked in 96-DPI units, as the form is designed.
 void TzsSkinLinkImage::SetHeight(int height) {
   Rect b = bounds();
-  b.bottom = b.top + height;
+  b.bottom = b.top + ScaleLength(height, owner().dpi());
   SetBounds(b);  // the parent's layout may change it again by the alignment
 }
+
+void TzsSkinLinkImage::ScaleContents(int, int to) { core_.SetDpi(to); }
 
 Size TzsSkinLinkImage::ClientSize() {
   RECT r{};

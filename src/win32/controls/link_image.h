@@ -3,8 +3,8 @@
 // holds the picture and the link, and shows what the core paints.
 #include <string>
 
-#include "core/platform/shell.h"
 #include "core/controls/link_image.h"
+#include "core/platform/shell.h"
 #include "win32/forms/control.h"
 #include "win32/platform/dib_surface.h"
 
@@ -29,6 +29,7 @@ class TzsSkinLinkImage : public Control, public LinkImageHost {
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Click() override;
   void Paint(HDC dc) override;
+  void ScaleContents(int from, int to) override;
 
  private:
   // Draws background and picture into the surface; done when the picture or

@@ -94,6 +94,8 @@ bool SkinHostWindow::PaintSurface() {
   return true;
 }
 
+void SkinHostWindow::ScaleContents(int, int to) { Skin().SetDpi(to); }
+
 void SkinHostWindow::Paint(HDC dc) {
   if (!PaintSurface()) return;
   const Size size = surface_.size();

@@ -36,6 +36,7 @@ class SkinHostWindow : public Control, protected SkinControlHost, protected Time
 
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void Paint(HDC dc) override;
+  void ScaleContents(int from, int to) override;
   // The skin decides the size, whoever asks: a caller or the parent's layout.
   Rect TakeBounds(const Rect& wanted) override;
 

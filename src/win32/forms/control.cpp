@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/base/display_scale.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form.h"
 #include "win32/platform/handles.h"
@@ -124,6 +125,13 @@ void Control::Realign() {
   });
   lastChildArea_ = area;
   laidOut_ = true;
+}
+
+void Control::ChangeScale(int from, int to) {
+  lastChildArea_ = RescaleRect(lastChildArea_, from, to);
+  if (parent_) PlaceWindow(RescaleRect(layout_.bounds, from, to));
+  ScaleContents(from, to);
+  for (Control* child : children_) child->ChangeScale(from, to);
 }
 
 bool Control::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

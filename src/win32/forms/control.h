@@ -57,6 +57,10 @@ class Control {
 
   // Places the children in this control's child area.
   void Realign();
+  // Takes this control and its children from one DPI to another: their
+  // places, the area they were laid out in, and what each keeps in pixels.
+  // The form holds its layout meanwhile.
+  void ChangeScale(int from, int to);
 
   std::function<void()> OnClick;
 
@@ -83,6 +87,12 @@ class Control {
   // A notification from a system control (BN_CLICKED, LBN_SELCHANGE, ...).
   virtual void OnCommand(WORD code);
   virtual void Paint(HDC dc);
+  // What a control keeps in pixels beside its bounds (an item height, the
+  // status bar's panes), taken to the new DPI.
+  virtual void ScaleContents(int from, int to) {
+    (void)from;
+    (void)to;
+  }
 
   // A completed click: runs OnClick through the error display.
   virtual void Click();

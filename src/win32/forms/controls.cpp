@@ -1,5 +1,6 @@
 #include "win32/forms/controls.h"
 
+#include "core/base/display_scale.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form.h"
 #include "win32/platform/handles.h"
@@ -92,11 +93,17 @@ std::vector<std::string> Memo::DisplayedLines() const {
 }
 
 ListBox::ListBox(Form& owner, Control& parent, std::string name, const Rect& bounds, int itemHeight)
-    : Control(owner, &parent, std::move(name)) {
+    : Control(owner, &parent, std::move(name)), itemHeight_(itemHeight) {
   SetBounds(bounds);
   CreateWindowOf(L"LISTBOX", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                  WS_EX_CLIENTEDGE);
   SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight);
+}
+
+// After the form's new font, which resets the height to the font's.
+void ListBox::ScaleContents(int from, int to) {
+  itemHeight_ = RescaleLength(itemHeight_, from, to);
+  SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, itemHeight_);
 }
 
 void ListBox::Clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }

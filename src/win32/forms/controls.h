@@ -65,6 +65,10 @@ class ListBox : public Control {
 
  protected:
   void OnCommand(WORD code) override;
+  void ScaleContents(int from, int to) override;
+
+ private:
+  int itemHeight_;
 };
 
 class Label : public Control {

@@ -5,9 +5,11 @@
 
 #include "core/controls/skin_control.h"
 #include "core/skin/skin_data.h"
+#include "core/ui/scaled_layout.h"
 #include "core/ui/tab_order.h"
 #include "win32/forms/application.h"
 #include "win32/forms/form_registry.h"
+#include "win32/platform/dpi.h"
 #include "win32/platform/readable_font.h"
 #include "win32/platform/text.h"
 
@@ -20,9 +22,9 @@ constexpr wchar_t kFormClass[] = L"ZvForm";
 // "MS Sans Serif" 8 pt as designed; asking for the GB2312 character set lets
 // the font mapper pick a face with the Chinese glyphs on any Windows locale,
 // and the system controls (the library list) draw Latin text with it too.
-Font CreateFormFont() {
+Font CreateFormFont(int dpi) {
   LOGFONTW font{};
-  font.lfHeight = -11;
+  font.lfHeight = FontHeightAtDpi(-11, dpi);
   font.lfWeight = FW_NORMAL;
   font.lfCharSet = GB2312_CHARSET;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
@@ -43,7 +45,7 @@ void RealignTree(Control& control) {
 
 }  // namespace
 
-Form::Form(const std::string& name) : Control(*this, nullptr, name), font_(CreateFormFont()) {}
+Form::Form(const std::string& name) : Control(*this, nullptr, name), font_(CreateFormFont(kBaseDpi)) {}
 
 Form::~Form() {
   WinFormRegistry::Instance().Remove(*this);
@@ -75,6 +77,38 @@ void Form::Loaded() {
   loading_ = false;
   RealignTree(*this);
   Application::Instance().Guard([&] { FormCreate(); });
+  AdoptDpi(WindowDpi(hwnd_), nullptr);
+}
+
+void Form::AdoptDpi(int dpi, const RECT* place) {
+  if (dpi == dpi_ || !IsSupportedDpi(dpi)) return;
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  const int from = dpi_;
+  const RECT target = place ? *place
+                            : RECT{r.left, r.top, r.left + RescaleLength(r.right - r.left, from, dpi),
+                                   r.top + RescaleLength(r.bottom - r.top, from, dpi)};
+  // Turning redraw back on shows a window: only a shown one is held.
+  const bool shown = IsWindowVisible(hwnd_);
+  if (shown) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+  loading_ = true;  // the controls take their new places before any layout
+  ChangeDpi(from, dpi);
+  loading_ = false;
+  SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left, target.bottom - target.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  RealignTree(*this);
+  if (!shown) return;
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The new font first: a list box takes its item height from it, and its
+// own height after.
+void Form::ChangeDpi(int from, int to) {
+  dpi_ = to;
+  font_ = CreateFormFont(to);
+  for (const auto& c : components_) SendMessageW(c->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  ChangeScale(from, to);
 }
 
 std::vector<Control*> Form::TabStops() const {
@@ -130,6 +164,10 @@ bool Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result
     case WM_DESTROY:
       if (isMainForm_) PostQuitMessage(0);
       return false;
+    case WM_DPICHANGED:
+      AdoptDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      result = 0;
+      return true;
     case WM_SYSCOLORCHANGE:
       // Only top-level windows hear of it; controls that keep colours need it too.
       for (const auto& c : components_) SendMessageW(c->hwnd(), WM_SYSCOLORCHANGE, wParam, lParam);

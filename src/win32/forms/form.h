@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/display_scale.h"
 #include "core/base/geometry.h"
 #include "core/skin/skin_messages.h"
 #include "win32/forms/control.h"
@@ -43,6 +44,9 @@ class Form : public Control, public SkinMessageTarget {
   }
 
   HFONT font() const { return font_.get(); }
+  // The display scale the form is laid out at; its description is in
+  // 96-DPI units.
+  int dpi() const { return dpi_; }
   // True while the description is applied: layout waits until it is complete,
   // so controls line up by their designed places, not by creation order.
   bool loading() const { return loading_; }
@@ -63,6 +67,13 @@ class Form : public Control, public SkinMessageTarget {
   void CreateForm(const FormDescription& description);
 
   void Loaded();
+  // Lays the form out at `dpi` and gives the window `place` (screen
+  // coordinates; none: its size at the new scale where it stands), drawing
+  // once when all is done.
+  void AdoptDpi(int dpi, const RECT* place);
+  // The font and every control at the new scale; a form adds what it keeps
+  // beside its controls (its frame, its skinned controls).
+  virtual void ChangeDpi(int from, int to);
   virtual void FormCreate() {}
   virtual void FormShow() {}
   virtual void FormClose() {}
@@ -74,6 +85,7 @@ class Form : public Control, public SkinMessageTarget {
   Font font_;
   bool isMainForm_ = false;
   bool loading_ = true;
+  int dpi_ = kBaseDpi;
   HWND lastFocus_ = nullptr;
 };
 

@@ -8,6 +8,7 @@
 
 #include "win32/gfx/regions.h"
 #include "win32/menus/application_hints.h"
+#include "win32/platform/dpi.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/text.h"
 
@@ -180,6 +181,17 @@ void TzsSkinForm::RefreshOptions() {
   options_.strings = data_ ? data_->ResourceStrData() : nullptr;
 }
 
+void TzsSkinForm::SetDpi(int dpi) {
+  if (dpi == dpi_ || !IsSupportedDpi(dpi)) return;
+  for (int* length :
+       {&ClientWidth, &ClientHeight, &Limits.minWidth, &Limits.minHeight, &Limits.maxWidth, &Limits.maxHeight}) {
+    *length = RescaleLength(*length, dpi_, dpi);
+  }
+  dpi_ = dpi;
+  menuHost_.reset();  // its skin is the old scale's
+  ApplyFormSkin();
+}
+
 void TzsSkinForm::SetSkinnable(bool skinnable) {
   skinnable_ = skinnable;
   ApplyFormSkin();
@@ -194,7 +206,7 @@ void TzsSkinForm::ApplyFormSkin() {
   const bool inUse = data_ && !data_->Empty();
   RefreshOptions();
   frame_.SetToolWindow((GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0);
-  frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_) : FrameSkin{});
+  frame_.SetSkin(inUse && skinnable_ ? FrameSkinOf(*data_, dpi_) : FrameSkin{});
   frame_.SetOptions(options_);
   if (!Framed()) {
     SetWindowRgn(window_, nullptr, TRUE);
@@ -410,7 +422,7 @@ void TzsSkinForm::PressCaption(LPARAM screenPoint) {
 void TzsSkinForm::DragCaption() {
   POINT c{};
   GetCursorPos(&c);
-  const Size box{GetSystemMetrics(SM_CXDRAG) / 2, GetSystemMetrics(SM_CYDRAG) / 2};
+  const Size box{SystemMetricAt(SM_CXDRAG, dpi_) / 2, SystemMetricAt(SM_CYDRAG, dpi_) / 2};
   if (!captionDrag_.StartsMove({c.x, c.y}, box)) return;
   ReleaseCapture();
   const Point from = captionDrag_.Start();

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/base/display_scale.h"
 #include "core/frame/client_looks.h"
 #include "core/frame/frame_commands.h"
 #include "core/frame/skin_frame.h"
@@ -68,6 +69,11 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   bool Magnetic = false;
   int MagneticSize = 5;
   FrameLimits Limits;
+  // The display scale the frame is drawn at: the skin, the kept client size,
+  // the limits and the hints follow it, and the window takes the size of
+  // its client at that scale.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi);
   // The client size kept after each skin change; 0 keeps the window's size.
   int ClientWidth = 0;
   int ClientHeight = 0;
@@ -274,6 +280,7 @@ class TzsSkinForm : private WindowStateHost, private FreeListener {
   DibSurface surface_;
   DibSurface clientSurface_;  // reallocated only when the client's size changes
   bool skinnable_ = true;
+  int dpi_ = kBaseDpi;
   bool paintSuppressed_ = false;
   bool active_ = false;
   bool tracking_ = false;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "win32/frame/skin_form.h"
+#include "win32/platform/dpi.h"
 #include "win32/platform/monitor.h"
 
 namespace zv::win {
@@ -11,10 +12,10 @@ namespace {
 
 constexpr UINT kFadeInterval = 10;
 
-Size SmallIconSize() {
-  const int w = GetSystemMetrics(SM_CXSMICON), h = GetSystemMetrics(SM_CYSMICON);
+Size SmallIconSize(int dpi) {
+  const int w = SystemMetricAt(SM_CXSMICON, dpi), h = SystemMetricAt(SM_CYSMICON, dpi);
   if (w > 0 && h > 0) return {w, h};
-  return {GetSystemMetrics(SM_CXSIZE), GetSystemMetrics(SM_CYSIZE)};
+  return {SystemMetricAt(SM_CXSIZE, dpi), SystemMetricAt(SM_CYSIZE, dpi)};
 }
 
 // The form's small icon, else its large one, else the application's.
@@ -55,7 +56,7 @@ Bitmap IconPicture(HICON icon, Size size) {
 
 void TzsSkinForm::SetShowIcon(bool show) {
   options_.showIcon = show;
-  options_.smallIcon = SmallIconSize();
+  options_.smallIcon = SmallIconSize(dpi_);
   RefreshOptions();
   frame_.SetOptions(options_);
   UpdateSmallIcon();

@@ -63,7 +63,10 @@ void TzsSkinForm::DescribeTitleBar(TITLEBARINFOEX& info) const {
 void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& anchor, bool fromKeyboard) {
   CloseSystemMenu();
   TzsSkinData* skin = MenuData();
-  if (!menuHost_) menuHost_ = std::make_unique<SkinMenuHost>(window_, skin ? MenuSkinOf(*skin) : MenuSkin{});
+  if (!menuHost_) {
+    menuHost_ = std::make_unique<SkinMenuHost>(window_, MenuSkin{});
+    menuHost_->SetSkinAtDpi([skin](int dpi) { return skin ? MenuSkinOf(*skin, dpi) : MenuSkin{}; }, dpi_);
+  }
   menuHost_->Menu().Options = menuOptions_;
   shownMenuItems_ = std::move(items);
   shownMenuRoot_ = {};
@@ -71,7 +74,7 @@ void TzsSkinForm::ShowMenuItems(std::vector<SystemMenuItem> items, const Rect& a
     shownMenuRoot_.children.push_back(MenuNodeOf(shownMenuItems_[i], kFirstItemCommand + static_cast<int>(i)));
   }
   TzsSkinMenu& menu = menuHost_->Menu();
-  menu.Open(nullptr, menuHost_->Skin(), shownMenuRoot_, anchor, {.fromKeyboard = fromKeyboard});
+  menu.Open(nullptr, menuHost_->SkinAt(anchor), shownMenuRoot_, anchor, {.fromKeyboard = fromKeyboard});
   if (!menu.Visible()) return;
   if (OnSkinMenuOpen) OnSkinMenuOpen();
   menu.OnMenuClose = [this] {

@@ -25,12 +25,15 @@ class SkinHintComponent : private FreeListener {
   void SkinChanging();
   void SkinChanged();
   TzsSkinHint* Hint() const { return host_ ? &host_->Hint() : nullptr; }
+  // The owner moved to another display scale: hints show at its DPI.
+  void SetDpi(int dpi);
 
  private:
   void FreeNotification(const FreeNotifier* removed) override;
 
   HWND owner_;
   const TzsSkinData* data_;
+  int dpi_;
   std::unique_ptr<SkinMenuHost> host_;  // the hint's windows, timers and text
 };
 

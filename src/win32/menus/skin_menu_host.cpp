@@ -9,6 +9,7 @@
 #include "win32/gfx/regions.h"
 #include "win32/menus/cursor_height.h"
 #include "win32/platform/dib_surface.h"
+#include "win32/platform/dpi.h"
 #include "win32/platform/monitor.h"
 #include "win32/platform/window_class.h"
 
@@ -195,6 +196,23 @@ SkinMenuHost::SkinMenuHost(HWND owner, const MenuSkin& skin) : owner_(owner), sk
   sentHook_ = SetWindowsHookExW(WH_CALLWNDPROC, MenuSentMessageHook, nullptr, GetCurrentThreadId());
 }
 
+void SkinMenuHost::SetSkinAtDpi(std::function<MenuSkin(int dpi)> skinAt, int dpi) {
+  skinAt_ = std::move(skinAt);
+  dpi_ = 0;
+  SetDpi(dpi);
+}
+
+void SkinMenuHost::SetDpi(int dpi) {
+  if (!skinAt_ || dpi == dpi_) return;
+  dpi_ = dpi;
+  skin_ = skinAt_(dpi);
+}
+
+const MenuSkin& SkinMenuHost::SkinAt(const Rect& anchor) {
+  SetDpi(MonitorDpiAt({anchor.left, anchor.top}));
+  return skin_;
+}
+
 SkinMenuHost::~SkinMenuHost() {
   if (gActiveHost == this) gActiveHost = nullptr;
   if (hook_) UnhookWindowsHookEx(hook_);
@@ -307,7 +325,7 @@ void TzsSkinPopupMenu::PopupFrom(const Rect& anchor, bool popupUp) {
   menu.CloseAll();
   root_ = MenuNodeFromHmenu(menu_);
   control_ = std::make_unique<WindowMenuClient>(host_.Owner());
-  menu.Open(control_.get(), host_.Skin(), root_, anchor, {.popupUp = popupUp});
+  menu.Open(control_.get(), host_.SkinAt(anchor), root_, anchor, {.popupUp = popupUp});
   if (menu.Visible()) menu.OnMenuClose = OnMenuClose;
 }
 

@@ -42,6 +42,12 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
   TzsSkinMenu& Menu() { return *menu_; }
   TzsSkinHint& Hint() { return *hint_; }
   const MenuSkin& Skin() const { return skin_; }
+  // Where the skin comes from at a DPI; without it the skin given stays.
+  void SetSkinAtDpi(std::function<MenuSkin(int dpi)> skinAt, int dpi);
+  // The skin at `dpi` for what shows next (the hint shows with it too).
+  void SetDpi(int dpi);
+  // The skin for a menu opening at `anchor`: at its monitor's DPI.
+  const MenuSkin& SkinAt(const Rect& anchor);
   HWND Owner() const { return owner_; }
 
   // MenuPlatform.
@@ -71,6 +77,8 @@ class SkinMenuHost : public MenuPlatform, private TimerHost {
   static LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND owner_;
+  std::function<MenuSkin(int dpi)> skinAt_;
+  int dpi_ = 0;
   MenuSkin skin_;
   GdiTextRenderer text_;
   HWND timerWindow_ = nullptr;

@@ -33,6 +33,13 @@ void TSbStatusBar::Loaded() {
   if (bar_->Height() != b.Height()) SetBounds(Rect::FromSize(b.left, b.top, b.Width(), bar_->Height()));
 }
 
+// The bar keeps its standard height at the new scale: its place follows.
+void TSbStatusBar::ScaleContents(int, int to) {
+  bar_->SetDpi(to);
+  const Rect b = bounds();
+  PlaceWindow(Rect::FromSize(b.left, b.top, b.Width(), bar_->Height()));
+}
+
 void TSbStatusBar::ReadSystemColours() {
   for (std::size_t i = 0; i < palette_.colours.size(); ++i) palette_.colours[i] = GetSysColor(static_cast<int>(i));
 }
@@ -59,8 +66,7 @@ void TSbStatusBar::StartGripSizing(Point client) {
   POINT screen{client.x, client.y};
   ClientToScreen(hwnd_, &screen);
   ReleaseCapture();
-  SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT,
-               MAKELPARAM(screen.x, screen.y));
+  SendMessageW(GetAncestor(hwnd_, GA_ROOT), WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, MAKELPARAM(screen.x, screen.y));
 }
 
 bool TSbStatusBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -40,6 +40,7 @@ class TSbStatusBar : public Control, private StatusBarHost {
 
  protected:
   bool HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void ScaleContents(int from, int to) override;
 
  private:
   void Invalidate(const Rect& rect) override;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "win32/forms/application.h"
+#include "win32/platform/dpi.h"
 #include "win32/platform/text.h"
 #include "win32/platform/window_class.h"
 
@@ -18,10 +19,16 @@ constexpr UINT kBalloonClick = WM_USER + 5;    // NIN_BALLOONUSERCLICK
 // Posted to our window when the owner was shown by a program's call.
 constexpr UINT kOwnerShown = WM_APP + 1;
 
-// The program's icon, or the system's application icon when it has none.
+// The program's icon at the notification area's size (the small icon at
+// the system's DPI), or the system's application icon when it has none;
+// the caller owns it.
 HICON ApplicationIcon() {
-  if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1))) return icon;
-  return LoadIconW(nullptr, IDI_APPLICATION);
+  const int dpi = WindowDpi(nullptr);
+  const int w = SystemMetricAt(SM_CXSMICON, dpi), h = SystemMetricAt(SM_CYSMICON, dpi);
+  if (auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, w, h, 0))) {
+    return icon;
+  }
+  return CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
 }
 
 unsigned KeyboardShift() {
@@ -58,7 +65,7 @@ void TrayIconWindow::AllowFromAnyProcess(HWND window, UINT message) {
 TrayIconWindow::TrayIconWindow(HWND owner, HICON icon, const MessageFilter& allow)
     : owner_(owner),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")),
-      icon_(CopyIcon(icon ? icon : ApplicationIcon())),
+      icon_(icon ? CopyIcon(icon) : ApplicationIcon()),
       tray_(*this, *this, GetDoubleClickTime()) {
   RegisterWindowClassOnce({kTrayClass, WindowProc});
   hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kTrayClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
@@ -142,7 +149,9 @@ void TrayIconWindow::ShowMainWindow() {
   SetForegroundWindow(owner_);
 }
 
-void TrayIconWindow::Start(int id, unsigned milliseconds) { SetTimer(hwnd_, static_cast<UINT_PTR>(id), milliseconds, nullptr); }
+void TrayIconWindow::Start(int id, unsigned milliseconds) {
+  SetTimer(hwnd_, static_cast<UINT_PTR>(id), milliseconds, nullptr);
+}
 void TrayIconWindow::Stop(int id) { KillTimer(hwnd_, static_cast<UINT_PTR>(id)); }
 
 void TrayIconWindow::HandleCallback(LPARAM lParam) {

@@ -110,6 +110,43 @@ TEST(SkinRecords, EveryClassRoundTripsThroughItsKeyTable) {
   for (const std::string_view word : ControlTypeWords()) CheckRoundTrip(word, CreateControlRecord);
 }
 
+// Scaling reads a key's unit to know whether it is a pixel quantity: every
+// number, point and rectangle of every record must name one.
+class UnitlessKeys : public KeyVisitor {
+ public:
+  std::vector<std::string> keys;
+  void Visit(const KeyInfo&, std::string&) override {}
+  void Visit(const KeyInfo& k, int&) override { Check(k); }
+  void Visit(const KeyInfo&, ColorRef&) override {}
+  void Visit(const KeyInfo&, bool&) override {}
+  void Visit(const KeyInfo& k, Point&) override { Check(k); }
+  void Visit(const KeyInfo& k, Rect&) override { Check(k); }
+  void Visit(const KeyInfo&, FontStyle&) override {}
+  void Visit(const KeyInfo&, Alignment&) override {}
+  void Visit(const KeyInfo&, StretchType&) override {}
+  void Visit(const KeyInfo&, InactiveEffect&) override {}
+  void Visit(const KeyInfo&, MorphKind&) override {}
+  void Visit(const KeyInfo&, ButtonCommand&) override {}
+
+ private:
+  void Check(const KeyInfo& k) {
+    if (k.unit == KeyUnit::kNone) keys.emplace_back(k.name);
+  }
+};
+
+TEST(SkinRecords, EveryNumberNamesItsUnit) {
+  UnitlessKeys unitless;
+  for (const std::string_view word : ObjectTypeWords()) CreateObjectRecord(word, "s")->VisitKeys(unitless);
+  for (const std::string_view word : ControlTypeWords()) CreateControlRecord(word, "s")->VisitKeys(unitless);
+  SkinFormInfo form;
+  TzsDataSkinPopupWindow popup;
+  TzsDataSkinHintWindow hint;
+  form.VisitKeys(unitless);
+  popup.VisitKeys(unitless);
+  hint.VisitKeys(unitless);
+  EXPECT_EQ(unitless.keys, std::vector<std::string>{});
+}
+
 TEST(SkinRecords, TypeWordsAreExactAndCreateTheirClasses) {
   EXPECT_NE(dynamic_cast<TzsDataSkinCaption*>(CreateObjectRecord("caption", "c").get()), nullptr);
   EXPECT_NE(dynamic_cast<TzsDataSkinStdButton*>(CreateObjectRecord("mainmenubarbutton", "b").get()), nullptr);

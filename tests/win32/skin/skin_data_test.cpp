@@ -60,7 +60,11 @@ TEST_F(SkinDataWindowTest, MainWindowPutsTheEmbeddedSkinInForceAndEveryFormHears
   EXPECT_EQ(data.SkinList(), form->zsCompressedSkinList1.get());
   EXPECT_EQ(data.SkinIndex(), 0);
 
-  ASSERT_EQ(log.size(), 3u);
+  // The program's own texts are linked first (1274), then the skin goes in force.
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0].message, 1274u);
+  EXPECT_EQ(log[0].hwnd, form->hwnd());
+  log.erase(log.begin());
   for (std::size_t i = 0; i < log.size(); ++i) {
     EXPECT_EQ(log[i].message, 1225u + i);
     EXPECT_EQ(log[i].hwnd, form->hwnd());
@@ -71,8 +75,13 @@ TEST_F(SkinDataWindowTest, MainWindowPutsTheEmbeddedSkinInForceAndEveryFormHears
   // The hidden base form loads its own copy: its owner first, then the main window.
   log.clear();
   auto frmAd = Form::Create<TfrmAd>(*services, *state);
-  ASSERT_EQ(log.size(), 6u);
+  ASSERT_EQ(log.size(), 8u);
   const std::vector<HWND> order{frmAd->hwnd(), form->hwnd()};
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(log[i].message, 1274u);
+    EXPECT_EQ(log[i].hwnd, order[i]);
+  }
+  log.erase(log.begin(), log.begin() + 2);
   for (std::size_t i = 0; i < log.size(); ++i) {
     EXPECT_EQ(log[i].message, 1225u + i / 2);
     EXPECT_EQ(log[i].hwnd, order[i % 2]);

@@ -169,7 +169,7 @@ GenerateOptions ParseGenerateOptions(const std::vector<std::string>& args, Files
     } else if (arg == "--counter") {
       ParseCounter(value(), options);
     } else if (!arg.empty() && arg[0] == '-') {
-      throw CliError("unknown option " + arg);
+      throw CliError::UnknownOption(arg);
     } else if (options.library.empty()) {
       options.library = arg;
     } else {

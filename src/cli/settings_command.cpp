@@ -69,7 +69,7 @@ int Make(const std::vector<std::string>& args) {
     for (const auto& option : options) {
       if (args[i] == option.name) match = &option;
     }
-    if (!match) throw CliError("unknown option " + args[i]);
+    if (!match) throw CliError::UnknownOption(args[i]);
     if (i + 1 >= args.size()) throw CliError(args[i] + " needs a value");
     *match->target = args[i + 1];
   }

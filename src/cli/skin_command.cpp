@@ -5,13 +5,18 @@
 
 #include "cli/cli_codec.h"
 #include "cli/cli_error.h"
+#include "cli/skin_check_command.h"
 #include "cli/skin_frame_command.h"
 #include "cli/skin_preview_command.h"
 #include "cli/skin_render.h"
 #include "cli/std_platform.h"
 #include "cli/terminal_text.h"
+#include "cli/version.h"
 #include "core/base/byte_stream.h"
 #include "core/base/string_list.h"
+#include "core/frame/caption_objects.h"
+#include "core/frame/frame_skin.h"
+#include "core/skin/key_reference.h"
 #include "core/skin/package.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_folder.h"
@@ -140,10 +145,6 @@ std::string DefinitionInfo(std::span<const std::uint8_t> text) {
 
 }  // namespace
 
-std::string ReadSkinSource(Files& files, const std::string& source) {
-  return source == "--embedded" ? EmbeddedSkinBytes() : files.ReadAll(source);
-}
-
 void SetEmbeddedSkin(std::span<const std::uint8_t> stream) { embeddedSkin = stream; }
 
 std::string EmbeddedSkinBytes() {
@@ -151,30 +152,12 @@ std::string EmbeddedSkinBytes() {
   return std::string(AsText(embeddedSkin));
 }
 
-std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes) {
-  const std::span<const std::uint8_t> bytes = AsBytes(fileBytes);
-  ByteReader stream(bytes);
-  TzsCompressedStoredSkin skin;
-  skin.ReadSkinStream(stream);
-  const std::int32_t version = LoadI32(bytes, 0);  // ReadSkinStream has read it, so it is there
-  if (!IsAcceptedVersion(version)) throw Error("skin file version " + std::to_string(version) + " is newer than 3");
-  if (skin.IsEmpty()) throw Error("the skin file holds no package");
-  std::vector<std::uint8_t> package;
-  skin.Unpack(package);
-  return package;
-}
-
-void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile) {
-  const std::string text = files.ReadAll(skinIni);
-  if (const auto missing = FirstMissingSkinSection(IniText::Parse(text))) {
-    throw Error(Cp936ForDisplay(CliCodec(), skinIni) + " has no section [" + *missing + "]");
-  }
-  TzsCompressedStoredSkin skin;
-  skin.BuildFromSkinIni(files, CliCodec(), skinIni);
-  std::vector<std::uint8_t> bytes;
-  ByteWriter stream(bytes);
-  skin.WriteSkinStream(stream);
-  files.WriteAtomic(outFile, AsText(bytes));
+std::vector<SkinFinding> RunSkinPack(Files& files, const std::string& source, const std::string& outFile) {
+  const SkinFolderRead read = ReadSkinFolder(files, SkinDefinitionPath(files, source).value_or(source));
+  std::vector<SkinFinding> findings = CheckSkinFolder(read);
+  RequireNoErrors(findings);
+  files.WriteAtomic(outFile, StoredSkinStream(PackageOf(read)));
+  return findings;
 }
 
 UnpackNames::UnpackNames() { taken_.insert(FileNameKey("skin.ini")); }
@@ -193,12 +176,19 @@ std::string UnpackNames::Take(const std::string& defined, const std::string& fal
   }
 }
 
-std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir) {
-  return UnpackSkinBytes(files, files.ReadAll(skinFile), outDir);
+std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir,
+                                       bool force) {
+  // An author's edited files are not overwritten by mistake.
+  if (!force && !files.ListFolder(outDir).empty()) {
+    throw Error("the folder " + Cp936ForDisplay(CliCodec(), outDir) +
+                " is not empty; unpack into a new folder, or add --force to overwrite its files");
+  }
+  return UnpackSkinBytes(files, ReadSkinSource(files, skinFile), outDir, ShownSource(skinFile));
 }
 
-std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes);
+std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir,
+                                         const std::string& shown) {
+  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes, shown);
   const PackageLayout layout = ParsePackage(package);
   if (!IsAcceptedVersion(layout.version)) {
     throw Error("package version " + std::to_string(layout.version) + " is newer than 3");
@@ -225,10 +215,12 @@ std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBy
   return written;
 }
 
-std::string RunSkinInfo(Files& files, const std::string& skinFile) { return SkinInfoText(files.ReadAll(skinFile)); }
+std::string RunSkinInfo(Files& files, const std::string& skinFile) {
+  return SkinInfoText(ReadSkinSource(files, skinFile), ShownSource(skinFile));
+}
 
-std::string SkinInfoText(const std::string& fileBytes) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes);
+std::string SkinInfoText(const std::string& fileBytes, const std::string& shown) {
+  const std::vector<std::uint8_t> package = UnpackSkinFile(fileBytes, shown);
   const PackageLayout layout = ParsePackage(package);
   std::string out = "skin file: stored-skin stream version " + std::to_string(LoadI32(AsBytes(fileBytes), 0)) + ", " +
                     std::to_string(fileBytes.size() - 8) + " compressed bytes\n";
@@ -253,35 +245,66 @@ std::string SkinInfoText(const std::string& fileBytes) {
   }
   out += "definition text: " + std::to_string(layout.definitionText.size()) + " bytes in " +
          std::to_string(CountLines(layout.definitionText)) + " lines\n";
-  return out + DefinitionInfo(layout.definitionText);
+  out += DefinitionInfo(layout.definitionText);
+  return out + "read by zorvane-cli " + kProgramVersion + ", which reads skin files up to version 3\n";
+}
+
+std::string SkinNamesHelp(const std::vector<std::string>& args) {
+  const bool named = args.size() > 2 && (args[2] == "--embedded" || !args[2].starts_with("-"));
+  const std::string source = named ? args[2] : "--embedded";
+  StdFiles files;
+  try {
+    const PackageSkin skin = LoadSkinFile(files, source);
+    std::string objects, controls;
+    for (const CaptionObject& o : BuildCaptionObjects(FrameSkinOf(skin)))
+      objects += (objects.empty() ? "" : ", ") + o.Name();
+    for (const auto& record : skin.Definition().controls) controls += (controls.empty() ? "" : ", ") + record->Name();
+    return ToTerminal("names in " + ShownSource(source) + ":\n  --hot, --down: " + objects +
+                      "\n  --control: " + controls + "\n");
+  } catch (const Error& e) {
+    return "names: " + ToTerminal(e.what()) + "\n";
+  }
 }
 
 int SkinMain(const std::vector<std::string>& args) {
   StdFiles files;
   if (IsFrameCommand(args)) {
-    std::cout << RunFrameCommand(files, args);
+    std::string warnings;
+    std::cout << RunFrameCommand(files, args, &warnings);
+    std::cerr << warnings;
     return 0;
   }
-  if (args.size() == 3 && args[0] == "unpack") {
-    if (!files.IsFolder(args[2])) {
-      throw Error("the output folder " + Cp936ForDisplay(CliCodec(), args[2]) + " does not exist");
+  const bool force = args.size() == 4 && args[3] == "--force";
+  if ((args.size() == 3 || force) && args[0] == "unpack") {
+    // A folder made here goes again when nothing could be unpacked into it.
+    const bool created = files.CreateFolder(args[2]);
+    std::vector<std::string> written;
+    try {
+      written = RunSkinUnpack(files, args[1], args[2], force);
+    } catch (...) {
+      if (created) files.RemoveEmptyFolder(args[2]);
+      throw;
     }
-    for (const auto& path : UnpackSkinBytes(files, ReadSkinSource(files, args[1]), args[2])) {
-      std::cout << Utf8ToTerminal(path) << '\n';
-    }
+    for (const auto& path : written) std::cout << Utf8ToTerminal(path) << '\n';
     return 0;
   }
   if (args.size() == 2 && args[0] == "info") {
-    std::cout << ToTerminal(SkinInfoText(ReadSkinSource(files, args[1])));
+    std::cout << ToTerminal(RunSkinInfo(files, args[1]));
     return 0;
   }
   if (args.size() == 3 && args[0] == "pack") {
-    RunSkinPack(files, args[1], args[2]);
+    std::cerr << FindingsText(RunSkinPack(files, args[1], args[2]), false);
     return 0;
   }
-  if (IsFrameCommand(args)) {
-    std::cout << RunFrameCommand(files, args);
+  if (args.size() == 1 && args[0] == "keys") {
+    std::cout << SkinKeyReference();
     return 0;
+  }
+  if (!args.empty() && args[0] == "check") {
+    std::string out;
+    const int code = RunSkinCheck(files, {args.begin() + 1, args.end()}, out);
+    std::cout << out;
+    return code;
   }
   if (!args.empty() && (args[0] == "menu" || args[0] == "sysmenu" || args[0] == "hint")) {
     std::cout << RunSkinPreview(files, args);
@@ -292,8 +315,8 @@ int SkinMain(const std::vector<std::string>& args) {
     return 0;
   }
   throw CliError(
-      "expected 'skin pack', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu' or "
-      "'hint' (see --help)");
+      "expected 'skin pack', 'check', 'keys', 'unpack', 'info', 'render', 'frame', 'hittest', 'region', 'menu', "
+      "'sysmenu' or 'hint'");
 }
 
 }  // namespace zv

@@ -7,25 +7,20 @@
 #include <unordered_set>
 #include <vector>
 
+#include "cli/skin_input.h"
 #include "core/platform/files.h"
 
 namespace zv {
-
-// The package inside a compressed skin file, unpacked. A file that holds no
-// package or one of a newer version is an error here, so the user learns why.
-std::vector<std::uint8_t> UnpackSkinFile(const std::string& fileBytes);
 
 // The stored-skin stream built into this program; set once by main.
 void SetEmbeddedSkin(std::span<const std::uint8_t> stream);
 // Throws when no stream was set.
 std::string EmbeddedSkinBytes();
-// The bytes of a compressed skin file, or of the embedded stream for "--embedded".
-std::string ReadSkinSource(Files& files, const std::string& source);
 
-// Builds a compressed skin file (one stored-skin stream) from a skin.ini and
-// the pictures it names. A skin.ini without one of the required sections is
-// an error here, so the user learns which.
-void RunSkinPack(Files& files, const std::string& skinIni, const std::string& outFile);
+// Builds a compressed skin file (one stored-skin stream) from a skin folder
+// or its skin.ini and the pictures it names, after the skin check: an error
+// finding stops it (zv::Error), the warnings are returned.
+std::vector<SkinFinding> RunSkinPack(Files& files, const std::string& source, const std::string& outFile);
 
 // The file names unpack writes, each unique as Windows compares names:
 // ignoring ASCII case and trailing dots and blanks, "skin.ini" kept for the
@@ -48,13 +43,20 @@ class UnpackNames {
 // activepicture0.bmp, 1, ... or the names PICTURES gives them (see
 // UnpackNames; each byte for byte as packed; absent pictures are skipped) and
 // skin.ini with the definition text. Returns the paths written.
-std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir);
-std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir);
+// A folder that is not empty is refused unless `force`.
+std::vector<std::string> RunSkinUnpack(Files& files, const std::string& skinFile, const std::string& outDir,
+                                       bool force = false);
+std::vector<std::string> UnpackSkinBytes(Files& files, const std::string& fileBytes, const std::string& outDir,
+                                         const std::string& shown = "the skin file");
 
 // Format version, flags, picture sizes, bit depths and names, counts,
 // VERSION strings, and the object and control lists with their indexes.
 std::string RunSkinInfo(Files& files, const std::string& skinFile);
-std::string SkinInfoText(const std::string& fileBytes);
+std::string SkinInfoText(const std::string& fileBytes, const std::string& shown = "the skin file");
+
+// For skin --help: the caption objects' and controls' names of the skin
+// after the subcommand, or of the embedded one.
+std::string SkinNamesHelp(const std::vector<std::string>& args);
 
 int SkinMain(const std::vector<std::string>& args);
 

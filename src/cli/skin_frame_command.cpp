@@ -12,6 +12,7 @@
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
 #include "core/app/texts.h"
+#include "core/base/nearest_name.h"
 
 namespace zv {
 namespace {
@@ -38,7 +39,7 @@ FrameArgs ParseArgs(const std::vector<std::string>& args) {
     } else if (std::find(std::begin(kFlagOptions), std::end(kFlagOptions), a) != std::end(kFlagOptions)) {
       parsed.flags.push_back(a);
     } else if (a.size() > 2 && a.starts_with("--") && parsed.source.size() > 0) {
-      throw CliError("unknown option " + a);
+      throw CliError::UnknownOption(a);
     } else if (parsed.source.empty()) {
       parsed.source = a;
     } else {
@@ -201,16 +202,37 @@ std::string FrameSummary(const SkinFrame& frame) {
 }
 
 CaptionObject& Named(SkinFrame& frame, const std::string& name) {
+  std::vector<std::string_view> names;
   for (CaptionObject& o : frame.objects()) {
     if (o.Name() == name) return o;
+    names.push_back(o.Name());
   }
-  throw CliError("the skin has no caption object named " + name);
+  std::string list;
+  for (const std::string_view n : names) list.append(list.empty() ? "" : ", ").append(n);
+  const std::string_view near = NearestName(name, names);
+  throw CliError("the skin has no caption object named " + name +
+                 (near.empty() ? "" : "; did you mean " + std::string(near) + "?") + "; its caption objects are " +
+                 list);
 }
 
-std::string RunRender(Files& files, const FrameArgs& args) {
+// The window never gets smaller than the skin allows, so neither does its picture.
+void KeepMinimumSize(SkinFrame& frame, std::string* warnings) {
+  const Size size = frame.size();
+  const Size min = frame.MinSize({});
+  if (size.width >= min.width && size.height >= min.height) return;
+  const Size kept{std::max(size.width, min.width), std::max(size.height, min.height)};
+  if (warnings != nullptr) {
+    *warnings += "warning: " + SizeText(size) + " is under the skin's minimum " + SizeText(min) + "; rendered at " +
+                 SizeText(kept) + ", as the window would be\n";
+  }
+  frame.Resize(kept);
+}
+
+std::string RunRender(Files& files, const FrameArgs& args, std::string* warnings) {
   if (args.positional.size() != 1) throw CliError("expected one output file OUT.bmp or OUT.png");
   auto loaded = LoadFrame(files, args, "--frame");
   SkinFrame& frame = loaded->frame;
+  KeepMinimumSize(frame, warnings);
   if (const auto hot = args.values.find("--hot"); hot != args.values.end()) {
     CaptionObject& o = Named(frame, hot->second);
     o.active = o.mouseIn = true;
@@ -257,10 +279,10 @@ Bitmap RenderWindowFrame(const SkinFrame& frame, TextRenderer& text, const std::
   return out;
 }
 
-std::string RunFrameCommand(Files& files, const std::vector<std::string>& all) {
+std::string RunFrameCommand(Files& files, const std::vector<std::string>& all, std::string* warnings) {
   const FrameArgs args = ParseArgs(all);
   const std::string& command = all[0];
-  if (command == "render") return RunRender(files, args);
+  if (command == "render") return RunRender(files, args, warnings);
   const auto loaded = LoadFrame(files, args, "--size");
   const SkinFrame& frame = loaded->frame;
   if (command == "frame") {

@@ -12,7 +12,9 @@ namespace zv {
 
 // args after "skin": frame|hittest|region|render ... Returns the text to print.
 bool IsFrameCommand(const std::vector<std::string>& args);
-std::string RunFrameCommand(Files& files, const std::vector<std::string>& args);
+// render --frame under the skin's minimum size renders at the minimum and
+// says so in `warnings`.
+std::string RunFrameCommand(Files& files, const std::vector<std::string>& args, std::string* warnings = nullptr);
 
 // --state normal|maximized|rolledup|minimized and --icons sysmenu,minimize,...
 FrameState ParseState(const std::string& word);

@@ -61,6 +61,8 @@ PreviewArgs ParseArgs(const std::vector<std::string>& args, const std::vector<st
       }
     } else if (parsed.source.empty() && (a == "--embedded" || (program && a == "--program") || a.rfind("--", 0) != 0)) {
       parsed.source = a;
+    } else if (a.starts_with("--")) {
+      throw CliError::UnknownOption(a);
     } else {
       throw CliError("unexpected '" + a + "'; " + form);
     }

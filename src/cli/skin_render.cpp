@@ -75,8 +75,6 @@ class PreviewControl : public TzsSkinCustomControl {
 
 ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemColor(SystemColorIndex(color)) : color; }
 
-std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
-
 }  // namespace
 
 Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size size) {
@@ -143,12 +141,17 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
 }
 
 PackageSkin LoadSkinFile(Files& files, const std::string& path) {
-  const std::vector<std::uint8_t> package = UnpackSkinFile(ReadSkinSource(files, path));
-  SkinPackage read = ReadPackage(package);
-  if (!IsAcceptedVersion(read.version))
-    throw Error("package version " + std::to_string(read.version) + " is newer than 3");
-  return PackageSkin(std::move(read));
+  SkinPackage package = ReadSkinPackage(files, path);
+  try {
+    return PackageSkin(std::move(package));
+  } catch (const Error& e) {
+    // The check says where the definition goes wrong; the reader only what.
+    RequireNoErrors(CheckSkin(PackageUnderCheck(ReadSkinPackage(files, path), ShownSource(path))));
+    throw Error(ShownSource(path) + ": " + e.what());
+  }
 }
+
+std::string SizeText(Size size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
 
 Size ParseRenderSize(const std::string& text) {
   const auto x = text.find('x');

@@ -30,6 +30,9 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size);
 // Reads a compressed skin file into a skin.
 PackageSkin LoadSkinFile(Files& files, const std::string& path);
 
+// "WxH", as the size options take it.
+std::string SizeText(Size size);
+
 // "W x H" as "WxH"; throws CliError for anything else or sides outside
 // 1..kMaxRenderSide.
 Size ParseRenderSize(const std::string& text);

@@ -100,6 +100,18 @@ bool StdFiles::IsFolder(const std::string& path) {
   return fs::is_directory(PathOf(path), ec);
 }
 
+bool StdFiles::CreateFolder(const std::string& path) {
+  std::error_code ec;
+  const bool created = fs::create_directories(PathOf(path), ec);
+  if (ec) throw FileCreateError(Shown(path), Reason(ec));
+  return created;
+}
+
+void StdFiles::RemoveEmptyFolder(const std::string& path) {
+  std::error_code ec;
+  fs::remove(PathOf(path), ec);  // only an empty folder goes
+}
+
 std::optional<std::uint64_t> StdClock::PerformanceCounter() {
 #if defined(__x86_64__) || defined(__i386__)
   return __rdtsc();  // the generator reads it 801 times an article; the system clock costs several times more

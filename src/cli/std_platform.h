@@ -17,6 +17,10 @@ class StdFiles : public Files {
   std::vector<std::string> ListFolder(const std::string& folder) override;
   bool Exists(const std::string& path) override;
   bool IsFolder(const std::string& path);
+  // Creates the folder and any missing parents; true when it did not exist.
+  // Throws FileCreateError when it cannot be made.
+  bool CreateFolder(const std::string& path);
+  void RemoveEmptyFolder(const std::string& path);
 };
 
 class StdClock : public Clock {

@@ -161,8 +161,8 @@ TEST(SkinCommandTest, PackBuildsAFileInfoAndUnpackReadBack) {
   test::FakeFiles files;
   files.files["s/skin.ini"] =
       "[VERSION]\nskinname=Blue\nskinauthor=Me\n[PICTURES]\npicture=p.bmp\nactivepicturescount=1\n0=a.bmp\n"
-      "[FORMINFO]\n[SKINOBJECTS]\ncount=2\n0=closebutton:stdbutton\n1=bad:nosuchtype\n[SKINCONTROLS]\ncount=1\n"
-      "0=panel:panel\n";
+      "[FORMINFO]\nbgpictureindex=0\n[SKINOBJECTS]\ncount=1\n0=closebutton:stdbutton\n[SKINCONTROLS]\ncount=1\n"
+      "0=panel:panel\n[closebutton]\n[panel]\n";
   files.files["s/p.bmp"] = FileOf(test::SamplePicture(24, 4, 3, 1));
   files.files["s/a.bmp"] = FileOf(test::SamplePicture(4, 2, 2, 2));
   RunSkinPack(files, "s/skin.ini", "out.zsk");
@@ -180,7 +180,7 @@ TEST(SkinCommandTest, PackBuildsAFileInfoAndUnpackReadBack) {
     RunSkinPack(files, "t/skin.ini", "t.zsk");
     FAIL() << "no error";
   } catch (const Error& e) {
-    EXPECT_STREQ(e.what(), "t/skin.ini has no section [SKINCONTROLS]");
+    EXPECT_STREQ(e.what(), "t/skin.ini: [SKINCONTROLS] the section is missing (and 1 more; see `zorvane-cli skin check`)");
   }
   EXPECT_EQ(files.files.count("t.zsk"), 0u);
 }

@@ -133,3 +133,21 @@ TEST_F(SkinFrameCommandTest, PngHoldsTheBmpsPixels) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+TEST_F(SkinFrameCommandTest, FrameUnderTheMinimumRendersAtTheMinimumWithAWarning) {
+  std::string warnings;
+  EXPECT_EQ(RunFrameCommand(files, {"render", "--embedded", "--frame", "10x40", "small.bmp"}, &warnings),
+            "small.bmp: 200 x 40, 32-bit\n");
+  EXPECT_EQ(warnings,
+            "warning: 10x40 is under the skin's minimum 200x31; rendered at 200x40, as the window would be\n");
+  const std::string& bytes = files.files["small.bmp"];
+  const BmpInfo info = ReadBmpInfo({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  EXPECT_EQ(info.width, 200);
+  EXPECT_EQ(info.height, 40);
+}
+
+}  // namespace
+}  // namespace zv

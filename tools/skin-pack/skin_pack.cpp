@@ -31,7 +31,10 @@ int main(int argc, char** argv) {
   }
   try {
     zv::StdFiles files;
-    zv::RunSkinPack(files, argv[1], argv[2]);
+    // The embedded skin passes the check without a warning.
+    const auto findings = zv::RunSkinPack(files, argv[1], argv[2]);
+    for (const auto& finding : findings) std::fprintf(stderr, "skin-pack: %s\n", zv::FindingText(finding).c_str());
+    if (!findings.empty()) return 1;
     files.WriteAtomic(argv[3], CppSource(files.ReadAll(argv[2])));
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skin-pack: %s\n", e.what());

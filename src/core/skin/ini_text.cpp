@@ -99,13 +99,15 @@ IniText IniText::Parse(std::string_view text) {
   CheckIniTextSize(text);
   IniText ini;
   Section* current = nullptr;
+  int number = 0;
   ForEachLine(text, [&](std::string_view raw) {
+    ++number;
     const std::string_view line = Trim(raw);
     if (line.empty() || line.front() == ';') return;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      current = &ini.OpenSection(Trim(line.substr(1, line.size() - 2)));
+      current = &ini.OpenSection(Trim(line.substr(1, line.size() - 2)), number);
     } else if (current != nullptr) {
-      AddLine(*current, line);
+      AddLine(*current, line, number);
     }
   });
   return ini;
@@ -113,22 +115,22 @@ IniText IniText::Parse(std::string_view text) {
 
 IniText IniText::FromLines(const std::vector<std::string>& lines) { return Parse(JoinLines(lines)); }
 
-IniText::Section& IniText::OpenSection(std::string_view name) {
+IniText::Section& IniText::OpenSection(std::string_view name, int number) {
   std::string upper = AnsiUpperKey(name);
   const auto found = sectionIndex_.find(upper);
   if (found != sectionIndex_.end()) sections_[found->second].hidden = true;
   sectionIndex_[std::move(upper)] = sections_.size();
-  sections_.push_back(Section{std::string(name), {}, {}, false});
+  sections_.push_back(Section{std::string(name), {}, {}, false, number});
   return sections_.back();
 }
 
-void IniText::AddLine(Section& section, std::string_view line) {
+void IniText::AddLine(Section& section, std::string_view line, int number) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) {
-    section.lines.push_back(Line{std::string(line), {}, false});
+    section.lines.push_back(Line{std::string(line), {}, false, number});
     return;
   }
-  Line entry{std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))), true};
+  Line entry{std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1))), true, number};
   section.index[AnsiUpperKey(entry.key)] = section.lines.size();
   section.lines.push_back(std::move(entry));
 }
@@ -146,6 +148,18 @@ std::optional<std::string_view> IniText::Find(std::string_view section, std::str
   const auto line = found->index.find(AnsiUpperKey(key));
   if (line == found->index.end()) return std::nullopt;
   return std::string_view(found->lines[line->second].value);
+}
+
+int IniText::SectionLine(std::string_view section) const {
+  const Section* found = FindSection(section);
+  return found == nullptr ? 0 : found->number;
+}
+
+int IniText::KeyLine(std::string_view section, std::string_view key) const {
+  const Section* found = FindSection(section);
+  if (found == nullptr) return 0;
+  const auto line = found->index.find(AnsiUpperKey(key));
+  return line == found->index.end() ? 0 : found->lines[line->second].number;
 }
 
 std::string IniText::ReadString(std::string_view section, std::string_view key, std::string_view missing) const {

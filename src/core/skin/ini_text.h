@@ -49,6 +49,10 @@ class IniText {
   // Keys of the visible section in line order (hidden duplicates excluded).
   std::vector<std::string_view> Keys(std::string_view section) const;
   std::vector<std::string_view> SectionNames() const;
+  // The line (1 for the first) a visible section's header or a key of it
+  // was read from; 0 when absent or added by writing.
+  int SectionLine(std::string_view section) const;
+  int KeyLine(std::string_view section, std::string_view key) const;
 
   // Writing. Throws zv::Error for names or values that would not read back
   // the same (line breaks, NUL, surrounding blanks, "=" in a key, ...).
@@ -63,17 +67,19 @@ class IniText {
     std::string key;  // empty with hasEquals false: a line without "="
     std::string value;
     bool hasEquals = true;
+    int number = 0;  // the text's line it was read from
   };
   struct Section {
     std::string name;
     std::vector<Line> lines;
     std::unordered_map<std::string, std::size_t> index;  // upper key -> last line with it
     bool hidden = false;
+    int number = 0;
   };
 
   const Section* FindSection(std::string_view section) const;
-  Section& OpenSection(std::string_view name);
-  static void AddLine(Section& section, std::string_view line);
+  Section& OpenSection(std::string_view name, int number = 0);
+  static void AddLine(Section& section, std::string_view line, int number);
 
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // upper name -> visible section

@@ -49,7 +49,8 @@ TEST_F(DefaultSkinTest, PackageLayout) {
   std::vector<int> depths;
   for (const auto& image : layout.activePictures) depths.push_back(ReadBmpInfo(image).bitCount);
   EXPECT_EQ(depths, (std::vector<int>{24, 4, 24, 24, 24, 4, 1, 1}));
-  const std::string_view text(reinterpret_cast<const char*>(layout.definitionText.data()), layout.definitionText.size());
+  const std::string_view text(reinterpret_cast<const char*>(layout.definitionText.data()),
+                              layout.definitionText.size());
   EXPECT_EQ(text.substr(0, 11), "[VERSION]\r\n");
   EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
 }
@@ -70,10 +71,10 @@ TEST_F(DefaultSkinTest, LoadsWholeAndAnnounces) {
 
   std::vector<std::string_view> types;
   for (const auto& record : data.ObjectList()) types.push_back(record->TypeWord());
-  EXPECT_EQ(types, (std::vector<std::string_view>{"stdbutton", "stdbutton", "stdbutton", "stdbutton", "stdbutton",
-                                                  "caption", "stdbutton", "menuitem", "mainmenubaritem",
-                                                  "mainmenubarbutton", "mainmenubarbutton", "mainmenubarbutton",
-                                                  "mainmenubarbutton"}));
+  EXPECT_EQ(types,
+            (std::vector<std::string_view>{"stdbutton", "stdbutton", "stdbutton", "stdbutton", "stdbutton", "caption",
+                                           "stdbutton", "menuitem", "mainmenubaritem", "mainmenubarbutton",
+                                           "mainmenubarbutton", "mainmenubarbutton", "mainmenubarbutton"}));
   std::vector<std::string> first7;
   for (int i = 0; i < 7; ++i) first7.push_back(data.ObjectList()[static_cast<std::size_t>(i)]->Name());
   EXPECT_EQ(first7, (std::vector<std::string>{"closebutton", "maxbutton", "minbutton", "rollupbutton", "sysmenubutton",
@@ -143,18 +144,66 @@ struct ButtonRow {
 TEST_F(DefaultSkinTest, CaptionButtons) {
   const Rect none{};
   const ButtonRow rows[] = {
-      {"closebutton", "Close", ButtonCommand::cmClose, {50, 2, 71, 23}, {3, 2, 24, 23}, {27, 2, 48, 23}, none, none,
-       none, ""},
-      {"maxbutton", "Maximize", ButtonCommand::cmMaximize, {50, 25, 71, 46}, {3, 25, 24, 46}, {27, 25, 48, 46},
-       {50, 48, 71, 69}, {3, 48, 24, 69}, {27, 48, 48, 69}, "Restore"},
-      {"minbutton", "Minimize", ButtonCommand::cmMinimize, {50, 71, 71, 92}, {3, 71, 24, 92}, {27, 71, 48, 92},
-       {50, 48, 71, 69}, {3, 48, 24, 69}, {27, 48, 48, 69}, "Restore"},
-      {"rollupbutton", "RollUp", ButtonCommand::cmRollUp, {50, 117, 71, 138}, {3, 117, 24, 138}, {27, 117, 48, 138},
-       {50, 140, 71, 161}, {3, 140, 24, 161}, {27, 140, 48, 161}, "Restore"},
-      {"sysmenubutton", "System menu", ButtonCommand::cmSysMenu, {36, 186, 50, 198}, {6, 186, 20, 198},
-       {21, 186, 35, 198}, none, none, none, ""},
-      {"traybutton", "MinimizeToTray", ButtonCommand::cmMinimizeToTray, {50, 94, 71, 115}, {3, 94, 24, 115},
-       {27, 94, 48, 115}, none, none, none, ""},
+      {"closebutton",
+       "Close",
+       ButtonCommand::cmClose,
+       {50, 2, 71, 23},
+       {3, 2, 24, 23},
+       {27, 2, 48, 23},
+       none,
+       none,
+       none,
+       ""},
+      {"maxbutton",
+       "Maximize",
+       ButtonCommand::cmMaximize,
+       {50, 25, 71, 46},
+       {3, 25, 24, 46},
+       {27, 25, 48, 46},
+       {50, 48, 71, 69},
+       {3, 48, 24, 69},
+       {27, 48, 48, 69},
+       "Restore"},
+      {"minbutton",
+       "Minimize",
+       ButtonCommand::cmMinimize,
+       {50, 71, 71, 92},
+       {3, 71, 24, 92},
+       {27, 71, 48, 92},
+       {50, 48, 71, 69},
+       {3, 48, 24, 69},
+       {27, 48, 48, 69},
+       "Restore"},
+      {"rollupbutton",
+       "RollUp",
+       ButtonCommand::cmRollUp,
+       {50, 117, 71, 138},
+       {3, 117, 24, 138},
+       {27, 117, 48, 138},
+       {50, 140, 71, 161},
+       {3, 140, 24, 161},
+       {27, 140, 48, 161},
+       "Restore"},
+      {"sysmenubutton",
+       "System menu",
+       ButtonCommand::cmSysMenu,
+       {36, 186, 50, 198},
+       {6, 186, 20, 198},
+       {21, 186, 35, 198},
+       none,
+       none,
+       none,
+       ""},
+      {"traybutton",
+       "MinimizeToTray",
+       ButtonCommand::cmMinimizeToTray,
+       {50, 94, 71, 115},
+       {3, 94, 24, 115},
+       {27, 94, 48, 115},
+       none,
+       none,
+       none,
+       ""},
   };
   for (const ButtonRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -226,9 +275,9 @@ TEST_F(DefaultSkinTest, CaptionMenuItemAndPanel) {
   EXPECT_EQ(panel->pictureIndex, 4);
   EXPECT_EQ(panel->maskPictureIndex, -1);
   EXPECT_EQ(panel->skinRect, (Rect{141, 4, 200, 56}));
-  EXPECT_EQ((std::vector<Point>{panel->leftTopPoint, panel->rightTopPoint, panel->leftBottomPoint,
-                                panel->rightBottomPoint}),
-            (std::vector<Point>{{5, 4}, {53, 6}, {6, 45}, {53, 46}}));
+  EXPECT_EQ(
+      (std::vector<Point>{panel->leftTopPoint, panel->rightTopPoint, panel->leftBottomPoint, panel->rightBottomPoint}),
+      (std::vector<Point>{{5, 4}, {53, 6}, {6, 45}, {53, 46}}));
   EXPECT_EQ(panel->clientRect, (Rect{2, 2, 57, 50}));
   EXPECT_FALSE(panel->leftStretch || panel->topStretch || panel->rightStretch || panel->bottomStretch ||
                panel->stretchEffect);

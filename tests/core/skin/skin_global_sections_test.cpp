@@ -52,14 +52,15 @@ TEST(SkinGlobalSections, FormInfoOfTheEmbeddedSkinIsUnchangedByCompletion) {
 }
 
 TEST(SkinGlobalSections, CompletionWithAMask) {
-  const std::string base = "[FORMINFO]\nlefttoppoint=9,29\nrighttoppoint=274,30\nleftbottompoint=8,200\n"
-                           "rightbottompoint=274,200\nclientrect=4,27,281,206\n";
+  const std::string base =
+      "[FORMINFO]\nlefttoppoint=9,29\nrighttoppoint=274,30\nleftbottompoint=8,200\n"
+      "rightbottompoint=274,200\nclientrect=4,27,281,206\n";
   const std::string text = base + "hittestlefttoppoint=0,5\nhittestrighttoppoint=7,7\nmaskrectarea=10,3,200,300\n";
   const SkinFormInfo masked = FormInfo(text, true);
-  EXPECT_EQ(masked.hitTestLeftTopPoint, (Point{9, 29}));       // null (x = 0): takes the cut point
-  EXPECT_EQ(masked.hitTestRightTopPoint, (Point{7, 7}));       // set: kept
-  EXPECT_EQ(masked.hitTestLeftBottomPoint, (Point{8, 200}));   // missing: takes the cut point
-  EXPECT_EQ(masked.maskRectArea, (Rect{4, 3, 281, 300}));       // widened by the client rect
+  EXPECT_EQ(masked.hitTestLeftTopPoint, (Point{9, 29}));                  // null (x = 0): takes the cut point
+  EXPECT_EQ(masked.hitTestRightTopPoint, (Point{7, 7}));                  // set: kept
+  EXPECT_EQ(masked.hitTestLeftBottomPoint, (Point{8, 200}));              // missing: takes the cut point
+  EXPECT_EQ(masked.maskRectArea, (Rect{4, 3, 281, 300}));                 // widened by the client rect
   EXPECT_EQ(FormInfo(base, true).maskRectArea, (Rect{4, 27, 281, 206}));  // null: a copy
   const SkinFormInfo unmasked = FormInfo(text, false);
   EXPECT_EQ(unmasked.hitTestLeftTopPoint, (Point{0, 5}));
@@ -96,8 +97,9 @@ TEST(SkinGlobalSections, PopupHintAndColours) {
   EXPECT_EQ(hint.maskPictureIndex, -1);
 
   TzsDataSkinPopupWindow popup;
-  popup.LoadFromIni(IniText::Parse("[POPUPWINDOW]\nwindowpictureindex=2\nmaskpictureindex=0x6\n"
-                                   "scrollmarkercolor=16711680\nitemsrect=5,5,80,90\nstretchtype=sthorz\n"));
+  popup.LoadFromIni(
+      IniText::Parse("[POPUPWINDOW]\nwindowpictureindex=2\nmaskpictureindex=0x6\n"
+                     "scrollmarkercolor=16711680\nitemsrect=5,5,80,90\nstretchtype=sthorz\n"));
   EXPECT_EQ(popup.windowPictureIndex, 2);
   EXPECT_EQ(popup.maskPictureIndex, 6);
   EXPECT_EQ(popup.scrollMarkerColor, 0xFF0000u);

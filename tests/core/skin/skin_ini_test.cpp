@@ -23,8 +23,8 @@ TEST(SkinIni, LinesAreTrimmedCommentsAndStrayLinesIgnored) {
   EXPECT_FALSE(ini.Find("", "orphan").has_value());
   EXPECT_EQ(ini.Find("FORMINFO", "clientrect"), "4,27,281,206");
   EXPECT_EQ(ini.Find("forminfo", "ClientRect"), "4,27,281,206");
-  EXPECT_EQ(ini.Find("FORMINFO", "a"), "b=c");        // split at the first "="
-  EXPECT_EQ(ini.Find("FORMINFO", "empty"), "");        // present but empty
+  EXPECT_EQ(ini.Find("FORMINFO", "a"), "b=c");   // split at the first "="
+  EXPECT_EQ(ini.Find("FORMINFO", "empty"), "");  // present but empty
   EXPECT_FALSE(ini.Find("FORMINFO", "noequals").has_value());
   EXPECT_FALSE(ini.Find("FORMINFO", "; clientrect").has_value());
   EXPECT_FALSE(ini.Find("FORMINFO", "missing").has_value());
@@ -35,8 +35,7 @@ TEST(SkinIni, LinesAreTrimmedCommentsAndStrayLinesIgnored) {
 }
 
 TEST(SkinIni, LaterSectionHidesEarlierAndLaterKeyWins) {
-  const IniText ini = IniText::Parse(
-      "[A]\nx=1\ny=2\n[b]\nz=3\n[a]\nx=10\nx=11\n[B]\n");
+  const IniText ini = IniText::Parse("[A]\nx=1\ny=2\n[b]\nz=3\n[a]\nx=10\nx=11\n[B]\n");
   EXPECT_EQ(ini.Find("A", "x"), "11");
   EXPECT_FALSE(ini.Find("A", "y").has_value());  // hidden with the first [A]
   EXPECT_FALSE(ini.Find("B", "z").has_value());  // the empty later [B] hides all
@@ -68,8 +67,8 @@ TEST(SkinIni, IntegerReads) {
   EXPECT_EQ(ParseIniInteger("-2147483648"), -2147483647 - 1);
   EXPECT_EQ(ParseIniInteger("$FF00000F"), static_cast<int>(0xFF00000Fu));
   EXPECT_EQ(ParseIniInteger("-16777201"), static_cast<int>(0xFF00000Fu));
-  for (const char* bad : {"", "-", "$", "0x", "abc", "12a", " 1", "1 ", "2147483648", "-2147483649",
-                          "$100000000", "0x1g", "1.5"}) {
+  for (const char* bad :
+       {"", "-", "$", "0x", "abc", "12a", " 1", "1 ", "2147483648", "-2147483649", "$100000000", "0x1g", "1.5"}) {
     EXPECT_FALSE(ParseIniInteger(bad).has_value()) << bad;
   }
   const IniText ini = IniText::Parse("[S]\nhex=0x10\ntext=abc\nempty=\n");
@@ -104,10 +103,16 @@ TEST(SkinIni, WriterOutputParsesBackToTheSameValues) {
 
 TEST(SkinIni, WriterRefusesWhatWouldNotReadBack) {
   IniText ini;
-  for (const auto& [section, key, value] : std::vector<std::array<std::string, 3>>{
-           {"S", "k", " lead"}, {"S", "k", "trail\t"}, {"S", "k", "a\r\nb"}, {"S", "k", std::string("a\0b", 3)},
-           {"S", "a=b", "v"}, {"S", ";k", "v"}, {"S", "[k", "v]"}, {"S", " k", "v"}, {"S\n", "k", "v"},
-           {" S", "k", "v"}}) {
+  for (const auto& [section, key, value] : std::vector<std::array<std::string, 3>>{{"S", "k", " lead"},
+                                                                                   {"S", "k", "trail\t"},
+                                                                                   {"S", "k", "a\r\nb"},
+                                                                                   {"S", "k", std::string("a\0b", 3)},
+                                                                                   {"S", "a=b", "v"},
+                                                                                   {"S", ";k", "v"},
+                                                                                   {"S", "[k", "v]"},
+                                                                                   {"S", " k", "v"},
+                                                                                   {"S\n", "k", "v"},
+                                                                                   {" S", "k", "v"}}) {
     EXPECT_THROW(ini.WriteString(section, key, value), zv::Error) << section << "/" << key << "/" << value;
   }
   EXPECT_TRUE(ini.SectionNames().empty());

@@ -65,8 +65,8 @@ TEST(SkinPackageTest, BytesAreLaidOutFieldByField) {
 }
 
 // A package written by hand, for versions and counts the writer never makes.
-std::vector<std::uint8_t> HandPackage(std::int32_t version, int extraPictures, std::int32_t count,
-                                      int actualPictures, const std::string& text) {
+std::vector<std::uint8_t> HandPackage(std::int32_t version, int extraPictures, std::int32_t count, int actualPictures,
+                                      const std::string& text) {
   std::vector<std::uint8_t> bytes;
   ByteWriter w(bytes);
   w.WriteI32(version);

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/base/byte_stream.h"
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 #include "core/skin/skin_data.h"
 #include "embedded/default_skin.h"
 

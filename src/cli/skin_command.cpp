@@ -16,7 +16,7 @@
 #include "core/base/string_list.h"
 #include "core/frame/caption_objects.h"
 #include "core/frame/frame_skin.h"
-#include "core/skin/key_reference.h"
+#include "core/skin/check/key_reference.h"
 #include "core/skin/package.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_folder.h"

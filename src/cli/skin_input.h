@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/platform/files.h"
+#include "core/skin/check/skin_check.h"
 #include "core/skin/package.h"
-#include "core/skin/skin_check.h"
 
 namespace zv {
 

@@ -22,7 +22,8 @@ TEST(CoreLayers, NoIncludeRunsBackUp) {
   int files = 0;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(core)) {
     if (!entry.is_regular_file()) continue;
-    const std::string folder = entry.path().parent_path().filename().string();
+    // A folder's subfolders (skin/scaling) belong to its layer.
+    const std::string folder = std::filesystem::relative(entry.path(), core).begin()->string();
     ASSERT_EQ(kRank.count(folder), 1u) << "a core folder without a layer: " << folder;
     ++files;
     std::ifstream in(entry.path());

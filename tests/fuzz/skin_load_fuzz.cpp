@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/base/error.h"
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 #include "core/skin/skin_data.h"
 #include "fuzz_budget.h"
 

@@ -3,7 +3,7 @@
 // its decoded pictures, readable by skinned controls. Used where no skin
 // data component is at hand (the command-line preview).
 #include "core/skin/package.h"
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_source.h"
 

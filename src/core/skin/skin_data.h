@@ -10,7 +10,7 @@
 #include "core/base/bitmap.h"
 #include "core/skin/free_notifier.h"
 #include "core/skin/resource_strings.h"
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 #include "core/skin/skin_definition.h"
 #include "core/skin/skin_list.h"
 #include "core/skin/skin_messages.h"

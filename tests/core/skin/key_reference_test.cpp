@@ -1,4 +1,4 @@
-#include "core/skin/key_reference.h"
+#include "core/skin/check/key_reference.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The embedded skin at other DPIs: records and pictures against the 96-DPI
 // skin scaled by the one rounding rule, the cache, the limits.
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "core/base/byte_stream.h"
 #include "core/base/display_scale.h"
 #include "core/base/error.h"
-#include "core/skin/record_scaling.h"
+#include "core/skin/scaling/record_scaling.h"
 #include "core/skin/skin_data.h"
 #include "embedded/default_skin.h"
 #include "skin/skin_data_fakes.h"

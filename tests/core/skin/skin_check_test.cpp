@@ -1,4 +1,4 @@
-#include "core/skin/skin_check.h"
+#include "core/skin/check/skin_check.h"
 
 #include <gtest/gtest.h>
 

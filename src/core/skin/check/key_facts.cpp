@@ -1,4 +1,4 @@
-#include "core/skin/key_facts.h"
+#include "core/skin/check/key_facts.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "core/skin/key_reference.h"
+#include "core/skin/check/key_reference.h"
 
 #include <algorithm>
 
+#include "core/skin/check/key_facts.h"
 #include "core/skin/control_records.h"
 #include "core/skin/global_sections.h"
-#include "core/skin/key_facts.h"
 #include "core/skin/object_records.h"
 
 namespace zv {

@@ -1,4 +1,4 @@
-#include "core/skin/scaled_skin.h"
+#include "core/skin/scaling/scaled_skin.h"
 
 // Sections: where each record lies, the pictures, the skin.
 #include <string>
@@ -6,7 +6,7 @@
 #include "core/base/display_scale.h"
 #include "core/base/error.h"
 #include "core/gfx/resample.h"
-#include "core/skin/record_scaling.h"
+#include "core/skin/scaling/record_scaling.h"
 
 namespace zv {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/skin/picture_grid.h"
+#include "core/skin/scaling/picture_grid.h"
 
 #include <algorithm>
 

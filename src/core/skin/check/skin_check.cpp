@@ -1,6 +1,6 @@
 // Sections: the checker's frame; the text; PICTURES; the list sections and
 // their records; the keys of one section; pictures (masks, unused, alpha).
-#include "core/skin/skin_check.h"
+#include "core/skin/check/skin_check.h"
 
 #include <algorithm>
 #include <array>
@@ -9,10 +9,10 @@
 #include "core/base/nearest_name.h"
 #include "core/base/string_list.h"
 #include "core/base/text_file.h"
+#include "core/skin/check/key_facts.h"
 #include "core/skin/control_records.h"
 #include "core/skin/global_sections.h"
 #include "core/skin/ini_text.h"
-#include "core/skin/key_facts.h"
 #include "core/skin/object_records.h"
 #include "core/skin/rect_rules.h"
 #include "core/skin/skin_folder.h"

@@ -5,8 +5,8 @@
 // those pictures get.
 #include <vector>
 
-#include "core/skin/picture_grid.h"
 #include "core/skin/record_keys.h"
+#include "core/skin/scaling/picture_grid.h"
 
 namespace zv {
 

@@ -1,4 +1,4 @@
-#include "core/skin/record_scaling.h"
+#include "core/skin/scaling/record_scaling.h"
 
 #include "core/base/display_scale.h"
 

@@ -3,24 +3,14 @@
 // force at 96 DPI (unpack, decode, parse, records).
 #include <benchmark/benchmark.h>
 
-#include "core/base/byte_stream.h"
 #include "core/skin/scaling/scaled_skin.h"
 #include "core/skin/skin_data.h"
-#include "embedded/default_skin.h"
+#include "default_skin_fixture.h"
 
 namespace {
 
-class NoForms : public zv::FormRegistry {
- public:
-  std::vector<zv::SkinMessageTarget*> Forms() override { return {}; }
-};
-
-zv::TzsCompressedStoredSkin DefaultSkin() {
-  zv::TzsCompressedStoredSkin skin;
-  zv::ByteReader stream(zv::DefaultSkinStream());
-  skin.ReadSkinStream(stream);
-  return skin;
-}
+using zv::bench::DefaultSkin;
+using zv::bench::NoForms;
 
 void BM_LoadDefaultSkinBaseline(benchmark::State& state) {
   const zv::TzsCompressedStoredSkin skin = DefaultSkin();

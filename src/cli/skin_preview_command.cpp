@@ -13,6 +13,7 @@
 
 #include "cli/cell_text_renderer.h"
 #include "cli/cli_error.h"
+#include "cli/json_text.h"
 #include "cli/skin_frame_command.h"
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
@@ -109,22 +110,7 @@ std::string Utf8Of(const std::string& cp936) {
 #endif
 }
 
-std::string JsonString(const std::string& cp936) {
-  std::string out = "\"";
-  for (const char c : Utf8Of(cp936)) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
-      out += escape;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+std::string JsonOfCp936(const std::string& cp936) { return JsonString(Utf8Of(cp936)); }
 
 std::string FourNumbers(const Rect& r, const char* format) {
   char text[96];
@@ -270,12 +256,12 @@ std::string ShowMenu(Files& files, const PreviewArgs& a, const Common& c, MenuNo
         << ", \"items\": [";
     for (std::size_t i = 0; i < w.Items().size(); ++i) {
       const TzsSkinMenuItem& item = w.Items()[i];
-      out << (i ? ", " : "") << "{\"caption\": " << JsonString(item.node->caption);
+      out << (i ? ", " : "") << "{\"caption\": " << JsonOfCp936(item.node->caption);
       if (named) {
-        out << ", \"name\": " << (item.node->name.empty() ? "null" : JsonString(item.node->name))
+        out << ", \"name\": " << (item.node->name.empty() ? "null" : JsonOfCp936(item.node->name))
             << ", \"default\": " << (item.node->isDefault ? "true" : "false");
       }
-      out << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonString(item.node->shortcut))
+      out << ", \"shortcut\": " << (item.node->shortcut.empty() ? "null" : JsonOfCp936(item.node->shortcut))
           << ", \"rect\": " << JsonRect(item.rect) << ", \"visible\": " << (item.visible ? "true" : "false") << "}";
     }
     out << "], \"region\": " << JsonRects(w.Region()) << "}\n";

@@ -46,6 +46,7 @@ constexpr Command kCommands[] = {
      "skin render FILE|--embedded --frame WxH [--state S] [--icons LIST] [--inactive]\n"
      "            [--caption TEXT] [--hot NAME] [--down NAME] [--cell CWxCH] [--dpi N]\n"
      "            OUT.bmp|OUT.png\n"
+     "skin render FILE|--embedded --states OUT.bmp|OUT.png [--cell CWxCH] [--dpi N]\n"
      "skin frame FILE|--embedded --size WxH [--state S] [--icons LIST] [--dpi N] [--json]\n"
      "skin hittest FILE|--embedded --size WxH [--state S] [--icons LIST] [--dpi N] X,Y [X,Y]...\n"
      "skin region FILE|--embedded --size WxH [--state S] [--dpi N]\n"
@@ -78,6 +79,7 @@ constexpr OptionHelp kOptions[] = {
     {"--control", "NAME: a control record of the skin (names below)"},
     {"--size", "WxH (sides 1..8192): the size to lay out or render at"},
     {"--frame", "WxH: the window frame at this size; under the skin's minimum it renders at the minimum"},
+    {"--states", "OUT: one labelled sheet of every caption button in every look, the caption bar and a menu"},
     {"--state", "normal|maximized|rolledup|minimized (default normal)"},
     {"--icons", "LIST: the caption buttons shown, from sysmenu,minimize,maximize,rollup,tray (default all)"},
     {"--inactive", "the window drawn inactive"},

@@ -10,6 +10,7 @@
 #include "cli/cell_text_renderer.h"
 #include "cli/cli_error.h"
 #include "cli/skin_render.h"
+#include "cli/skin_states_sheet.h"
 #include "cli/terminal_text.h"
 #include "core/app/texts.h"
 #include "core/base/nearest_name.h"
@@ -26,7 +27,7 @@ struct FrameArgs {
 };
 
 constexpr const char* kValueOptions[] = {"--size", "--frame", "--state", "--icons", "--caption",
-                                         "--hot",  "--down",  "--cell",  "--dpi"};
+                                         "--hot",  "--down",  "--cell",  "--dpi",   "--states"};
 constexpr const char* kFlagOptions[] = {"--json", "--inactive"};
 
 FrameArgs ParseArgs(const std::vector<std::string>& args) {
@@ -228,7 +229,30 @@ void KeepMinimumSize(SkinFrame& frame, std::string* warnings) {
   frame.Resize(kept);
 }
 
+std::unique_ptr<TextRenderer> TextOf(const FrameArgs& args) {
+  const auto cell = args.values.find("--cell");
+  if (cell == args.values.end()) return MakeFontTextRenderer();
+  return std::make_unique<CellTextRenderer>(ParseRenderSize(cell->second));
+}
+
+// The whole skin on one sheet: every look is drawn, so no look is chosen.
+std::string RunStatesSheet(Files& files, const FrameArgs& args) {
+  for (const auto& [option, value] : args.values) {
+    if (option != "--states" && option != "--cell" && option != "--dpi") {
+      throw CliError("--states draws every state and look; it takes only --cell and --dpi, not " + option);
+    }
+  }
+  if (!args.flags.empty() || !args.positional.empty()) {
+    throw CliError("--states takes only --cell and --dpi, not " +
+                   (args.flags.empty() ? args.positional[0] : args.flags[0]));
+  }
+  const PackageSkin skin = LoadSkinFile(files, args.source);
+  Bitmap sheet = RenderStatesSheet(skin, DpiOption(args.values), *TextOf(args));
+  return WriteRenderedPicture(files, args.values.at("--states"), std::move(sheet), 24);
+}
+
 std::string RunRender(Files& files, const FrameArgs& args, std::string* warnings) {
+  if (args.values.contains("--states")) return RunStatesSheet(files, args);
   if (args.positional.size() != 1) throw CliError("expected one output file OUT.bmp or OUT.png");
   auto loaded = LoadFrame(files, args, "--frame");
   SkinFrame& frame = loaded->frame;
@@ -241,10 +265,7 @@ std::string RunRender(Files& files, const FrameArgs& args, std::string* warnings
     CaptionObject& o = Named(frame, down->second);
     o.active = o.mouseIn = o.down = true;
   }
-  const auto cell = args.values.find("--cell");
-  const std::unique_ptr<TextRenderer> text = cell == args.values.end()
-                                                 ? MakeFontTextRenderer()
-                                                 : std::make_unique<CellTextRenderer>(ParseRenderSize(cell->second));
+  const std::unique_ptr<TextRenderer> text = TextOf(args);
   const auto caption = args.values.find("--caption");
   const std::string captionText = caption == args.values.end() ? texts::kMainCaption : Cp936Arg(caption->second);
   const bool active = !args.Has("--inactive");
@@ -257,7 +278,8 @@ std::string RunRender(Files& files, const FrameArgs& args, std::string* warnings
 bool IsFrameCommand(const std::vector<std::string>& args) {
   if (args.empty()) return false;
   if (args[0] == "frame" || args[0] == "hittest" || args[0] == "region") return true;
-  return args[0] == "render" && std::find(args.begin(), args.end(), "--frame") != args.end();
+  return args[0] == "render" && (std::find(args.begin(), args.end(), "--frame") != args.end() ||
+                                 std::find(args.begin(), args.end(), "--states") != args.end());
 }
 
 Bitmap RenderWindowFrame(const SkinFrame& frame, TextRenderer& text, const std::string& caption, bool active) {
@@ -265,17 +287,7 @@ Bitmap RenderWindowFrame(const SkinFrame& frame, TextRenderer& text, const std::
   Bitmap out(size.width, size.height);
   PaintClientBackground(out.view().Sub(frame.ClientRect()), frame.skin(), Rgb(192, 192, 192));
   frame.Paint(out.view(), text, caption, active);
-  for (const Rect& r : frame.Region()) {
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) out.At(x, y).a = 255;
-    }
-  }
-  // Outside the shape nothing shows: no colour either.
-  for (int y = 0; y < size.height; ++y) {
-    for (int x = 0; x < size.width; ++x) {
-      if (out.At(x, y).a == 0) out.At(x, y) = {};
-    }
-  }
+  KeepOnlyRegion(out.view(), frame.Region());
   return out;
 }
 

@@ -14,6 +14,7 @@
 #include "cli/cell_text_renderer.h"
 #include "cli/cli_error.h"
 #include "cli/json_text.h"
+#include "cli/preview_platform.h"
 #include "cli/skin_frame_command.h"
 #include "cli/skin_render.h"
 #include "cli/terminal_text.h"
@@ -131,57 +132,6 @@ std::string JsonRects(const std::vector<Rect>& rects) {
 
 std::string TextRect(const Rect& r) { return FourNumbers(r, "(%d, %d)-(%d, %d)"); }
 
-// Null timers and windows: the preview only lays out and paints.
-class PreviewTimers : public TimerHost {
- public:
-  void Start(int, unsigned) override {}
-  void Stop(int) override {}
-};
-
-class PreviewHost : public PopupHost {
- public:
-  void Show(const Rect&, const std::vector<Rect>&, const std::vector<int>&) override {}
-  void Hide() override {}
-  void Invalidate() override {}
-  bool IsUnderCursor(Point) const override { return false; }
-};
-
-class PreviewPlatform : public MenuPlatform {
- public:
-  PreviewPlatform(TextRenderer& text, const Rect& work) : text_(text), work_(work) {}
-  TextRenderer& Text() override { return text_; }
-  TimerHost& Timers() override { return timers_; }
-  ColorRef SystemColor(int index) const override {
-    // The classic Windows scheme.
-    switch (index) {
-      case kSysColorWindow:
-      case kSysColorBtnHighlight:
-        return Rgb(255, 255, 255);
-      case kSysColorBtnFace:
-        return Rgb(212, 208, 200);
-      case kSysColorBtnShadow:
-        return Rgb(128, 128, 128);
-      case kSysColorInfoBk:
-        return Rgb(255, 255, 225);
-      default:
-        return 0;
-    }
-  }
-  Point CursorPos() const override { return {}; }
-  std::unique_ptr<PopupHost> CreatePopupHost(TzsSkinPopupWindow&) override { return std::make_unique<PreviewHost>(); }
-  std::unique_ptr<PopupHost> CreateHintHost(TzsSkinHintWindow&) override { return std::make_unique<PreviewHost>(); }
-  Rect WorkArea() const override { return work_; }
-  Rect WorkAreaAt(Point) const override { return work_; }
-  // A preview shows what the keyboard would reach.
-  bool KeyboardCues() const override { return true; }
-  void Execute(MenuNode&) override {}
-
- private:
-  TextRenderer& text_;
-  PreviewTimers timers_;
-  Rect work_;
-};
-
 struct Common {
   Point at;
   Rect work{0, 0, 1920, 1040};
@@ -214,21 +164,6 @@ Common ReadCommon(const PreviewArgs& a, TextRenderer* given) {
   return c;
 }
 
-// The picture with alpha 255 inside the region (everywhere without one).
-std::string WritePicture(Files& files, const std::string& out, Bitmap picture, const std::vector<Rect>& region) {
-  const BitmapView v = picture.view();
-  for (int y = 0; y < v.height(); ++y) {
-    for (int x = 0; x < v.width(); ++x) v.At(x, y).a = region.empty() ? 255 : 0;
-  }
-  for (const Rect& r : region) {
-    const Rect c = r.Intersect(v.bounds());
-    for (int y = c.top; y < c.bottom; ++y) {
-      for (int x = c.left; x < c.right; ++x) v.At(x, y).a = 255;
-    }
-  }
-  return WriteRenderedPicture(files, out, std::move(picture), 32);
-}
-
 // With --render, the window's picture goes to the file named, and the
 // summary says so.
 template <typename Window>
@@ -237,7 +172,8 @@ void RenderIfAsked(Files& files, const PreviewArgs& a, const Window& w, std::ost
   if (it == a.values.end()) return;
   Bitmap picture(w.WindowSize().width, w.WindowSize().height);
   w.Paint(picture.view());
-  const std::string line = WritePicture(files, it->second, std::move(picture), w.Region());
+  KeepOnlyRegion(picture.view(), w.Region());
+  const std::string line = WriteRenderedPicture(files, it->second, std::move(picture), 32);
   if (!a.json) out << line;
 }
 

@@ -100,6 +100,26 @@ Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size s
   return control.Picture(fitted);
 }
 
+void KeepOnlyRegion(const BitmapView& picture, const std::vector<Rect>& region) {
+  for (int y = 0; y < picture.height(); ++y) {
+    Pixel* row = picture.Row(y);
+    for (int x = 0; x < picture.width(); ++x) row[x].a = region.empty() ? 255 : 0;
+  }
+  for (const Rect& r : region) {
+    const Rect inside = r.Intersect(picture.bounds());
+    for (int y = inside.top; y < inside.bottom; ++y) {
+      for (int x = inside.left; x < inside.right; ++x) picture.At(x, y).a = 255;
+    }
+  }
+  // Outside the shape nothing shows: no colour either.
+  for (int y = 0; y < picture.height(); ++y) {
+    Pixel* row = picture.Row(y);
+    for (int x = 0; x < picture.width(); ++x) {
+      if (row[x].a == 0) row[x] = {};
+    }
+  }
+}
+
 bool IsRenderSize(Size size) {
   return size.width >= 1 && size.height >= 1 && size.width <= kMaxRenderSide && size.height <= kMaxRenderSide;
 }
@@ -124,19 +144,9 @@ Bitmap RenderSkinFrame(const PackageSkin& skin, Size size) {
   place(bands.bottom, {0, size.height - bands.bottom.height()});
 
   const BitmapView mask = skin.MaskPicture();
-  const std::vector<Rect> inside = mask.width() > 0
-                                       ? RegionFromFrameMask(pieces.points, fitted, size.width, size.height, mask)
-                                       : std::vector<Rect>{out.view().bounds()};
-  for (const Rect& r : inside) {
-    const Rect clipped = r.Intersect(out.view().bounds());
-    for (int y = clipped.top; y < clipped.bottom; ++y) {
-      for (int x = clipped.left; x < clipped.right; ++x) out.At(x, y).a = 255;
-    }
-  }
-  // Outside the shape nothing shows: no colour either.
-  for (Pixel& p : const_cast<std::vector<Pixel>&>(out.pixels())) {
-    if (p.a == 0) p = {};
-  }
+  KeepOnlyRegion(out.view(), mask.width() > 0
+                                 ? RegionFromFrameMask(pieces.points, fitted, size.width, size.height, mask)
+                                 : std::vector<Rect>{});
   return out;
 }
 

@@ -21,6 +21,10 @@ bool IsRenderSize(Size size);
 // own size is not an IsRenderSize.
 Bitmap RenderSkinControl(const SkinSource& skin, const std::string& name, Size size);
 
+// The window's shape on its picture: alpha 255 inside `region` (everywhere
+// when it is empty, as for a maximised window), 0 and no colour outside.
+void KeepOnlyRegion(const BitmapView& picture, const std::vector<Rect>& region);
+
 // The window frame at `size` (an IsRenderSize, else zv::Error): the four
 // bands from the main picture, the client area in the skin's button face
 // colour; alpha 255 inside the mask's region, 0 outside (everywhere 255

@@ -63,6 +63,10 @@ TEST_F(SkinFrameCommandTest, RenderDrawsTheWholeWindow) {
   // The caption text in cells of the active colour 11168318 (0xAA6A3E).
   EXPECT_EQ(ToColorRef(b.At(22, 12)), 11168318u);
   EXPECT_THROW(Run({"render", "--embedded", "--frame", "400x300", "--hot", "nosuch", "out.bmp"}), CliError);
+  // A maximised window has no shape: every pixel of it shows.
+  Run({"render", "--embedded", "--frame", "400x300", "--state", "maximized", "max.bmp"});
+  const std::string& max = files.files.at("max.bmp");
+  EXPECT_EQ(DecodeBmp({reinterpret_cast<const std::uint8_t*>(max.data()), max.size()}).At(0, 0).a, 255);
 }
 
 TEST_F(SkinFrameCommandTest, RenderWithoutCellsDrawsTheCaptionInAFont) {
@@ -147,6 +151,69 @@ TEST_F(SkinFrameCommandTest, FrameUnderTheMinimumRendersAtTheMinimumWithAWarning
   const BmpInfo info = ReadBmpInfo({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
   EXPECT_EQ(info.width, 200);
   EXPECT_EQ(info.height, 40);
+}
+
+// Whether `part` lies somewhere in `whole`, pixel for pixel (colour only).
+bool Contains(const Bitmap& whole, const Bitmap& part) {
+  auto same = [&](int left, int top) {
+    for (int y = 0; y < part.height(); ++y) {
+      for (int x = 0; x < part.width(); ++x) {
+        const Pixel a = whole.At(left + x, top + y), b = part.At(x, y);
+        if (a.r != b.r || a.g != b.g || a.b != b.b) return false;
+      }
+    }
+    return true;
+  };
+  for (int top = 0; top + part.height() <= whole.height(); ++top) {
+    for (int left = 0; left + part.width() <= whole.width(); ++left) {
+      if (same(left, top)) return true;
+    }
+  }
+  return false;
+}
+
+TEST_F(SkinFrameCommandTest, TheStatesSheetShowsEveryButtonLookTheFrameDraws) {
+  EXPECT_EQ(Run({"render", "--embedded", "--states", "sheet.bmp", "--cell", "7x13"}).substr(0, 11), "sheet.bmp: ");
+  const std::string& bytes = files.files.at("sheet.bmp");
+  const Bitmap sheet = DecodeBmp({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  // Each look as the frame renders it, cut at the button's place in a frame
+  // 400 wide. This skin's inactive close button looks like the normal one.
+  struct Look {
+    std::vector<std::string> options;
+    Rect at;
+    bool isNew = true;  // unlike the looks before it
+  };
+  const std::vector<Look> looks = {
+      {{}, {376, 5, 397, 26}},
+      {{"--hot", "closebutton"}, {376, 5, 397, 26}},
+      {{"--down", "closebutton"}, {376, 5, 397, 26}},
+      {{"--inactive"}, {376, 5, 397, 26}, false},
+      {{"--state", "maximized", "--hot", "maxbutton"}, {353, 5, 374, 26}},
+  };
+  std::vector<Bitmap> cells;
+  for (const auto& [options, at, isNew] : looks) {
+    std::vector<std::string> args{"render", "--embedded", "--frame", "400x200", "--cell", "7x13"};
+    args.insert(args.end(), options.begin(), options.end());
+    args.push_back("look.bmp");
+    Run(args);
+    const Rect& cut = at;
+    const std::string& look = files.files.at("look.bmp");
+    const Bitmap window = DecodeBmp({reinterpret_cast<const std::uint8_t*>(look.data()), look.size()});
+    Bitmap cell(cut.Width(), cut.Height());
+    for (int y = 0; y < cut.Height(); ++y) {
+      for (int x = 0; x < cut.Width(); ++x) cell.At(x, y) = window.At(cut.left + x, cut.top + y);
+    }
+    EXPECT_TRUE(Contains(sheet, cell)) << "look " << cells.size();
+    for (const Bitmap& other : cells) {
+      if (isNew) {
+        EXPECT_NE(other.pixels(), cell.pixels()) << "look " << cells.size();
+      }
+    }
+    cells.push_back(std::move(cell));
+  }
+  // Every look is drawn, so none is chosen.
+  EXPECT_THROW(Run({"render", "--embedded", "--states", "s.bmp", "--hot", "closebutton"}), CliError);
+  EXPECT_THROW(Run({"render", "--embedded", "--states", "s.bmp", "extra.bmp"}), CliError);
 }
 
 }  // namespace

@@ -212,7 +212,7 @@ CaptionObject& Named(SkinFrame& frame, const std::string& name) {
   for (const std::string_view n : names) list.append(list.empty() ? "" : ", ").append(n);
   const std::string_view near = NearestName(name, names);
   throw CliError("the skin has no caption object named " + name +
-                 (near.empty() ? "" : "; did you mean " + std::string(near) + "?") + "; its caption objects are " +
+                 (near.empty() ? "; its" : "; did you mean " + std::string(near) + "? Its") + " caption objects are " +
                  list);
 }
 

@@ -134,6 +134,7 @@ SkinFolderRead ReadSkinFolder(Files& files, const std::string& path) {
     return read;
   }
   const std::string folder = FolderPart(path);
+  read.skin.pictureFolder = Shown(folder);
   PictureBudget budget;
   read.skin.picture = ReadPicture(files, folder, names.picture, budget, read.findings);
   read.skin.inactivePicture = ReadPicture(files, folder, names.inactivePicture, budget, read.findings);
@@ -185,7 +186,7 @@ std::optional<std::string> SkinDefinitionPath(Files& files, const std::string& s
   if (source == "--embedded") return std::nullopt;
   const std::string inFolder = FolderWithSeparator(source) + "skin.ini";
   if (files.Exists(inFolder)) return inFolder;
-  if (!files.Exists(source) || !files.ListFolder(source).empty()) return std::nullopt;
+  if (!files.Exists(source) || files.IsFolder(source)) return std::nullopt;
   return LooksLikeDefinition(files.ReadAll(source)) ? std::optional(source) : std::nullopt;
 }
 
@@ -196,7 +197,7 @@ std::string ReadSkinSource(Files& files, const std::string& source) {
     RequireNoErrors(CheckSkinFolder(read));
     return StoredSkinStream(PackageOf(read));
   }
-  if (!files.ListFolder(source).empty()) {
+  if (files.IsFolder(source)) {
     throw Error(Shown(source) + " is a folder without a skin.ini; give a skin folder or a skin file");
   }
   std::string bytes = files.ReadAll(source);
@@ -226,9 +227,12 @@ SkinPackage ReadSkinPackage(Files& files, const std::string& source) {
 }
 
 SkinUnderCheck PackageUnderCheck(SkinPackage package, const std::string& shown) {
-  SkinUnderCheck skin{"skin.ini in " + shown,     std::move(package.definitionText),
-                      std::move(package.picture), std::move(package.inactivePicture),
-                      std::move(package.mask),    {}};
+  SkinUnderCheck skin;
+  skin.definitionFile = "skin.ini in " + shown;
+  skin.text = std::move(package.definitionText);
+  skin.picture = std::move(package.picture);
+  skin.inactivePicture = std::move(package.inactivePicture);
+  skin.mask = std::move(package.mask);
   for (BmpPicture& picture : package.activePictures) skin.activePictures.emplace_back(std::move(picture));
   return skin;
 }

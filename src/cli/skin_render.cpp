@@ -1,11 +1,13 @@
 #include "cli/skin_render.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "cli/cli_error.h"
 #include "cli/skin_command.h"
 #include "core/base/bmp.h"
 #include "core/base/display_scale.h"
+#include "core/base/nearest_name.h"
 #include "core/controls/skin_control.h"
 #include "core/gfx/blit.h"
 #include "core/gfx/regions.h"
@@ -72,6 +74,16 @@ class PreviewControl : public TzsSkinCustomControl {
     return picture;
   }
 };
+
+// An unknown record name gets the nearest of the skin's.
+void RequireControlRecord(const PackageSkin& skin, const std::string& name) {
+  if (skin.ControlRecord(name)) return;
+  std::vector<std::string> names;
+  for (const auto& record : skin.Definition().controls) names.push_back(record->Name());
+  const std::string_view near = NearestName(name, std::vector<std::string_view>(names.begin(), names.end()));
+  throw CliError("the skin has no control record named " + name +
+                 (near.empty() ? "" : "; did you mean " + std::string(near) + "?"));
+}
 
 ColorRef Resolved(ColorRef color) { return IsSystemColor(color) ? ClassicSystemColor(SystemColorIndex(color)) : color; }
 
@@ -213,12 +225,17 @@ std::string WriteRenderedPicture(Files& files, const std::string& out, Bitmap pi
 
 std::string RunSkinRender(Files& files, const std::vector<std::string>& given) {
   constexpr const char* kForm =
-      "expected 'skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT' or "
-      "'skin render FILE|--embedded --frame WxH [--dpi N] OUT'";
+      "expected 'skin render FILE|--embedded --control NAME --size WxH [--dpi N] OUT', "
+      "'skin render FILE|--embedded --frame WxH ... OUT' or 'skin render FILE|--embedded --states OUT'";
   // --dpi may stand anywhere after the file.
   std::vector<std::string> args;
   std::map<std::string, std::string> values;
   for (std::size_t i = 0; i < given.size(); ++i) {
+    constexpr std::string_view kKnown[] = {"--embedded", "--control", "--size", "--frame", "--dpi"};
+    const bool option = given[i].size() > 2 && given[i].starts_with("--");
+    if (option && std::find(std::begin(kKnown), std::end(kKnown), given[i]) == std::end(kKnown)) {
+      throw CliError::UnknownOption(given[i]);
+    }
     if (i > 0 && given[i] == "--dpi") {
       if (i + 1 >= given.size() || !values.emplace("--dpi", given[i + 1]).second) throw CliError(kForm);
       ++i;
@@ -233,6 +250,7 @@ std::string RunSkinRender(Files& files, const std::vector<std::string>& given) {
   if (args.size() == 6 && args[1] == "--control" && args[3] == "--size") {
     const Size size = ParseRenderSize(args[4]);
     const PackageSkin skin = LoadSkinFile(files, args[0]);
+    RequireControlRecord(skin, args[2]);
     picture = RenderSkinControl(skin.AtDpi(dpi), args[2], size);
     out = args[5];
   } else if (args.size() == 4 && args[1] == "--frame" && dpi == kBaseDpi) {

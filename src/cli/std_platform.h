@@ -16,7 +16,7 @@ class StdFiles : public Files {
   void WriteAtomic(const std::string& path, std::string_view bytes) override;
   std::vector<std::string> ListFolder(const std::string& folder) override;
   bool Exists(const std::string& path) override;
-  bool IsFolder(const std::string& path);
+  bool IsFolder(const std::string& path) override;
   // Creates the folder and any missing parents; true when it did not exist.
   // Throws FileCreateError when it cannot be made.
   bool CreateFolder(const std::string& path);

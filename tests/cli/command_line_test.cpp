@@ -83,7 +83,7 @@ TEST(CommandLineTest, HelpDescribesTheCommandsOptionsAndAMistypedOneGetsOneLine)
   EXPECT_EQ(typo.err,
             "zorvane-cli skin: unknown option --hott; did you mean --hot? (see zorvane-cli skin render --help)\n");
   const Outcome name = RunWith({"skin", "render", "--embedded", "--frame", "300x100", "--hot", "closebuton", "x.bmp"});
-  EXPECT_NE(name.err.find("did you mean closebutton?; its caption objects are closebutton, maxbutton,"),
+  EXPECT_NE(name.err.find("did you mean closebutton? Its caption objects are closebutton, maxbutton,"),
             std::string::npos)
       << name.err;
   SetEmbeddedSkin({});

@@ -56,6 +56,7 @@ TEST(SkinInput, MisplacedFilesAreNamedWithWhatWouldWork) {
   files.files["text.txt"] = "hello";
   files.files["empty.zsk"] = std::string("\x03\0\0\0\0\0\0\0", 8);
   files.folders["pics"] = {"p.bmp"};
+  files.folders["new"] = {};
   const std::string kPack = "make a skin file with `zorvane-cli skin pack SKIN.INI OUT`, or give the skin folder";
   EXPECT_EQ(ErrorOf([&] { RunSkinInfo(files, "s/p.bmp"); }), "s/p.bmp is a BMP picture, not a skin file; " + kPack);
   EXPECT_EQ(ErrorOf([&] { LoadSkinFile(files, "png.bmp"); }), "png.bmp is a PNG picture, not a skin file; " + kPack);
@@ -65,6 +66,8 @@ TEST(SkinInput, MisplacedFilesAreNamedWithWhatWouldWork) {
   EXPECT_EQ(ErrorOf([&] { RunSkinInfo(files, "empty.zsk"); }), "empty.zsk holds no package");
   EXPECT_EQ(ErrorOf([&] { LoadSkinFile(files, "pics"); }),
             "pics is a folder without a skin.ini; give a skin folder or a skin file");
+  EXPECT_EQ(ErrorOf([&] { RunSkinInfo(files, "new"); }),
+            "new is a folder without a skin.ini; give a skin folder or a skin file");
 
   // A picture of another format under a .bmp name, and a value the reader cannot take.
   files.files["s/a.bmp"] = files.files["png.bmp"];

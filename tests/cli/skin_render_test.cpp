@@ -102,7 +102,19 @@ TEST(SkinRenderTest, ControlsAreComposedByTheirSizingMode) {
   RunSkinRender(files, {"sample.zsk", "--control", "fixed", "--size", "80x99", "f.bmp"});
   EXPECT_EQ(ReadOut(files, "f.bmp").width(), 30);
 
-  EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "nothere", "--size", "8x8", "x.bmp"}), Error);
+  // A misspelt name or option is answered with the nearest one.
+  try {
+    RunSkinRender(files, {"sample.zsk", "--control", "panle", "--size", "8x8", "x.bmp"});
+    ADD_FAILURE();
+  } catch (const CliError& e) {
+    EXPECT_EQ(std::string(e.what()), "the skin has no control record named panle; did you mean panel?");
+  }
+  try {
+    RunSkinRender(files, {"sample.zsk", "--contrl", "panel", "--size", "8x8", "x.bmp"});
+    ADD_FAILURE();
+  } catch (const CliError& e) {
+    EXPECT_EQ(e.unknownOption, "--contrl");
+  }
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "label", "--size", "8x8", "x.bmp"}), Error);
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "panel", "--size", "0x8", "x.bmp"}), CliError);
   EXPECT_THROW(RunSkinRender(files, {"sample.zsk", "--control", "panel", "--size", "9x", "x.bmp"}), CliError);

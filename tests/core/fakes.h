@@ -35,7 +35,8 @@ class FakeFiles : public Files {
     const auto it = folders.find(folder);
     return it == folders.end() ? std::vector<std::string>{} : it->second;
   }
-  bool Exists(const std::string& path) override { return files.count(path) != 0; }
+  bool Exists(const std::string& path) override { return files.count(path) != 0 || IsFolder(path); }
+  bool IsFolder(const std::string& path) override { return folders.count(path) != 0; }
 };
 
 // CP936 for ASCII and a handful of characters, enough to tell conversions

@@ -41,6 +41,12 @@ std::string_view NearestName(std::string_view word, std::span<const std::string_
       bestDistance = distance;
     }
   }
+  if (!best.empty() || word.size() < 3) return best;
+  for (const std::string_view name : known) {
+    if (name.size() < word.size() || EditDistance(word, name.substr(0, word.size())) != 0) continue;
+    if (!best.empty()) return {};  // more than one: none is the one meant
+    best = name;
+  }
   return best;
 }
 

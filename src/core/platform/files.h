@@ -20,6 +20,7 @@ class Files {
   // Windows lists with the wide functions, so no name is lost to CP936.
   virtual std::vector<std::string> ListFolder(const std::string& folder) = 0;
   virtual bool Exists(const std::string& path) = 0;
+  virtual bool IsFolder(const std::string& path) = 0;
 };
 
 }  // namespace zv

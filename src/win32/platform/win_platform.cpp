@@ -133,6 +133,11 @@ bool WinFiles::Exists(const std::string& path) {
   return GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool WinFiles::IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::optional<std::uint64_t> WinClock::PerformanceCounter() {
   LARGE_INTEGER counter{};
   if (!QueryPerformanceCounter(&counter)) return std::nullopt;

@@ -13,6 +13,7 @@ class WinFiles : public Files {
   void WriteAtomic(const std::string& path, std::string_view bytes) override;
   std::vector<std::string> ListFolder(const std::string& folder) override;
   bool Exists(const std::string& path) override;
+  bool IsFolder(const std::string& path) override;
 };
 
 class WinClock : public Clock {

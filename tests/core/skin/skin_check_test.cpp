@@ -100,6 +100,11 @@ TEST(SkinCheck, DefinitionMistakesAreFoundOnceWithTheirLine) {
       {"skinname=T", "skinname=\xE4\xB8\xAD\xE6\x96\x87", {{kWarning, 2, "UTF-8 without a byte-order mark"}}},
       {"skinrectinapicture=1", "skinrectinapicture=true", {{kWarning, 20, "reads as false"}}},
       {"skinname=T", "skinname=\xD6\xD0T\x80", {{kWarning, 2, "bytes that are not CP936 text"}}},
+      // 5 pixels left of the corner point and 5 right of it (13 - 8) need a width of 10.
+      {"clientrect=2,2,11,6",
+       "clientrect=2,2,11,6\nlefttoppoint=5,2\nrighttoppoint=8,2\nformminwidth=9",
+       {{kWarning, 13, "9 is narrower than the frame's fixed pieces (10 pixels"}}},
+      {"clientrect=2,2,11,6", "clientrect=2,2,11,6\nlefttoppoint=5,2\nrighttoppoint=8,2\nformminwidth=10", {}},
   };
   for (const Case& c : cases) {
     SkinUnderCheck skin = CleanSkin();
@@ -117,6 +122,8 @@ TEST(SkinCheck, PictureMistakesAreFound) {
   skin.activePictures[0] = test::SamplePicture(32, 5, 3, 3);
   skin.activePictures[0]->bitmap.At(1, 1).a = 128;
   ExpectFindings(skin, {{FindingLevel::kWarning, 0, "alpha channel, which the skin ignores"}}, "alpha");
+  skin.pictureFolder = "d/";
+  EXPECT_EQ(CheckSkin(skin).at(0).file, "d/a.bmp");
 
   skin = CleanSkin();
   skin.mask = test::SamplePicture(8, 12, 7, 2);

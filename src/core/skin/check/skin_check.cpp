@@ -85,6 +85,7 @@ class SkinChecker {
     }
     CheckPictureList();
     CheckGlobalRecords();
+    CheckFrameMinimum();
     CheckList("SKINOBJECTS", "object", ObjectTypeWords(), CreateObjectRecord);
     CheckList("SKINCONTROLS", "control", ControlTypeWords(), CreateControlRecord);
     CheckStraySections();
@@ -102,7 +103,8 @@ class SkinChecker {
     findings_.push_back({level, skin_.definitionFile, "", "", line, std::move(message)});
   }
   void ReportPicture(FindingLevel level, const std::string& file, std::string message) {
-    findings_.push_back({level, file.empty() ? skin_.definitionFile : file, "", "", 0, std::move(message)});
+    findings_.push_back(
+        {level, file.empty() ? skin_.definitionFile : skin_.pictureFolder + file, "", "", 0, std::move(message)});
   }
 
   // --- the text ---
@@ -184,6 +186,32 @@ class SkinChecker {
              "the mask (" + SizeText(*skin_.mask) + ") and the main picture (" + SizeText(*skin_.picture) +
                  ") differ in size, so the window's shape is cut wrong");
     }
+  }
+
+  // The main picture's pieces left and right of the stretched middle keep
+  // their width, so a window as narrow as formminwidth must still hold them;
+  // narrower, they draw over each other.
+  void CheckFrameMinimum() {
+    const int minWidth = ini_.ReadInteger("FORMINFO", "formminwidth", 0);
+    if (minWidth <= 0 || !skin_.picture) return;
+    const int width = skin_.picture->bitmap.width();
+    int fixed = 0;
+    for (const auto& [left, right] : {std::pair{"lefttoppoint", "righttoppoint"},
+                                      std::pair{"leftbottompoint", "rightbottompoint"}}) {
+      const auto l = ini_.Find("FORMINFO", left);
+      const auto r = ini_.Find("FORMINFO", right);
+      try {
+        if (l && r) fixed = std::max(fixed, ParsePoint(*l).x + width - ParsePoint(*r).x);
+      } catch (const ConvertError&) {
+        // Reported with the point.
+      }
+    }
+    if (minWidth >= fixed) return;
+    Report(FindingLevel::kWarning, "FORMINFO", "formminwidth",
+           std::to_string(minWidth) + " is narrower than the frame's fixed pieces (" + std::to_string(fixed) +
+               " pixels of the main picture beside its corner points), so a window that narrow draws them over "
+               "each other; make it at least " +
+               std::to_string(fixed));
   }
 
   template <class Create>

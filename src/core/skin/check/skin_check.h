@@ -28,6 +28,7 @@ struct SkinUnderCheck {
   std::string text;            // the definition text, CP936
   std::optional<BmpPicture> picture, inactivePicture, mask;
   std::vector<std::optional<BmpPicture>> activePictures;
+  std::string pictureFolder;  // before a picture's name in findings: its folder, with separator (CP936)
 };
 
 std::vector<SkinFinding> CheckSkin(const SkinUnderCheck& skin);

@@ -237,14 +237,13 @@ std::unique_ptr<TextRenderer> TextOf(const FrameArgs& args) {
 
 // The whole skin on one sheet: every look is drawn, so no look is chosen.
 std::string RunStatesSheet(Files& files, const FrameArgs& args) {
+  std::vector<std::string> extra = args.flags;
+  extra.insert(extra.end(), args.positional.begin(), args.positional.end());
   for (const auto& [option, value] : args.values) {
-    if (option != "--states" && option != "--cell" && option != "--dpi") {
-      throw CliError("--states draws every state and look; it takes only --cell and --dpi, not " + option);
-    }
+    if (option != "--states" && option != "--cell" && option != "--dpi") extra.push_back(option);
   }
-  if (!args.flags.empty() || !args.positional.empty()) {
-    throw CliError("--states takes only --cell and --dpi, not " +
-                   (args.flags.empty() ? args.positional[0] : args.flags[0]));
+  if (!extra.empty()) {
+    throw CliError("--states draws every state and look; it takes only --cell and --dpi, not " + extra[0]);
   }
   const PackageSkin skin = LoadSkinFile(files, args.source);
   Bitmap sheet = RenderStatesSheet(skin, DpiOption(args.values), *TextOf(args));

@@ -34,8 +34,6 @@ std::unique_ptr<PopupHost> PreviewPlatform::CreatePopupHost(TzsSkinPopupWindow&)
   return std::make_unique<NoWindow>();
 }
 
-std::unique_ptr<PopupHost> PreviewPlatform::CreateHintHost(TzsSkinHintWindow&) {
-  return std::make_unique<NoWindow>();
-}
+std::unique_ptr<PopupHost> PreviewPlatform::CreateHintHost(TzsSkinHintWindow&) { return std::make_unique<NoWindow>(); }
 
 }  // namespace zv

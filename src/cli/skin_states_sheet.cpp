@@ -59,7 +59,8 @@ class SheetLayout {
     }
     Bitmap sheet(std::max(size.width, 1), size.height, kSheetBack);
     int y = gap_;
-    for (std::size_t i = 0; i < sections.size(); ++i) y = DrawSection(sheet.view(), sections[i], widths[i], cellsLeft, y);
+    for (std::size_t i = 0; i < sections.size(); ++i)
+      y = DrawSection(sheet.view(), sections[i], widths[i], cellsLeft, y);
     return sheet;
   }
 
@@ -176,8 +177,8 @@ class FrameLooks {
     SheetSection section{"caption bar", {}, {}};
     for (const bool active : {true, false}) {
       const Bitmap window = Window({}, active, std::nullopt, Press::kNone);
-      section.rows.push_back({active ? "active window" : "inactive window",
-                              {Crop(window, {0, 0, size_.width, frame_.ClientRect().top})}});
+      section.rows.push_back(
+          {active ? "active window" : "inactive window", {Crop(window, {0, 0, size_.width, frame_.ClientRect().top})}});
     }
     return section;
   }
@@ -248,8 +249,13 @@ MenuNode Item(const char* caption, bool enabled = true, const char* shortcut = "
 
 SheetSection MenuSection(const PackageSkin& skin, int dpi, TextRenderer& text) {
   MenuNode root;
-  root.children = {Item("&Normal item"), Item("&Active item"), Item("&Disabled item", false), Item("-"),
-                   Item("With a &shortcut", true, "Ctrl+S"), Item("&Checked item"), Item("Sub&menu")};
+  root.children = {Item("&Normal item"),
+                   Item("&Active item"),
+                   Item("&Disabled item", false),
+                   Item("-"),
+                   Item("With a &shortcut", true, "Ctrl+S"),
+                   Item("&Checked item"),
+                   Item("Sub&menu")};
   root.children[5].checked = true;
   root.children[6].children = {Item("Inner item")};
   PreviewPlatform platform(text, {0, 0, kMaxRenderSide, kMaxRenderSide});

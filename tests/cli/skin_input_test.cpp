@@ -20,7 +20,8 @@ std::string FileOf(const BmpPicture& picture) {
 void AddSkinFolder(test::FakeFiles& files, const std::string& folder) {
   files.files[folder + "/skin.ini"] =
       "[VERSION]\nskinname=Blue\n[PICTURES]\npicture=p.bmp\nactivepicturescount=1\n0=a.bmp\n[FORMINFO]\n"
-      "clientrect=1,1,12,6\n[SKINOBJECTS]\n[SKINCONTROLS]\ncount=1\n0=panel:panel\n[panel]\npictureindex=0\n"
+      "clientrect=1,1,12,6\nlefttoppoint=3,1\nrighttoppoint=10,1\nleftbottompoint=3,6\nrightbottompoint=10,6\n"
+      "[SKINOBJECTS]\n[SKINCONTROLS]\ncount=1\n0=panel:panel\n[panel]\npictureindex=0\n"
       "skinrect=0,0,5,3\n";
   files.files[folder + "/p.bmp"] = FileOf(test::SamplePicture(24, 13, 7, 1));
   files.files[folder + "/a.bmp"] = FileOf(test::SamplePicture(24, 5, 3, 3));
@@ -79,7 +80,7 @@ TEST(SkinInput, MisplacedFilesAreNamedWithWhatWouldWork) {
   std::string& ini = files.files["s/skin.ini"];
   ini.replace(ini.rfind("0,0,5,3"), 7, "0,0,5");
   EXPECT_EQ(ErrorOf([&] { LoadSkinFile(files, "s"); }),
-            "s/skin.ini:15: [panel] skinrect: '0,0,5' is not a rectangle: four numbers LEFT,TOP,RIGHT,BOTTOM");
+            "s/skin.ini:19: [panel] skinrect: '0,0,5' is not a rectangle: four numbers LEFT,TOP,RIGHT,BOTTOM");
   EXPECT_EQ(files.files.count("t.zsk"), 0u);
 }
 

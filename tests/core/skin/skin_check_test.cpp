@@ -19,20 +19,24 @@ constexpr const char* kCleanText =
     "1=am.bmp\n"                  // 8
     "[FORMINFO]\n"                // 9
     "clientrect=2,2,11,6\n"       // 10
-    "[SKINOBJECTS]\n"             // 11
-    "count=1\n"                   // 12
-    "0=closebutton:stdbutton\n"   // 13
-    "[SKINCONTROLS]\n"            // 14
-    "count=1\n"                   // 15
-    "0=panel:panel\n"             // 16
-    "[closebutton]\n"             // 17
-    "activepictureindex=0\n"      // 18
-    "activemaskpictureindex=1\n"  // 19
-    "skinrectinapicture=1\n"      // 20
-    "skinrect=0,0,5,3\n"          // 21
-    "[panel]\n"                   // 22
-    "pictureindex=0\n"            // 23
-    "skinrect=0,0,5,3\n";         // 24
+    "lefttoppoint=4,2\n"          // 11
+    "righttoppoint=9,2\n"         // 12
+    "leftbottompoint=4,6\n"       // 13
+    "rightbottompoint=9,6\n"      // 14
+    "[SKINOBJECTS]\n"             // 15
+    "count=1\n"                   // 16
+    "0=closebutton:stdbutton\n"   // 17
+    "[SKINCONTROLS]\n"            // 18
+    "count=1\n"                   // 19
+    "0=panel:panel\n"             // 20
+    "[closebutton]\n"             // 21
+    "activepictureindex=0\n"      // 22
+    "activemaskpictureindex=1\n"  // 23
+    "skinrectinapicture=1\n"      // 24
+    "skinrect=0,0,5,3\n"          // 25
+    "[panel]\n"                   // 26
+    "pictureindex=0\n"            // 27
+    "skinrect=0,0,5,3\n";         // 28
 
 SkinUnderCheck CleanSkin() {
   SkinUnderCheck skin;
@@ -81,30 +85,33 @@ TEST(SkinCheck, DefinitionMistakesAreFoundOnceWithTheirLine) {
   const Case cases[] = {
       {"[closebutton]",
        "[closebuton]",
-       {{kError, 13, "has no section [closebutton], so it reads every key's default; did you mean [closebuton]?"},
-        {kWarning, 17,
+       {{kError, 17, "has no section [closebutton], so it reads every key's default; did you mean [closebuton]?"},
+        {kWarning, 21,
          "listed in neither SKINOBJECTS nor SKINCONTROLS, so nothing reads it; did you mean [closebutton]?"},
         {kWarning, 0, "picture 1 (am.bmp, 5 x 3) is used by no key"}}},
-      {"skinrect=0,0,5,3\n[panel]", "skinrectt=0,0,5,3\n[panel]", {{kWarning, 21, "did you mean 'skinrect'?"}}},
+      {"skinrect=0,0,5,3\n[panel]", "skinrectt=0,0,5,3\n[panel]", {{kWarning, 25, "did you mean 'skinrect'?"}}},
       {"activemaskpictureindex=1",
        "activemaskpictureindex=4",
-       {{kError, 19, "picture 4 is not in the list: PICTURES has 2 active pictures (0 to 1)"},
+       {{kError, 23, "picture 4 is not in the list: PICTURES has 2 active pictures (0 to 1)"},
         {kWarning, 0, "picture 1 (am.bmp, 5 x 3) is used by no key"}}},
       {"activemaskpictureindex=1", "activemaskpictureindex=-1", {{kWarning, 0, "is used by no key"}}},
       {"activepicturescount=2", "activepicturescount=3", {{kError, 6, "the list has no key '2'"}}},
       {"clientrect=2,2,11,6", "clientrect=2,2,11", {{kError, 10, "'2,2,11' is not a rectangle"}}},
-      {"skinrect=0,0,5,3\n[panel]", "skinrect=0,0,6,3\n[panel]", {{kError, 21, "does not lie within its picture"}}},
+      {"skinrect=0,0,5,3\n[panel]", "skinrect=0,0,6,3\n[panel]", {{kError, 25, "does not lie within its picture"}}},
       {"0=panel:panel",
        "0=panel:panle",
-       {{kError, 16, "unknown control type 'panle'"}, {kWarning, 22, "listed in neither"}}},
+       {{kError, 20, "unknown control type 'panle'"}, {kWarning, 26, "listed in neither"}}},
       {"skinname=T", "skinname=\xE4\xB8\xAD\xE6\x96\x87", {{kWarning, 2, "UTF-8 without a byte-order mark"}}},
-      {"skinrectinapicture=1", "skinrectinapicture=true", {{kWarning, 20, "reads as false"}}},
+      {"skinrectinapicture=1", "skinrectinapicture=true", {{kWarning, 24, "reads as false"}}},
       {"skinname=T", "skinname=\xD6\xD0T\x80", {{kWarning, 2, "bytes that are not CP936 text"}}},
-      // 5 pixels left of the corner point and 5 right of it (13 - 8) need a width of 10.
-      {"clientrect=2,2,11,6",
-       "clientrect=2,2,11,6\nlefttoppoint=5,2\nrighttoppoint=8,2\nformminwidth=9",
-       {{kWarning, 13, "9 is narrower than the frame's fixed pieces (10 pixels"}}},
-      {"clientrect=2,2,11,6", "clientrect=2,2,11,6\nlefttoppoint=5,2\nrighttoppoint=8,2\nformminwidth=10", {}},
+      // 4 pixels left of the corner points and 4 right of them (13 - 9) need a width of 8.
+      {"rightbottompoint=9,6",
+       "rightbottompoint=9,6\nformminwidth=7",
+       {{kWarning, 15, "7 is narrower than the frame's fixed pieces (8 pixels"}}},
+      {"rightbottompoint=9,6", "rightbottompoint=9,6\nformminwidth=8", {}},
+      {"righttoppoint=9,2",
+       "righttoppoint=4,2",
+       {{kError, 12, "the frame's top band has no middle between lefttoppoint and righttoppoint (4 to 4)"}}},
   };
   for (const Case& c : cases) {
     SkinUnderCheck skin = CleanSkin();
@@ -116,7 +123,7 @@ TEST(SkinCheck, DefinitionMistakesAreFoundOnceWithTheirLine) {
 TEST(SkinCheck, PictureMistakesAreFound) {
   SkinUnderCheck skin = CleanSkin();
   skin.activePictures[1] = test::SamplePicture(1, 4, 3, 4);
-  ExpectFindings(skin, {{FindingLevel::kError, 19, "differ in size, so the shape leaves black bands"}}, "mask size");
+  ExpectFindings(skin, {{FindingLevel::kError, 23, "differ in size, so the shape leaves black bands"}}, "mask size");
 
   skin = CleanSkin();
   skin.activePictures[0] = test::SamplePicture(32, 5, 3, 3);

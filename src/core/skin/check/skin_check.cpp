@@ -85,7 +85,7 @@ class SkinChecker {
     }
     CheckPictureList();
     CheckGlobalRecords();
-    CheckFrameMinimum();
+    CheckFramePieces();
     CheckList("SKINOBJECTS", "object", ObjectTypeWords(), CreateObjectRecord);
     CheckList("SKINCONTROLS", "control", ControlTypeWords(), CreateControlRecord);
     CheckStraySections();
@@ -188,27 +188,56 @@ class SkinChecker {
     }
   }
 
-  // The main picture's pieces left and right of the stretched middle keep
-  // their width, so a window as narrow as formminwidth must still hold them;
-  // narrower, they draw over each other.
-  void CheckFrameMinimum() {
-    const int minWidth = ini_.ReadInteger("FORMINFO", "formminwidth", 0);
-    if (minWidth <= 0 || !skin_.picture) return;
-    const int width = skin_.picture->bitmap.width();
-    int fixed = 0;
-    for (const auto& [left, right] : {std::pair{"lefttoppoint", "righttoppoint"},
-                                      std::pair{"leftbottompoint", "rightbottompoint"}}) {
-      const auto l = ini_.Find("FORMINFO", left);
-      const auto r = ini_.Find("FORMINFO", right);
-      try {
-        if (l && r) fixed = std::max(fixed, ParsePoint(*l).x + width - ParsePoint(*r).x);
-      } catch (const ConvertError&) {
-        // Reported with the point.
-      }
+  // The frame's four bands are cut from the main picture at the corner
+  // points: each band repeats or stretches its middle between two points, so
+  // a band without one is not drawn at all. The pieces beside the middles
+  // keep their size, so a window as narrow as formminwidth must hold them.
+  void CheckFramePieces() {
+    if (!skin_.picture || !ini_.HasSection("FORMINFO")) return;
+    SkinFormInfo info;
+    try {
+      info.LoadFromIni(ini_, !names_.mask.empty());
+    } catch (const Error&) {
+      return;  // the values it cannot read are reported with their keys
     }
-    if (minWidth >= fixed) return;
+    const Rect& client = info.clientRect;
+    const Size picture{skin_.picture->bitmap.width(), skin_.picture->bitmap.height()};
+    struct Band {
+      const char* name;
+      bool shown;  // the client rectangle leaves room for it
+      int from, to;
+      std::string_view first, second;
+    };
+    const Band bands[] = {
+        {"top", client.top > 0, info.leftTopPoint.x, info.rightTopPoint.x, "lefttoppoint", "righttoppoint"},
+        {"bottom", client.bottom < picture.height, info.leftBottomPoint.x, info.rightBottomPoint.x, "leftbottompoint",
+         "rightbottompoint"},
+        {"left", client.left > 0, info.leftTopPoint.y, info.leftBottomPoint.y, "lefttoppoint", "leftbottompoint"},
+        {"right", client.right < picture.width, info.rightTopPoint.y, info.rightBottomPoint.y, "righttoppoint",
+         "rightbottompoint"},
+    };
+    constexpr std::string_view kPoints[] = {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"};
+    if (IsNullRect(client)) {
+      // No client rectangle: the whole picture is frame, and there are no bands.
+    } else if (std::none_of(std::begin(kPoints), std::end(kPoints),
+                            [&](std::string_view key) { return ini_.Find("FORMINFO", key).has_value(); })) {
+      Report(FindingLevel::kError, "FORMINFO", "",
+             "none of the corner points lefttoppoint, righttoppoint, leftbottompoint and rightbottompoint is given, "
+             "so the frame's bands have no middle to repeat and are not drawn at all");
+      return;
+    }
+    for (const Band& band : bands) {
+      if (IsNullRect(client) || !band.shown || band.to > band.from) continue;
+      Report(FindingLevel::kError, "FORMINFO", ini_.Find("FORMINFO", band.second) ? band.second : "",
+             "the frame's " + std::string(band.name) + " band has no middle between " + std::string(band.first) +
+                 " and " + std::string(band.second) + " (" + std::to_string(band.from) + " to " +
+                 std::to_string(band.to) + "), so it is not drawn at all");
+    }
+    const int fixed = std::max(info.leftTopPoint.x + picture.width - info.rightTopPoint.x,
+                               info.leftBottomPoint.x + picture.width - info.rightBottomPoint.x);
+    if (info.formMinWidth <= 0 || info.formMinWidth >= fixed) return;
     Report(FindingLevel::kWarning, "FORMINFO", "formminwidth",
-           std::to_string(minWidth) + " is narrower than the frame's fixed pieces (" + std::to_string(fixed) +
+           std::to_string(info.formMinWidth) + " is narrower than the frame's fixed pieces (" + std::to_string(fixed) +
                " pixels of the main picture beside its corner points), so a window that narrow draws them over "
                "each other; make it at least " +
                std::to_string(fixed));

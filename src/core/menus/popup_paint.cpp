@@ -60,6 +60,31 @@ void DrawSubmenuTriangle(const BitmapView& target, Point at, ColorRef color) {
   for (int i = 0; i <= 3; ++i) DrawLine(target, {at.x + i, at.y + i}, {at.x + i, at.y + 7 - i}, p);
 }
 
+// Every mark fits in a square this many pixels wide at 96 DPI.
+constexpr int kMarkDesignSide = 12;
+
+// A mark designed at 96 DPI, drawn at `dpi`: at its design size first, then
+// each of its pixels widened to the block it covers at that scale, so its
+// shape and its crisp edges stay as designed.
+template <class Draw>
+void DrawMark(const BitmapView& target, Point at, int dpi, ColorRef color, Draw draw) {
+  if (dpi <= kBaseDpi) {
+    draw(target, at, color);
+    return;
+  }
+  Bitmap design(kMarkDesignSide, kMarkDesignSide);
+  draw(design.view(), Point{0, 0}, color);
+  const Pixel pixel = ToPixel(color, 255);
+  for (int y = 0; y < kMarkDesignSide; ++y) {
+    for (int x = 0; x < kMarkDesignSide; ++x) {
+      if (design.At(x, y).a == 0) continue;
+      const Rect block{at.x + ScaleLength(x, dpi), at.y + ScaleLength(y, dpi), at.x + ScaleLength(x + 1, dpi),
+                       at.y + ScaleLength(y + 1, dpi)};
+      target.Fill(block.Intersect(target.bounds()), pixel);
+    }
+  }
+}
+
 // The caption as shown; with keyboard cues its accelerator gets a one-pixel
 // line along the bottom of the character's cell.
 void DrawCaption(TextRenderer& text, const BitmapView& target, const FontSpec& font, std::string_view caption, Point at,
@@ -197,11 +222,13 @@ void TzsSkinPopupWindow::PaintMarks(const BitmapView& target, const TzsSkinMenuI
     if (node.checked) FrameRect(target, Rect::FromSize(at.x - 1, at.y - 1, size.width + 2, size.height + 2), color);
     return;
   }
-  const Point at = imageArea ? Point{rec->imageRect.left + (rec->imageRect.Width() - 8) / 2,
-                                     rec->imageRect.top + rec->imageRect.Height() / 2 - 4}
-                             : Point{markX, textArea.top + textArea.Height() / 2 - 4};
+  // Marks are 8 design pixels square.
+  const Point at = imageArea ? Point{rec->imageRect.left + (rec->imageRect.Width() - skin_.Scaled(8)) / 2,
+                                     rec->imageRect.top + rec->imageRect.Height() / 2 - skin_.Scaled(4)}
+                             : Point{markX, textArea.top + textArea.Height() / 2 - skin_.Scaled(4)};
   if (const CommandGlyph* glyph = GlyphFor(node.name)) {
-    DrawCommandGlyph(target, *glyph, at, color);
+    DrawMark(target, at, skin_.dpi, color,
+             [&](const BitmapView& view, Point p, ColorRef c) { DrawCommandGlyph(view, *glyph, p, c); });
     return;
   }
   if (!node.checked) return;
@@ -214,9 +241,9 @@ void TzsSkinPopupWindow::PaintMarks(const BitmapView& target, const TzsSkinMenuI
                               : Point{markX, textArea.top + (textArea.Height() - size.height) / 2};
     BlitTransparent(target, p, skin_.itemPicture, imageRect);
   } else if (node.radioItem) {
-    DrawRadioDot(target, {at.x, at.y + 1}, color);
+    DrawMark(target, {at.x, at.y + skin_.Scaled(1)}, skin_.dpi, color, DrawRadioDot);
   } else {
-    DrawCheckMark(target, at, color);
+    DrawMark(target, at, skin_.dpi, color, DrawCheckMark);
   }
 }
 
@@ -249,7 +276,8 @@ void TzsSkinPopupWindow::PaintSkinnedItem(const BitmapView& target, const TzsSki
   if (node.HasChildren()) {
     const Rect arrow = active ? rec.activeArrowImageRect : rec.arrowImageRect;
     if (arrow.IsEmpty()) {
-      DrawSubmenuTriangle(target, {t.right - skin_.Scaled(7), t.top + t.Height() / 2 - 4}, markColor);
+      DrawMark(target, {t.right - skin_.Scaled(7), t.top + t.Height() / 2 - skin_.Scaled(4)}, skin_.dpi, markColor,
+               DrawSubmenuTriangle);
     } else {
       const Rect area{t.right - arrow.Width() - skin_.Scaled(5), t.top, t.right, t.bottom};
       BlitTransparent(target, CentredIn(area, {arrow.Width(), arrow.Height()}), skin_.itemPicture, arrow);
@@ -289,7 +317,9 @@ void TzsSkinPopupWindow::PaintPlainItem(const BitmapView& target, const TzsSkinM
     const Size ss = text.Measure(font, node.shortcut);
     text.Draw(target, font, node.shortcut, {w - skin_.Scaled(19) - ss.width, y}, area);
   }
-  if (node.HasChildren()) DrawSubmenuTriangle(target, {w - skin_.Scaled(7), h / 2 - 4}, font.color);
+  if (node.HasChildren()) {
+    DrawMark(target, {w - skin_.Scaled(7), h / 2 - skin_.Scaled(4)}, skin_.dpi, font.color, DrawSubmenuTriangle);
+  }
   PaintMarks(target, item, {0, 0, w, h}, font.color, skin_.Scaled(3), active);
 }
 

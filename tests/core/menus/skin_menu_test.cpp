@@ -555,3 +555,60 @@ TEST(MenuNodeTest, CaptionsHeadersAndFades) {
 
 }  // namespace
 }  // namespace zv
+
+namespace zv {
+namespace {
+
+struct MarkShape {
+  Size box;        // of the pixels the mark changes
+  int pixels = 0;  // how many it changes
+};
+
+// What an item's mark changes, against an item without one.
+MarkShape MarkOf(const Bitmap& canvas, const Rect& item, const Rect& blank) {
+  MarkShape shape;
+  Rect box{item.Width(), item.Height(), 0, 0};
+  for (int y = 0; y < item.Height(); ++y) {
+    for (int x = 0; x < item.Width(); ++x) {
+      if (canvas.At(item.left + x, item.top + y) == canvas.At(blank.left + x, blank.top + y)) continue;
+      ++shape.pixels;
+      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    }
+  }
+  shape.box = {box.Width(), box.Height()};
+  return shape;
+}
+
+TEST_F(SkinMenuTest, MarksKeepTheirShapeAtTheDisplaysScale) {
+  MenuNode check = Item("");
+  check.checked = true;
+  MenuNode radio = check;
+  radio.radioItem = true;
+  MenuNode close = Item("");
+  close.name = "ZSF_CLOSE";
+  MenuNode submenu = Item("");
+  submenu.children.push_back(Item("inner"));
+  for (const MenuNode& node : {Item(""), check, radio, close, submenu, Item("")}) Add(node);
+  std::vector<MarkShape> marks[2];
+  for (const int dpi : {96, 192}) {
+    const MenuSkin scaled = MenuSkinOf(test::DefaultPackageSkin(), dpi);
+    TzsSkinMenu at{platform, &form};
+    at.Open(&control, scaled, root, {10, 10, 10, 10});
+    const TzsSkinPopupWindow& w = *at.Top();
+    Bitmap canvas(w.WindowSize().width, w.WindowSize().height);
+    w.Paint(canvas.view());
+    for (std::size_t i = 1; i + 1 < w.Items().size(); ++i) {
+      marks[dpi / 192].push_back(MarkOf(canvas, w.Items()[i].rect, w.Items().back().rect));
+    }
+  }
+  ASSERT_EQ(marks[0].size(), 4u);
+  for (std::size_t i = 0; i < marks[0].size(); ++i) {
+    EXPECT_GT(marks[0][i].pixels, 0) << i;
+    // Each pixel of the design becomes a 2 x 2 block.
+    EXPECT_EQ(marks[1][i].box, (Size{2 * marks[0][i].box.width, 2 * marks[0][i].box.height})) << i;
+    EXPECT_EQ(marks[1][i].pixels, 4 * marks[0][i].pixels) << i;
+  }
+}
+
+}  // namespace
+}  // namespace zv

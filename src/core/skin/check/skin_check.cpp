@@ -189,9 +189,7 @@ class SkinChecker {
   }
 
   // The frame's four bands are cut from the main picture at the corner
-  // points: each band repeats or stretches its middle between two points, so
-  // a band without one is not drawn at all. The pieces beside the middles
-  // keep their size, so a window as narrow as formminwidth must hold them.
+  // points; without a client rectangle the whole picture is frame.
   void CheckFramePieces() {
     if (!skin_.picture || !ini_.HasSection("FORMINFO")) return;
     SkinFormInfo info;
@@ -200,8 +198,24 @@ class SkinChecker {
     } catch (const Error&) {
       return;  // the values it cannot read are reported with their keys
     }
-    const Rect& client = info.clientRect;
+    if (IsNullRect(info.clientRect)) return;
+    constexpr std::string_view kPoints[] = {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"};
+    if (std::none_of(std::begin(kPoints), std::end(kPoints),
+                     [&](std::string_view key) { return ini_.Find("FORMINFO", key).has_value(); })) {
+      Report(FindingLevel::kError, "FORMINFO", "",
+             "none of the corner points lefttoppoint, righttoppoint, leftbottompoint and rightbottompoint is given, "
+             "so the frame's bands have no middle to repeat and are not drawn at all");
+      return;
+    }
     const Size picture{skin_.picture->bitmap.width(), skin_.picture->bitmap.height()};
+    CheckFrameBands(info, picture);
+    CheckFrameMinimum(info, picture.width);
+  }
+
+  // Each band repeats or stretches its middle between two points; a band
+  // without one is not drawn at all.
+  void CheckFrameBands(const SkinFormInfo& info, Size picture) {
+    const Rect& client = info.clientRect;
     struct Band {
       const char* name;
       bool shown;  // the client rectangle leaves room for it
@@ -216,25 +230,20 @@ class SkinChecker {
         {"right", client.right < picture.width, info.rightTopPoint.y, info.rightBottomPoint.y, "righttoppoint",
          "rightbottompoint"},
     };
-    constexpr std::string_view kPoints[] = {"lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"};
-    if (IsNullRect(client)) {
-      // No client rectangle: the whole picture is frame, and there are no bands.
-    } else if (std::none_of(std::begin(kPoints), std::end(kPoints),
-                            [&](std::string_view key) { return ini_.Find("FORMINFO", key).has_value(); })) {
-      Report(FindingLevel::kError, "FORMINFO", "",
-             "none of the corner points lefttoppoint, righttoppoint, leftbottompoint and rightbottompoint is given, "
-             "so the frame's bands have no middle to repeat and are not drawn at all");
-      return;
-    }
     for (const Band& band : bands) {
-      if (IsNullRect(client) || !band.shown || band.to > band.from) continue;
+      if (!band.shown || band.to > band.from) continue;
       Report(FindingLevel::kError, "FORMINFO", ini_.Find("FORMINFO", band.second) ? band.second : "",
              "the frame's " + std::string(band.name) + " band has no middle between " + std::string(band.first) +
                  " and " + std::string(band.second) + " (" + std::to_string(band.from) + " to " +
                  std::to_string(band.to) + "), so it is not drawn at all");
     }
-    const int fixed = std::max(info.leftTopPoint.x + picture.width - info.rightTopPoint.x,
-                               info.leftBottomPoint.x + picture.width - info.rightBottomPoint.x);
+  }
+
+  // The pieces beside the middles keep their width, so a window as narrow
+  // as formminwidth must hold them; narrower, they draw over each other.
+  void CheckFrameMinimum(const SkinFormInfo& info, int pictureWidth) {
+    const int fixed = std::max(info.leftTopPoint.x + pictureWidth - info.rightTopPoint.x,
+                               info.leftBottomPoint.x + pictureWidth - info.rightBottomPoint.x);
     if (info.formMinWidth <= 0 || info.formMinWidth >= fixed) return;
     Report(FindingLevel::kWarning, "FORMINFO", "formminwidth",
            std::to_string(info.formMinWidth) + " is narrower than the frame's fixed pieces (" + std::to_string(fixed) +

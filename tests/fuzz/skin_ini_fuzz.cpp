@@ -1,4 +1,5 @@
-// libFuzzer harness: the INI parser and the whole definition read. Any
+// libFuzzer harness: the INI parser, the whole definition read and the skin
+// author's check (with a small main and active picture). Any
 // exception outside the zv::Error family, any crash, and any writer output
 // that does not parse back to itself is a finding. Definitions listing more
 // records than the harness's own budget are not read further. Built only on
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/skin/check/skin_check.h"
 #include "core/skin/skin_definition.h"
 
 namespace {
@@ -38,6 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   } catch (const zv::Error&) {
     // Unreadable points and rects, absurd list counts, values the writer
     // cannot write back: all expected for hostile text.
+  }
+  static const zv::BmpPicture kPicture = zv::PictureFromBitmap(zv::Bitmap(16, 12), 24);
+  zv::SkinUnderCheck checked;
+  checked.text = text;
+  checked.picture = kPicture;
+  checked.activePictures = {kPicture};
+  try {
+    (void)zv::CheckSkin(checked);
+  } catch (const zv::Error&) {
+    // A picture list the reader refuses: the command line reports it so.
   }
   return 0;
 }

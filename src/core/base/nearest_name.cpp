@@ -8,6 +8,10 @@ namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
 // Optimal string alignment distance, two rows and the one before them.
 std::size_t EditDistance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> before(b.size() + 1), previous(b.size() + 1), current(b.size() + 1);
@@ -35,6 +39,9 @@ std::string_view NearestName(std::string_view word, std::span<const std::string_
   std::string_view best;
   std::size_t bestDistance = Allowed(word.size()) + 1;
   for (const std::string_view name : known) {
+    // The lengths' difference is a lower bound of the distance.
+    const std::size_t apart = word.size() > name.size() ? word.size() - name.size() : name.size() - word.size();
+    if (apart >= bestDistance) continue;
     const std::size_t distance = EditDistance(word, name);
     if (distance < bestDistance) {
       best = name;
@@ -43,7 +50,7 @@ std::string_view NearestName(std::string_view word, std::span<const std::string_
   }
   if (!best.empty() || word.size() < 3) return best;
   for (const std::string_view name : known) {
-    if (name.size() < word.size() || EditDistance(word, name.substr(0, word.size())) != 0) continue;
+    if (name.size() < word.size() || !SameIgnoringCase(word, name.substr(0, word.size()))) continue;
     if (!best.empty()) return {};  // more than one: none is the one meant
     best = name;
   }

@@ -1,5 +1,7 @@
 #pragma once
 // The embedded skin as the skin benchmarks load it, with no forms to tell.
+#include <benchmark/benchmark.h>
+
 #include <vector>
 
 #include "core/base/byte_stream.h"
@@ -18,6 +20,17 @@ inline TzsCompressedStoredSkin DefaultSkin() {
   ByteReader stream(DefaultSkinStream());
   skin.ReadSkinStream(stream);
   return skin;
+}
+
+// Puts the skin in force once a round: unpack, decode, parse, records.
+inline void LoadDefaultSkinEachRound(benchmark::State& state) {
+  const TzsCompressedStoredSkin skin = DefaultSkin();
+  NoForms forms;
+  TzsSkinData data(nullptr, forms);
+  for (auto _ : state) {
+    data.LoadCompressedSkin(skin);
+    benchmark::DoNotOptimize(data.ControlList().size());
+  }
 }
 
 }  // namespace zv::bench

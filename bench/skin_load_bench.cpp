@@ -10,17 +10,8 @@
 namespace {
 
 using zv::bench::DefaultSkin;
-using zv::bench::NoForms;
 
-void BM_LoadDefaultSkin(benchmark::State& state) {
-  const zv::TzsCompressedStoredSkin skin = DefaultSkin();
-  NoForms forms;
-  zv::TzsSkinData data(nullptr, forms);
-  for (auto _ : state) {
-    data.LoadCompressedSkin(skin);
-    benchmark::DoNotOptimize(data.ControlList().size());
-  }
-}
+void BM_LoadDefaultSkin(benchmark::State& state) { zv::bench::LoadDefaultSkinEachRound(state); }
 BENCHMARK(BM_LoadDefaultSkin)->Unit(benchmark::kMillisecond);
 
 void BM_InflateDefaultSkin(benchmark::State& state) {

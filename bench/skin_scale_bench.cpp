@@ -12,15 +12,7 @@ namespace {
 using zv::bench::DefaultSkin;
 using zv::bench::NoForms;
 
-void BM_LoadDefaultSkinBaseline(benchmark::State& state) {
-  const zv::TzsCompressedStoredSkin skin = DefaultSkin();
-  NoForms forms;
-  zv::TzsSkinData data(nullptr, forms);
-  for (auto _ : state) {
-    data.LoadCompressedSkin(skin);
-    benchmark::DoNotOptimize(data.ControlList().size());
-  }
-}
+void BM_LoadDefaultSkinBaseline(benchmark::State& state) { zv::bench::LoadDefaultSkinEachRound(state); }
 BENCHMARK(BM_LoadDefaultSkinBaseline)->Unit(benchmark::kMillisecond);
 
 void BM_ScaleDefaultSkin(benchmark::State& state) {

@@ -19,28 +19,33 @@ win_status=${PIPESTATUS[0]}
 win_passed=$(sed -n 's/.*PASSED.*\] \([0-9]*\) test.*/\1/p' "$log" | tail -n 1)
 win_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
 
+# Runs the Windows cases matching FILTER again under Xvfb (SCREEN) with
+# Wine's X11 driver in PREFIX, with the extra environment given after; adds
+# their failures to the Windows totals.
+run_on_display() {
+  local prefix=$1 screen=$2 filter=$3
+  shift 3
+  env "$@" LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+    xvfb-run -a -s "-screen 0 $screen" \
+    /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 --gtest_filter="$filter" | tee "$log"
+  local status=${PIPESTATUS[0]}
+  local failed
+  failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
+  [ "$status" -ne 0 ] && win_status=$status
+  win_failed=$(( ${win_failed:-0} + ${failed:-0} ))
+  return 0
+}
+
 # Wine has a notification area only with a display: the tests that need one
-# (skipped above) run again under Xvfb with Wine's X11 driver.
+# (skipped above) run again there.
 "$top/scripts/ensure-deps.sh" --with-display
 "$top/scripts/wine-prefix.sh" "$top/build/wineprefix-x11test" x11
-ZV_REQUIRE_TRAY=1 LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX="$top/build/wineprefix-x11test" WINEDEBUG=-all \
-  WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 1024x768x24" \
-  /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 --gtest_filter='TrayIconWindow.*:SkinFormTest.Tray*' | tee "$log"
-x11_status=${PIPESTATUS[0]}
-x11_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
-[ "$x11_status" -ne 0 ] && win_status=$x11_status
-win_failed=$(( ${win_failed:-0} + ${x11_failed:-0} ))
+run_on_display "$top/build/wineprefix-x11test" 1024x768x24 'TrayIconWindow.*:SkinFormTest.Tray*' ZV_REQUIRE_TRAY=1
 
 # The display-scale tests again on a display at 144 DPI, large enough for
 # the window at that scale.
 "$top/scripts/wine-prefix.sh" "$top/build/wineprefix-x11-144" x11 144
-ZV_EXPECT_DPI=144 LANG=C.UTF-8 LC_ALL=C.UTF-8 WINEPREFIX="$top/build/wineprefix-x11-144" WINEDEBUG=-all \
-  WINEDLLOVERRIDES="mscoree,mshtml=" xvfb-run -a -s "-screen 0 2560x1600x24" \
-  /usr/lib/wine/wine64 "$top/build/win32/win32_tests.exe" --gtest_brief=1 --gtest_filter='MainWindowTest.*Scale*' | tee "$log"
-dpi_status=${PIPESTATUS[0]}
-dpi_failed=$(sed -n 's/.*FAILED.*\] \([0-9]*\) test.*, listed below.*/\1/p' "$log" | tail -n 1)
-[ "$dpi_status" -ne 0 ] && win_status=$dpi_status
-win_failed=$(( win_failed + ${dpi_failed:-0} ))
+run_on_display "$top/build/wineprefix-x11-144" 2560x1600x24 'MainWindowTest.*Scale*' ZV_EXPECT_DPI=144
 
 native_total=${native_total:-0}
 native_failed=${native_failed:-0}

@@ -21,4 +21,10 @@ std::string JsonString(std::string_view utf8) {
   return out + "\"";
 }
 
+std::string JsonRect(const Rect& r) {
+  char text[64];
+  std::snprintf(text, sizeof text, "[%d, %d, %d, %d]", r.left, r.top, r.right, r.bottom);
+  return text;
+}
+
 }  // namespace zv

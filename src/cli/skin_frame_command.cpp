@@ -9,6 +9,7 @@
 
 #include "cli/cell_text_renderer.h"
 #include "cli/cli_error.h"
+#include "cli/json_text.h"
 #include "cli/skin_render.h"
 #include "cli/skin_states_sheet.h"
 #include "cli/terminal_text.h"
@@ -135,24 +136,7 @@ std::string Joined(std::initializer_list<int> values, const char* separator) {
   return out;
 }
 
-std::string JsonRect(const Rect& r) {
-  std::string out = "[";
-  out += Joined({r.left, r.top, r.right, r.bottom}, ", ");
-  out += ']';
-  return out;
-}
-
 std::string PlainRect(const Rect& r) { return Joined({r.left, r.top, r.right, r.bottom}, " "); }
-
-std::string JsonString(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  out += '"';
-  return out;
-}
 
 std::string CommandWord(const CaptionObject& o) {
   return o.HasCommand() ? std::string(ButtonCommandWord(o.command)) : std::string();

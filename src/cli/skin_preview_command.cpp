@@ -119,8 +119,6 @@ std::string FourNumbers(const Rect& r, const char* format) {
   return text;
 }
 
-std::string JsonRect(const Rect& r) { return FourNumbers(r, "[%d, %d, %d, %d]"); }
-
 std::string JsonRects(const std::vector<Rect>& rects) {
   std::string out = "[";
   for (std::size_t i = 0; i < rects.size(); ++i) {

@@ -28,14 +28,7 @@ void AddSkinFolder(test::FakeFiles& files, const std::string& folder) {
   files.folders[folder] = {"skin.ini", "p.bmp", "a.bmp"};
 }
 
-std::string ErrorOf(const std::function<void()>& run) {
-  try {
-    run();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "no error";
-}
+using test::ErrorOf;
 
 TEST(SkinInput, FolderAndDefinitionRenderAsTheirPackedFile) {
   test::FakeFiles files;

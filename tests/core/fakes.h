@@ -2,6 +2,7 @@
 // In-memory stand-ins for the platform seams.
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -13,6 +14,16 @@
 #include "core/platform/text_codec.h"
 
 namespace zv::test {
+
+// The message of the zv::Error `action` throws, or "(no error)".
+inline std::string ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Error& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
 
 class FakeFiles : public Files {
  public:

@@ -17,15 +17,6 @@ using namespace test;
 const std::string kApp = "C:\\app\\";
 const std::string kBase = "http://promo.test.invalid/";
 
-std::string ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
-
 struct PromoFixture : ::testing::Test {
   FakeFiles files;
   FakeDownloader downloader;

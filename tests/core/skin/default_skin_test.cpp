@@ -10,16 +10,7 @@
 namespace zv {
 namespace {
 
-struct DefaultSkinTest : ::testing::Test {
-  test::RecordingForms forms;
-  TzsCompressedSkinList list;
-  TzsSkinData data{forms.AddForm("owner"), forms};
-
-  void SetUp() override {
-    ByteReader stream(DefaultSkinStream());
-    list.Skins().Add().ReadSkin(stream);
-    data.SetSkinList(&list);
-  }
+struct DefaultSkinTest : ::testing::Test, test::EmbeddedSkinData {
   template <typename T>
   const T& Object(const char* name) {
     const int index = data.FindObjectRecord(name);

@@ -6,28 +6,16 @@
 
 #include <set>
 
-#include "core/base/byte_stream.h"
 #include "core/base/display_scale.h"
 #include "core/base/error.h"
 #include "core/skin/scaling/record_scaling.h"
 #include "core/skin/skin_data.h"
-#include "embedded/default_skin.h"
 #include "skin/skin_data_fakes.h"
 
 namespace zv {
 namespace {
 
-struct ScaledSkinTest : ::testing::Test {
-  test::RecordingForms forms;
-  TzsCompressedSkinList list;
-  TzsSkinData data{forms.AddForm("owner"), forms};
-
-  void SetUp() override {
-    ByteReader stream(DefaultSkinStream());
-    list.Skins().Add().ReadSkin(stream);
-    data.SetSkinList(&list);
-  }
-};
+struct ScaledSkinTest : ::testing::Test, test::EmbeddedSkinData {};
 
 // Every look a record cuts from its pictures, in table order.
 class LookCollector : public PixelKeyVisitor {

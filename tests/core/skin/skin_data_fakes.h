@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/base/byte_stream.h"
 #include "core/skin/skin_data.h"
+#include "embedded/default_skin.h"
 
 namespace zv::test {
 
@@ -55,6 +57,19 @@ class RecordingForms : public FormRegistry {
     std::vector<std::string> names;
     for (const auto& r : log) names.push_back(r.form);
     return names;
+  }
+};
+
+// The embedded skin in force in a skin data component that one form owns.
+struct EmbeddedSkinData {
+  RecordingForms forms;
+  TzsCompressedSkinList list;
+  TzsSkinData data{forms.AddForm("owner"), forms};
+
+  EmbeddedSkinData() {
+    ByteReader stream(DefaultSkinStream());
+    list.Skins().Add().ReadSkin(stream);
+    data.SetSkinList(&list);
   }
 };
 
